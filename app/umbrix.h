@@ -1,0 +1,32 @@
+// The eclipse viewer's own state and helpers.
+#ifndef UMBRIX_UMBRIX_H
+#define UMBRIX_UMBRIX_H
+
+extern int jahr;
+extern int monat;
+extern int alle;
+extern int exitflag;
+extern int nextflag;
+extern unsigned char argflag[128];
+extern char *aktuellerpfad;
+
+extern const char *const hilfetext;
+
+// Marks every character of an option argument in argflag.
+void setargflags(char *text);
+
+// Reads the command line into jahr, monat, alle and aktuellerpfad (and sets
+// PWD for a start by absolute path). Returns 1 when the usage text is due.
+int kommandozeile_auswerten(int argc, char **argv);
+
+// The largest 5:4 rectangle within the usable screen and 1280 x 1024;
+// the depth is limited to 8.
+void fenstergroesse_berechnen(int *breite, int *hoehe, int *tiefe);
+
+// Menu commands.
+void m_next(long);
+void m_set(long);
+void m_hilfe(long);
+void menu_exit(long);
+
+#endif

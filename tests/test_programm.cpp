@@ -1,0 +1,152 @@
+// The program umbrix as a user starts it: usage text, no display, the
+// window on screens of several sizes, the close request and a lost server.
+#include <gtest/gtest.h>  // before Xlib, whose macros clash with it
+
+#include "hilfe/xvfb.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+
+using testhilfe::Kindprozess;
+using testhilfe::XvfbServer;
+
+namespace {
+
+const char *const titel = "  XMALWERK1   Version 2.89";
+
+double sekunden_seit(std::chrono::steady_clock::time_point t)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t).count();
+}
+
+// Height of the menu bar: one and a half rows of the menu font plus two.
+int menubalken(Display *d)
+{
+    XFontStruct *f = XLoadQueryFont(d, "-adobe-courier-medium-r-normal--14-140-75-75-m-90-iso8859-1");
+    if (!f) return -1;
+    XCharStruct m;
+    int richtung, auf, ab;
+    XTextExtents(f, "AbcdefghijKlmnopqRstuvwxyZ", 26, &richtung, &auf, &ab, &m);
+    XFreeFont(d, f);
+    return (m.ascent + m.descent) * 3 / 2 + 2;
+}
+
+void schliessen_anfordern(Display *d, Window w)
+{
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = w;
+    e.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = static_cast<long>(XInternAtom(d, "WM_DELETE_WINDOW", False));
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(d, w, False, NoEventMask, &e);
+    XFlush(d);
+}
+
+struct Fall {
+    int bildschirm_b, bildschirm_h, tiefe;
+    int fenster_b, zeichen_h;  // window width, height of the drawing area
+};
+
+}  // namespace
+
+TEST(Programm, AnwendungstextOhneDisplay)
+{
+    for (auto argumente : {std::vector<std::string>{UMBRIX_BINARY, "?"},
+                           std::vector<std::string>{UMBRIX_BINARY, "-?"},
+                           std::vector<std::string>{UMBRIX_BINARY, "1", "2", "3"}}) {
+        std::string aus;
+        int status = testhilfe::ausfuehren(argumente, &aus, 10, {"DISPLAY"});
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(aus, "umbrix  Version 0.4\nAnwendung: umbrix Jahr Monat\n");
+    }
+}
+
+TEST(Programm, KeinDisplayEndetMitFehlerUndMeldung)
+{
+    struct stat st;
+    if (stat("/tmp/.X11-unix/X0", &st) == 0) GTEST_SKIP() << "a server on :0 would be opened as the fallback";
+    // A named display that does not answer: no prompt, the name in the message.
+    auto anfang = std::chrono::steady_clock::now();
+    std::string aus;
+    int status = testhilfe::ausfuehren({UMBRIX_BINARY}, &aus, 10, {"DISPLAY=:7391"});
+    EXPECT_LT(sekunden_seit(anfang), 1.0);
+    EXPECT_NE(status, 0);
+    EXPECT_EQ(aus, "kann Display ':7391' nicht oeffnen\ngetmaxsize() can't open Display\n");
+
+    // No display named at all: the prompt, and an empty answer from a
+    // standard input without a terminal.
+    anfang = std::chrono::steady_clock::now();
+    status = testhilfe::ausfuehren({UMBRIX_BINARY, "2024", "4"}, &aus, 10, {"DISPLAY"});
+    EXPECT_LT(sekunden_seit(anfang), 1.0);
+    EXPECT_NE(status, 0);
+    EXPECT_NE(aus.find("Display ? (z.B. name:0.0) :"), std::string::npos) << aus;
+    EXPECT_NE(aus.find("kann Display '' nicht oeffnen\n"), std::string::npos) << aus;
+    EXPECT_NE(aus.find("getmaxsize() can't open Display\n"), std::string::npos) << aus;
+}
+
+TEST(Programm, FenstergroesseAufVerschiedenenBildschirmen)
+{
+    const Fall faelle[] = {
+        {1920, 1080, 24, 1281, 1024},  // unknown screen, margins 6 and 26: the full 1280 x 1024
+        {1280, 1024, 24, 1248, 998},   // unknown: 1274 x 998 usable, 1247 x 998 drawn
+        {1600, 1200, 16, 1281, 1024},
+        // 1094 x 974 usable gives 1094 x 875; the window may not exceed the
+        // usable width, so it is 1094 wide rather than 1095.
+        {1100, 1000, 24, 1094, 875},
+    };
+    for (const Fall &f : faelle) {
+        XvfbServer x(f.bildschirm_b, f.bildschirm_h, f.tiefe);
+        Display *d = XOpenDisplay(x.name().c_str());
+        ASSERT_NE(d, nullptr);
+        Kindprozess umbrix({UMBRIX_BINARY, "2008", "8"}, {"DISPLAY=" + x.name()});
+        Window w = testhilfe::fenster_suchen(d, titel);
+        ASSERT_NE(w, 0u) << umbrix.ausgabe();
+        int balken = menubalken(d);
+        Window wurzel;
+        int wx, wy;
+        unsigned wb, wh, rand, tiefe;
+        XGetGeometry(d, w, &wurzel, &wx, &wy, &wb, &wh, &rand, &tiefe);
+        EXPECT_EQ(static_cast<int>(wb), f.fenster_b) << f.bildschirm_b << "x" << f.bildschirm_h;
+        // The window may not be higher than the usable screen either (here the
+        // margin down is 26); the drawing area then gives up the rows.
+        int hoch = std::min(f.zeichen_h + 1 + balken, f.bildschirm_h - 26);
+        EXPECT_EQ(static_cast<int>(wh), hoch) << f.bildschirm_b << "x" << f.bildschirm_h;
+        EXPECT_EQ(wx, (f.bildschirm_b - static_cast<int>(wb)) / 2);
+        EXPECT_EQ(wy, 0);
+
+        Atom *protokolle = nullptr;
+        int n = 0;
+        ASSERT_TRUE(XGetWMProtocols(d, w, &protokolle, &n));
+        ASSERT_EQ(n, 1);
+        EXPECT_EQ(protokolle[0], XInternAtom(d, "WM_DELETE_WINDOW", False));
+        XFree(protokolle);
+
+        schliessen_anfordern(d, w);
+        EXPECT_EQ(umbrix.warten(10), 0) << umbrix.ausgabe();
+        XCloseDisplay(d);
+    }
+}
+
+TEST(Programm, VerlorenerServerBeendetDasProgramm)
+{
+    XvfbServer x(1280, 1024, 24);
+    Display *d = XOpenDisplay(x.name().c_str());
+    ASSERT_NE(d, nullptr);
+    Kindprozess umbrix({UMBRIX_BINARY, "1999"}, {"DISPLAY=" + x.name()});
+    ASSERT_NE(testhilfe::fenster_suchen(d, titel), 0u);
+    XCloseDisplay(d);
+    auto anfang = std::chrono::steady_clock::now();
+    x.beenden();
+    int status = umbrix.warten(5);
+    EXPECT_LT(sekunden_seit(anfang), 1.5);
+    EXPECT_NE(status, 0);
+    EXPECT_LT(status, 128) << "ended by a signal";
+    EXPECT_NE(umbrix.ausgabe().find("Verbindung zum X-Server"), std::string::npos) << umbrix.ausgabe();
+}

@@ -1,0 +1,82 @@
+// Opening the display connection, fatal exits and the X error handlers.
+#include "intern.h"
+
+#include <poll.h>
+#include <unistd.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+[[noreturn]] void err_exit(const char *text)
+{
+    // The text is a format that carries its own newline.
+    fputs(text, stdout);
+    fflush(stdout);
+    // A fatal condition is a failure: the caller's shell must see it.
+    exit(1);
+}
+
+namespace {
+
+// Whether a word can be read from standard input without waiting forever:
+// a terminal is asked, a pipe or file only when it already holds data (or
+// its end), so a program started without a terminal never blocks here.
+bool eingabe_lesbar()
+{
+    if (isatty(0)) return true;
+    pollfd p{0, POLLIN, 0};
+    return poll(&p, 1, 0) > 0 && (p.revents & (POLLIN | POLLHUP));
+}
+
+int anzahl_protokollfehler[256];
+
+int protokollfehler(Display *d, XErrorEvent *e)
+{
+    int &n = anzahl_protokollfehler[e->error_code & 0xFF];
+    ++n;
+    if (n <= 3) {
+        char text[160] = "";
+        XGetErrorText(d, e->error_code, text, sizeof text);
+        printf("X-Fehler: Request %d.%d, Fehlercode %d (%s)\n", e->request_code,
+               e->minor_code, e->error_code, text);
+    } else if (n == 4 || n % 100 == 0) {
+        printf("X-Fehler: Fehlercode %d schon %d mal\n", e->error_code, n);
+    }
+    fflush(stdout);
+    return 0;
+}
+
+int verbindung_verloren(Display *)
+{
+    printf("xmalwerk1: Verbindung zum X-Server '%s' verloren\n", displayname);
+    fflush(stdout);
+    _exit(1);
+}
+
+void fehlerbehandlung_setzen()
+{
+    static bool gesetzt = false;
+    if (gesetzt) return;
+    gesetzt = true;
+    XSetErrorHandler(protokollfehler);
+    XSetIOErrorHandler(verbindung_verloren);
+}
+
+}  // namespace
+
+Display *meinXOpenDisplay(const char *name)
+{
+    fehlerbehandlung_setzen();
+    Display *d = XOpenDisplay(name);
+    if (!d) d = XOpenDisplay(":0.0");
+    if (d) return d;
+    if (displayname[0] == '\0') {
+        printf("Display ? (z.B. name:0.0) :");
+        fflush(stdout);
+        if (eingabe_lesbar() && scanf("%79s", displayname) != 1) displayname[0] = '\0';
+        if (!isatty(0)) printf("\n");  // nobody typed the line end
+    }
+    d = XOpenDisplay(displayname);
+    if (!d) printf("kann Display '%s' nicht oeffnen\n", displayname);
+    return d;
+}

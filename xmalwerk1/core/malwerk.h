@@ -1,0 +1,169 @@
+// xmalwerk1 plotting core: graphics session, screen sizing, coordinates,
+// drawing, colours, picture buffers, text and plot files.
+// This is the public interface of the core; applications include it
+// (or the umbrella header xmalwerk1/xmalwerk1.h) and link libxmalwerk1.a
+// together with -lX11.
+#ifndef XMALWERK1_CORE_MALWERK_H
+#define XMALWERK1_CORE_MALWERK_H
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <cstdio>
+
+// ---------------------------------------------------------------------------
+// Public plotting state
+// ---------------------------------------------------------------------------
+extern Display *malwerk_dpy;
+extern Screen *malwerk_screen;
+extern Drawable malwerk_win;
+extern GC malwerk_gc;
+extern Pixmap dpuffer;            // back buffer, 0 when drawing goes to the window
+extern Pixmap leerpuffer;         // saved empty frame
+extern Pixmap malwerk_rambild;    // copy of the finished picture for repaints
+extern int malwerk_rambildflag, malwerk_refreshflag;
+extern XEvent malwerk_event;
+extern int malwerk_breite, malwerk_hoehe, malwerk_tiefe;
+extern int menubalkenhoehe;
+extern int malwerk_initalflag;
+extern double malwerk_xmin, malwerk_ymin, malwerk_xmax, malwerk_ymax;
+extern double malwerk_xs, malwerk_ys, malwerk_dx, malwerk_dy;
+extern unsigned long malwerk_vordergrundfarbe, malwerk_hintergrundfarbe;
+extern int malwerk_xborder, malwerk_yborder, malwerk_borderflag;
+extern const char *malwerk_fenstername;
+extern const char *malwerk_version;
+extern const char *MALWERK_SCREENDATEN;
+extern int mal_farbe;
+extern FILE *malwerk_fpbild;
+extern int malwerk_iffflag, malwerk_postflag;
+extern const char *malwerk_bildname;
+extern const char *malwerk_bildname_default;
+
+// ---------------------------------------------------------------------------
+// Graphics session
+// ---------------------------------------------------------------------------
+void setsize(int width, int height, int depth);
+void getsize(int *width, int *height, int *depth, int *visualclass);
+void fullscreen_modus(int on);
+void qinital(int modus, double xmin, double ymin, double xmax, double ymax);
+void inital(float *xmin, float *ymin, float *xmax, float *ymax);
+int inital_new(double xmin, double ymin, double xmax, double ymax);
+int term_exit();
+void term();
+[[noreturn]] void err_exit(const char *text);
+int set_maltitel(char *title);
+double get_malwerk_version();
+void mal_setdebug(int level);
+void setxsync(int level);
+Display *meinXOpenDisplay(const char *name);
+
+// ---------------------------------------------------------------------------
+// Screen configuration
+// ---------------------------------------------------------------------------
+void getmaxsize(int *width, int *height, int *depth, int *visualclass);
+FILE *screenmode_file_open();
+
+// ---------------------------------------------------------------------------
+// Coordinates
+// ---------------------------------------------------------------------------
+void koordpix2user(int px, int py, double *x, double *y);
+void koorduser2pix(double x, double y, int *px, int *py);
+void qkoorduser2pix(double x, double y, int *px, int *py);
+void deltakoorduser2pix(double dx, double dy, int *pdx, int *pdy);
+void deltakoordpix2user(int pdx, int pdy, double *dx, double *dy);
+double psxkor(double x);
+double psykor(double y);
+void setaspect(double a);
+double getaspect();
+double getraspect();
+int idfix(double v);
+double rundezahl(double a, double b);
+
+// ---------------------------------------------------------------------------
+// Drawing primitives and pens
+// ---------------------------------------------------------------------------
+void q2plot(double x, double y, int ipen);
+void plot(float *x, float *y, short *ipen);
+void iplot(int ix, int iy, int ipen);
+void moveto(int ix, int iy);
+void lineto(int ix, int iy);
+void line(short *n, float *x, float *y);
+void mal_line(int n, double *x, double *y);
+void iline(int n, int *x, int *y);
+void iplotline(int x1, int y1, int x2, int y2, int farbe);
+void qpunkt(float *x, float *y);
+void mal_punkt(double x, double y, int farbe);
+void ipunkt(int x, int y, int farbe);
+void ipunkte(XPoint *punkte, int n, int farbe);
+void color(int farbe);
+void rgbcolor(int r, int g, int b);
+void bpencolor(int farbe);
+void rgbbpencolor(int r, int g, int b);
+void setpattern(int muster);
+void mal_pen(const char *name);
+void pen(const char *name);
+void drawmode(int mode);
+void mal_flush();
+void PLOT_FLUSH();
+
+// ---------------------------------------------------------------------------
+// Colour table
+// ---------------------------------------------------------------------------
+void farbtabelle_erstellen();
+int setcolor(int index, int r, int g, int b);
+int setzergbtabelle(int n, const char *rgb);
+void getcolor(int index, int *r, int *g, int *b);
+void setmaxfarben(int n);
+short mul257(int c);
+int div257(int v);
+void setzehintergrundweiss();
+
+// ---------------------------------------------------------------------------
+// Picture buffers, clearing, refresh and frame pacing
+// ---------------------------------------------------------------------------
+int changebuffer(int a, int b);
+int screenclear(int farbe);
+int term_refresh();
+int waitTOF();
+int waitBOF();
+int Delay(int n);
+
+// ---------------------------------------------------------------------------
+// Text
+// ---------------------------------------------------------------------------
+class _mal_text {
+public:
+    int zeichenhoehe = 12;
+    int zeichenbreite = 8;
+    int hintergrundfarbe = -1;
+    XFontStruct *font = nullptr;
+};
+extern _mal_text mal_text;
+
+int itextsize(int zbreite, int zhoehe, const char *fontmuster, int stil);
+double textsize(double zbreite, double zhoehe, const char *fontmuster, int stil);
+void ischrift(int x, int y, const char *text, double winkel);
+void schrift(double x, double y, const char *text, double winkel);
+int fonthoehe(const char *fontname);
+
+// ---------------------------------------------------------------------------
+// Plot files
+// ---------------------------------------------------------------------------
+void plotsave(const char *art);
+void bildopen(const char *name);
+int bildplot(double x, double y, int ipen);
+void bildclose();
+
+// ---------------------------------------------------------------------------
+// Boxes, circles and polygons
+// ---------------------------------------------------------------------------
+void idrawbox(int x1, int y1, int x2, int y2);
+void ifillbox(int x1, int y1, int x2, int y2);
+void iviereck(int x1, int y1, int x2, int y2, int farbe);
+void drawbox(double x1, double y1, double x2, double y2);
+void fillbox(double x1, double y1, double x2, double y2);
+void idrawcircle(int x, int y, int rx, int ry);
+void ifillcircle(int x, int y, int rx, int ry);
+void drawcircle(double x, double y, double rx, double ry);
+void fillcircle(double x, double y, double rx, double ry);
+
+#endif

@@ -1,0 +1,308 @@
+// The graphics session: sizing, opening and naming the one window, the user
+// coordinate box of a picture, and closing everything again.
+#include "intern.h"
+#include "../menu/menu_intern.h"
+#include "../requester/requester_intern.h"
+
+#include <X11/Xatom.h>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+void setsize(int width, int height, int depth)
+{
+    breite = width;
+    hoehe = height;
+    if (depth > 32000) {
+        hintergrundflag = 1;
+        depth -= 32000;
+    } else {
+        hintergrundflag = 0;
+    }
+    if (depth > 1000) {
+        debug = depth / 1000;
+        depth = depth % 1000;
+    }
+    if (width != 0 && height != 0) {
+        winbreite = width + 1;
+        winhoehe = height + menubalkenhoehe + 1;
+    } else {
+        winbreite = width;
+        winhoehe = height;
+    }
+    mydept = depth;
+    if (debug > 0)
+        printf("setsize() menubalkenhoehe=%d hoehe=%d breite=%d tiefe=%d\n", menubalkenhoehe, hoehe,
+               breite, depth);
+}
+
+void getsize(int *width, int *height, int *depth, int *visualclass)
+{
+    *width = malwerk_breite;
+    *height = malwerk_hoehe;
+    *depth = malwerk_tiefe;
+    *visualclass = 0;
+    if (dpy) {
+        Visual *v = DefaultVisualOfScreen(DefaultScreenOfDisplay(dpy));
+        *visualclass = v->c_class;
+    }
+}
+
+void fullscreen_modus(int on)
+{
+    fullscreenmodus = on;
+    if (on) {
+        scxrand = scyrand = 0;
+    } else {
+        scxrand = 6;
+        scyrand = 26;
+    }
+}
+
+namespace {
+
+void massstab_setzen(double xmin, double ymin, double xmax, double ymax)
+{
+    malwerk_xmin = xmin;
+    malwerk_ymin = ymin;
+    malwerk_xmax = xmax;
+    malwerk_ymax = ymax;
+    malwerk_xs = (breite - 1) / (xmax - xmin);
+    malwerk_ys = (hoehe - 1) / (ymax - ymin);
+    malwerk_dx = 1 / malwerk_xs;
+    malwerk_dy = 1 / malwerk_ys;
+}
+
+void plotdatei_beginnen()
+{
+    if (qsave1flag) {
+        qsaveflag = 1;
+        bildopen(malwerk_bildname);
+    }
+}
+
+void wm_name_setzen(const char *titel)
+{
+    XChangeProperty(dpy, win10, XA_WM_NAME, XA_STRING, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char *>(titel), static_cast<int>(strlen(titel)));
+}
+
+}  // namespace
+
+void qinital(int mode, double xmin, double ymin, double xmax, double ymax)
+{
+    modus = mode;
+    malwerk_xmin = xmin;
+    malwerk_ymin = ymin;
+    malwerk_xmax = xmax;
+    malwerk_ymax = ymax;
+    if (!dpy) opengrafik();
+    if (!dpy) err_exit("inital() can't open Display\n");
+    inital2();
+    massstab_setzen(xmin, ymin, xmax, ymax);
+    malwerk_win = dpuffer ? dpuffer : win10;
+    malwerk_dpy = dpy;
+    malwerk_screen = screen;
+    malwerk_gc = gc;
+    malwerk_breite = breite;
+    malwerk_hoehe = hoehe;
+    malwerk_tiefe = mydept;
+    plotdatei_beginnen();
+    // Start in the colour that contrasts with the background.
+    if (malwerk_tiefe == 24)
+        color(hintergrundistschwarz ? 0xFFFFFF : 0);
+    else
+        color(1);
+}
+
+void inital(float *xmin, float *ymin, float *xmax, float *ymax)
+{
+    qinital(1, *xmin, *ymin, *xmax, *ymax);
+}
+
+int inital_new(double xmin, double ymin, double xmax, double ymax)
+{
+    if (xmin != xmax && ymin != ymax) massstab_setzen(xmin, ymin, xmax, ymax);
+    malwerk_initalflag = 1;
+    plotdatei_beginnen();
+    return 0;
+}
+
+void inital2()
+{
+    XSync(dpy, False);
+    setpattern(64);
+    malwerk_initalflag = 1;
+}
+
+void opengrafik()
+{
+    dpy = malwerk_dpy = meinXOpenDisplay(displayname);
+    if (!dpy) return;
+    menu_font_anfordern();
+    if (menuvorhanden()) {
+        menubalkenhoehe = get_menuleistenhoehe();
+        if (debug > 0) printf("opengrafik() menubalkenhoehe=%d\n", menubalkenhoehe);
+    }
+    if (winhoehe > 0) winhoehe += menubalkenhoehe;
+    screen = DefaultScreenOfDisplay(dpy);
+    if (hintergrundflag == 1) {
+        malwerk_vordergrundfarbe = BlackPixelOfScreen(screen);
+        malwerk_hintergrundfarbe = WhitePixelOfScreen(screen);
+        setzehintergrundweiss();
+    } else {
+        malwerk_vordergrundfarbe = WhitePixelOfScreen(screen);
+        malwerk_hintergrundfarbe = BlackPixelOfScreen(screen);
+    }
+    doCreateWindow();
+    gc = DefaultGCOfScreen(screen);
+    if (fullscreenmodus) {
+        setfullscreen(dpy, win10);
+    } else {
+        wm_name_setzen(malwerk_fenstername);
+        WM_PROTOCOLS = XInternAtom(dpy, "WM_PROTOCOLS", False);
+        WM_DELETE_WINDOW = XInternAtom(dpy, "WM_DELETE_WINDOW", False);
+        XChangeProperty(dpy, win10, WM_PROTOCOLS, XA_ATOM, 32, PropModeReplace,
+                        reinterpret_cast<unsigned char *>(&WM_DELETE_WINDOW), 1);
+    }
+    XSetForeground(dpy, gc, malwerk_vordergrundfarbe);
+    XSetBackground(dpy, gc, malwerk_hintergrundfarbe);
+    XMapWindow(dpy, win10);
+    XSync(dpy, False);
+    malwerk_win = win10;
+    if (!fullscreenmodus) menu_setzen();
+}
+
+void doCreateWindow()
+{
+    int maxhoehe = HeightOfScreen(screen) - scyrand;
+    int maxbreite = WidthOfScreen(screen) - scxrand;
+    if (debug > 0)
+        printf("winbreite=%d maxbreite=%d\nwinhoehe=%d  maxhoehe=%d\n", winbreite, maxbreite, winhoehe,
+               maxhoehe);
+    if (winbreite == 0 || winbreite > maxbreite) {
+        winbreite = maxbreite;
+        breite = maxbreite - 1;
+        if (winhoehe < 0) {
+            // A negative height is the height in ten-thousandths of the width.
+            winhoehe = (-winhoehe * winbreite) / 10000 + menubalkenhoehe;
+            hoehe = winhoehe - menubalkenhoehe - 1;
+        }
+    }
+    if (winhoehe == 0 || winhoehe > maxhoehe) {
+        winhoehe = maxhoehe;
+        hoehe = maxhoehe - menubalkenhoehe - 1;
+        if (winbreite < 0) {
+            winbreite = ((winhoehe - menubalkenhoehe) * -winbreite) / 10000;
+            breite = winbreite - 1;
+        }
+        if (winbreite > maxbreite) {
+            winbreite = maxbreite;
+            breite = maxbreite - 1;
+            printf("winbreite=maxbreite=%d\n", winbreite);
+        }
+    }
+    xswa.background_pixel = malwerk_hintergrundfarbe;
+    xswa.border_pixel = malwerk_vordergrundfarbe;
+    xswa.event_mask = KeyPressMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | ExposureMask;
+    dept = DefaultDepthOfScreen(screen);
+    if (debug > 0) printf("XDefaultDepthOfScreen()=%d  mydept=%d\n", dept, mydept);
+    if (dept < mydept) mydept = dept;
+    int x = (WidthOfScreen(screen) - winbreite) >> 1;
+    win10 = XCreateWindow(dpy, RootWindowOfScreen(screen), x, 0, static_cast<unsigned>(winbreite),
+                          static_cast<unsigned>(winhoehe), static_cast<unsigned>(border), dept, InputOutput,
+                          DefaultVisualOfScreen(screen), CWBackPixel | CWBorderPixel | CWEventMask, &xswa);
+    if (debug != 0) show_defaultvisual();
+}
+
+void setfullscreen(Display *display, Window window)
+{
+    Atom a = XInternAtom(display, "_MOTIF_WM_HINTS", True);
+    if (a != None) {
+        long hinweise[5] = {2, 0, 0, 0, 0};
+        XChangeProperty(display, window, a, a, 32, PropModeReplace, reinterpret_cast<unsigned char *>(hinweise), 5);
+        if (debug) printf("setfullscreen: MOTIF\n");
+        return;
+    }
+    long null = 0;
+    a = XInternAtom(display, "KWM_WIN_DECORATION", True);
+    if (a != None) {
+        XChangeProperty(display, window, a, a, 32, PropModeReplace, reinterpret_cast<unsigned char *>(&null), 1);
+        if (debug) printf("setfullscreen: KWM\n");
+        return;
+    }
+    a = XInternAtom(display, "_WIN_HINTS", True);
+    if (a != None) {
+        XChangeProperty(display, window, a, a, 32, PropModeReplace, reinterpret_cast<unsigned char *>(&null), 1);
+        if (debug) printf("setfullscreen: GNOME\n");
+    }
+}
+
+void show_defaultvisual()
+{
+    Visual *v = DefaultVisualOfScreen(screen);
+    static const char *const klassen[] = {"=StaticGray", "=GrayScale", "=StaticColor",
+                                          "=PseudoColor", "=TrueColor", "=DirectColor"};
+    printf("visualid=%ld  ", static_cast<long>(v->visualid));
+    printf("c_class=%d", v->c_class);
+    if (v->c_class >= 0 && v->c_class <= 5)
+        printf("%s", klassen[v->c_class]);
+    else
+        printf("\n");
+    if (v->c_class == TrueColor || v->c_class == DirectColor || debug > 1)
+        printf("red_mask=%02lX green_mask=%02lX blue_mask=%02lX\n", v->red_mask, v->green_mask, v->blue_mask);
+    printf("bits_per_rgb=%d  map_entries=%d\n", v->bits_per_rgb, v->map_entries);
+}
+
+int term_exit()
+{
+    if (dpy) {
+        if (dpuffer) changebuffer(0, 0);
+        if (malwerk_rambild) XFreePixmap(dpy, malwerk_rambild);
+        malwerk_rambild = 0;
+        malwerk_rambildflag = 0;
+        if (win10) XDestroyWindow(dpy, win10);
+        win10 = 0;
+        XCloseDisplay(dpy);
+    }
+    dpy = malwerk_dpy = nullptr;
+    screen = malwerk_screen = nullptr;
+    gc = malwerk_gc = nullptr;
+    malwerk_win = 0;
+    if (qsaveflag) bildclose();
+    malwerk_initalflag = 0;
+    requester_font_flag = 0;
+    return menu_reset();
+}
+
+void term()
+{
+    term_refresh();
+}
+
+int set_maltitel(char *title)
+{
+    malwerk_fenstername = title;
+    if (!dpy || !win10) return 0;
+    wm_name_setzen(title);
+    return 1;
+}
+
+double get_malwerk_version()
+{
+    const char *p = malwerk_version;
+    while (*p && !isdigit(static_cast<unsigned char>(*p))) ++p;
+    return atof(p);
+}
+
+void mal_setdebug(int level)
+{
+    debug = level;
+    menu_debug = level;
+}
+
+void setxsync(int level)
+{
+    xsync_modus = level;
+}
