@@ -16,8 +16,6 @@
     exit(1);
 }
 
-namespace {
-
 // Whether a word can be read from standard input without waiting forever:
 // a terminal is asked, a pipe or file only when it already holds data (or
 // its end), so a program started without a terminal never blocks here.
@@ -27,6 +25,8 @@ bool eingabe_lesbar()
     pollfd p{0, POLLIN, 0};
     return poll(&p, 1, 0) > 0 && (p.revents & (POLLIN | POLLHUP));
 }
+
+namespace {
 
 int anzahl_protokollfehler[256];
 

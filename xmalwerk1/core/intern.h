@@ -35,6 +35,10 @@ void inital2();
 void setfullscreen(Display *display, Window window);
 void show_defaultvisual();
 
+// Whether standard input can be read without blocking a program that runs
+// without a terminal (a terminal always counts as readable).
+bool eingabe_lesbar();
+
 // The drawable that every primitive draws into: the back buffer when it
 // exists, else the window.
 inline Drawable aktuelles_ziel() { return dpuffer ? dpuffer : win10; }
