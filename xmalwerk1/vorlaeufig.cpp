@@ -16,6 +16,15 @@ void color(int farbe)
     mal_farbe = farbe;
 }
 void setpattern(int) {}
+void PLOT_FLUSH() {}
+unsigned char rgbtabelle[32][3] = {
+    {0, 0, 0},       {255, 255, 255}, {255, 0, 0},     {0, 255, 0},     {0, 0, 255},     {255, 0, 255},
+    {255, 255, 0},   {127, 127, 127}, {0, 255, 200},   {200, 200, 200}, {255, 100, 100}, {100, 255, 100},
+    {100, 100, 255}, {255, 100, 255}, {255, 255, 100}, {80, 80, 80},    {0, 255, 255},   {255, 194, 194},
+    {255, 159, 63},  {63, 191, 255},  {191, 255, 63},  {255, 200, 200}, {142, 35, 107},  {204, 50, 50},
+    {173, 234, 234}, {255, 128, 0},   {255, 0, 128},   {255, 128, 128}, {128, 255, 0},   {0, 255, 128},
+    {128, 255, 128}, {128, 0, 255},
+};
 int setcolor(int, int, int, int) { return 0; }
 void setzehintergrundweiss() { hintergrundistschwarz = 0; }
 
@@ -35,10 +44,6 @@ int term_refresh()
     return 0;
 }
 int Delay(int n) { return usleep(n <= 1 ? 20000 : static_cast<useconds_t>(n) * 20000); }
-
-// Plot files.
-void bildopen(const char *) { qsaveflag = 0; }
-void bildclose() { qsaveflag = 0; }
 
 // Menus: the declarations are counted so that the window reserves the bar.
 int menu_debug = 0;

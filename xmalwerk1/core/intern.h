@@ -25,6 +25,10 @@ extern char fenstername2[52];
 extern int modus;
 extern double malwerk_aspect;
 extern int qsave1flag, qsaveflag;
+// PostScript page of the open plot file: page = (user - min) * cal.
+extern double psxmin, psxcal, psymin, psycal;
+// Default red, green, blue of colours 0 to 31.
+extern unsigned char rgbtabelle[32][3];
 extern int debug;
 extern int xsync_modus;
 
