@@ -53,7 +53,7 @@ Karte auswerten(const std::string &text)
         if (!zeile.empty() && zeile[0] == '>') {
             segment_ende();
             kopf_gesehen = true;
-            shore = zeile.compare(2, 5, "Shore") == 0;
+            shore = zeile.size() >= 7 && zeile.compare(2, 5, "Shore") == 0;
             if (!shore) ++k.fremde_koepfe;
             continue;
         }
@@ -155,9 +155,9 @@ TEST(DatenKuesten, AusgelieferteDateiPasstZumLeser)
 TEST(DatenKuesten, AuswertungErkenntFehler)
 {
     // The checker itself must see what the viewer would trip over.
-    const Karte k = auswerten("1 2\n> Shore a\n1 2\n3 4\n> Border x\n5 6\n> Shore b\n> Shore c\n7\n8 9 10\n11 12\n");
+    const Karte k = auswerten("1 2\n>\n> Shore a\n1 2\n3 4\n> Border x\n5 6\n> Shore b\n> Shore c\n7\n8 9 10\n11 12\n");
     EXPECT_EQ(k.daten_ohne_kopf, 2);  // before the first header and after the Border header
-    EXPECT_EQ(k.fremde_koepfe, 1);
+    EXPECT_EQ(k.fremde_koepfe, 2);   // the bare ">" and "> Border x"
     EXPECT_EQ(k.leere_segmente, 1);   // "> Shore b"
     EXPECT_EQ(k.kaputte_zeilen, 2);   // "7" and "8 9 10"
     EXPECT_EQ(k.segmente, 2);
