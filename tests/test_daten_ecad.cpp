@@ -103,6 +103,15 @@ const ecad::EcadSatz *satz_zum_kanondatum(const std::vector<ecad::EcadSatz> &lis
 
 double bruchteil(double x) { return x - std::floor(x); }
 
+// The caption's day and time at t hours from T0, as "day hh:mm".
+std::string uhrtext(const ecad::EcadSatz &s, double t)
+{
+    const auto u = ecad::beschriftungszeit(s, t);
+    char text[32];
+    std::snprintf(text, sizeof text, "%d %02d:%02d", u.tag, u.stunden, u.minuten);
+    return text;
+}
+
 }  // namespace
 
 // --- reading the canon table ---------------------------------------------
@@ -408,10 +417,7 @@ TEST(DatenEcad22, Finsternis2024April8)
     EXPECT_NEAR(s->mu[0], 89.5912170 - 1.002738 * 15 * 74.0 / 3600, 1e-12);
     // T0 = 18:00 TDT = 17:58:46 UT.
     EXPECT_NEAR(bruchteil(s->jd - 2400000.5) * 86400.0, 18 * 3600 - 74.0, 1e-3);
-    const auto uhr = ecad::beschriftungszeit(*s, 0.0);
-    EXPECT_EQ(uhr.tag, 8);
-    EXPECT_EQ(uhr.stunden, 17);
-    EXPECT_EQ(uhr.minuten, 58);
+    EXPECT_EQ(uhrtext(*s, 0.0), "8 17:58");
 }
 
 TEST(DatenEcad22, DatumNaheMitternachtIstDasDatumInUT)
@@ -423,28 +429,16 @@ TEST(DatenEcad22, DatumNaheMitternachtIstDasDatumInUT)
     const auto *s = satz_zum_kanondatum(liste, 2012, 5, 20);
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(s->fjahr * 10000 + s->fmonat * 100 + s->ftag, 20120520);
-    auto uhr = ecad::beschriftungszeit(*s, 0.0);
-    EXPECT_EQ(uhr.tag, 20);
-    EXPECT_EQ(uhr.stunden, 23);
-    EXPECT_EQ(uhr.minuten, 58);
-    uhr = ecad::beschriftungszeit(*s, 0.1);  // six minutes later: the next day
-    EXPECT_EQ(uhr.tag, 21);
-    EXPECT_EQ(uhr.stunden, 0);
-    EXPECT_EQ(uhr.minuten, 4);
+    EXPECT_EQ(uhrtext(*s, 0.0), "20 23:58");
+    EXPECT_EQ(uhrtext(*s, 0.1), "21 00:04");  // six minutes later: the next day
 
     // Greatest eclipse 00:13 TDT on 25 February 1914 with T0 = 0 h TDT, which
     // with Delta T = 16 s is 23:59:44 UT on 24 February.
     s = satz_zum_kanondatum(liste, 1914, 2, 25);
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(s->fjahr * 10000 + s->fmonat * 100 + s->ftag, 19140224);
-    uhr = ecad::beschriftungszeit(*s, 0.0);
-    EXPECT_EQ(uhr.tag, 24);
-    EXPECT_EQ(uhr.stunden, 23);
-    EXPECT_EQ(uhr.minuten, 59);
-    uhr = ecad::beschriftungszeit(*s, 0.25);
-    EXPECT_EQ(uhr.tag, 25);
-    EXPECT_EQ(uhr.stunden, 0);
-    EXPECT_EQ(uhr.minuten, 14);
+    EXPECT_EQ(uhrtext(*s, 0.0), "24 23:59");
+    EXPECT_EQ(uhrtext(*s, 0.25), "25 00:14");
 
     // The same across a year: the canon's 1 January 2215 is T0 on
     // 31 December 2214 in UT.
