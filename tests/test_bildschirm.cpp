@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-using testhilfe::Arbeitsverzeichnis;
+using testhilfe::Verzeichniswechsel;
 using testhilfe::datei_schreiben;
-using testhilfe::TempVerzeichnis;
+using testhilfe::Arbeitsverzeichnis;
 using testhilfe::Umgebung;
 using testhilfe::XvfbServer;
 
@@ -66,8 +66,8 @@ const char *const unbekannt_1920 =
 
 // A working directory of its own with no screen file, and no $h.
 struct Leerumgebung {
-    TempVerzeichnis d;
-    Arbeitsverzeichnis wd{d.pfad()};
+    Arbeitsverzeichnis d;
+    Verzeichniswechsel wd{d.pfad()};
     Umgebung h{"h", nullptr};
 };
 
@@ -293,8 +293,8 @@ TEST(Bildschirmgroesse, ZweiterOrtAusUmgebungsvariableH)
     XvfbServer x(1920, 1080, 24);
     x.als_display_setzen();
     Leerumgebung leer;
-    TempVerzeichnis heim;
-    datei_schreiben(heim / "xmalwerk.screens", "\"h\" 1920 1080 24 0 0 0 20 0\n");
+    Arbeitsverzeichnis heim;
+    datei_schreiben(heim.datei("xmalwerk.screens"), "\"h\" 1920 1080 24 0 0 0 20 0\n");
     {
         Umgebung h("h", heim.pfad().c_str());
         Ergebnis r = maxsize();
@@ -308,7 +308,7 @@ TEST(Bildschirmgroesse, ZweiterOrtAusUmgebungsvariableH)
         EXPECT_EQ(maxsize().hoehe, 1050);
     }
     // The name may be changed, also to an absolute path.
-    std::string pfad = heim / "xmalwerk.screens";
+    std::string pfad = heim.datei("xmalwerk.screens");
     MALWERK_SCREENDATEN = pfad.c_str();
     EXPECT_EQ(maxsize().hoehe, 1060);
 }

@@ -16,8 +16,8 @@ using testhilfe::iff_lesen;
 namespace {
 
 struct IffBild {
-    testhilfe::TempVerzeichnis d;
-    testhilfe::Arbeitsverzeichnis wd{d.pfad()};
+    testhilfe::Arbeitsverzeichnis d;
+    testhilfe::Verzeichniswechsel wd{d.pfad()};
     IffBild(double xmin, double ymin, double xmax, double ymax, int b = 640, int h = 480)
     {
         testhilfe::bild_ohne_fenster(xmin, ymin, xmax, ymax, b, h);
@@ -215,8 +215,8 @@ TEST(IffDatei, NeueDateiSetztDenZugNichtFort)
 
 TEST(IffDatei, FfwriteSchreibtJedesStueckGrossEndian)
 {
-    testhilfe::TempVerzeichnis d;
-    std::string pfad = d / "roh";
+    testhilfe::Arbeitsverzeichnis d;
+    std::string pfad = d.datei("roh");
     FILE *f = fopen(pfad.c_str(), "wb");
     ASSERT_NE(f, nullptr);
     unsigned short worte[3] = {0x0102, 0x0304, 0xA0B0};

@@ -20,8 +20,8 @@ namespace {
 const int dpi = 144;
 
 struct EpsBild {
-    testhilfe::TempVerzeichnis d;
-    testhilfe::Arbeitsverzeichnis wd{d.pfad()};
+    testhilfe::Arbeitsverzeichnis d;
+    testhilfe::Verzeichniswechsel wd{d.pfad()};
     double xmin, ymin, xmax, ymax;
     EpsBild(double x0, double y0, double x1, double y1) : xmin(x0), ymin(y0), xmax(x1), ymax(y1)
     {

@@ -18,8 +18,8 @@ using testhilfe::datei_schreiben;
 namespace {
 
 struct TellaBild {
-    testhilfe::TempVerzeichnis d;
-    testhilfe::Arbeitsverzeichnis wd{d.pfad()};
+    testhilfe::Arbeitsverzeichnis d;
+    testhilfe::Verzeichniswechsel wd{d.pfad()};
     TellaBild(double xmin, double ymin, double xmax, double ymax)
     {
         testhilfe::bild_ohne_fenster(xmin, ymin, xmax, ymax);

@@ -12,7 +12,7 @@
 
 using testhilfe::datei_existiert;
 using testhilfe::datei_lesen;
-using testhilfe::TempVerzeichnis;
+using testhilfe::Arbeitsverzeichnis;
 using testhilfe::Umgebung;
 
 namespace {
@@ -20,8 +20,8 @@ namespace {
 // A working directory of its own, and neither a settings directory nor a
 // PLOTSAVE in the environment.
 struct Ablage {
-    TempVerzeichnis d;
-    testhilfe::Arbeitsverzeichnis wd{d.pfad()};
+    Arbeitsverzeichnis d;
+    testhilfe::Verzeichniswechsel wd{d.pfad()};
     Umgebung env{"ENV", nullptr};
     Umgebung name{"PLOTSAVE", nullptr};
 };
@@ -91,7 +91,7 @@ TEST(Plotsave, PostVorDemErstenBildOeffnetBildTmpBeiQinital)
 TEST(Plotsave, NameAusDenEinstellungenBleibtBeimNaechstenGetenv)
 {
     Ablage a;
-    TempVerzeichnis env;
+    Arbeitsverzeichnis env;
     Umgebung e("ENV", env.pfad().c_str());
     Setenv("PLOTSAVE", "mein.iff");
     Setenv("ANDERES", "etwas ganz anderes");
@@ -143,7 +143,7 @@ TEST(Plotsave, ArtAlsDeskriptor)
 TEST(Plotsave, EinschaltenBeiOffenerDateiSchliesstSieZuerst)
 {
     Ablage a;
-    TempVerzeichnis env;
+    Arbeitsverzeichnis env;
     Umgebung e("ENV", env.pfad().c_str());
     testhilfe::bild_ohne_fenster(0, 0, 10, 10);
     Setenv("PLOTSAVE", "erst.iff");

@@ -111,6 +111,7 @@ IffDatei iff_lesen(const std::string &pfad)
 RgbBild ppm_lesen(const std::string &pfad)
 {
     RgbBild b;
+    if (!datei_existiert(pfad)) return b;
     std::string s = datei_lesen(pfad);
     size_t i = 0;
     auto wort = [&]() {
