@@ -45,60 +45,69 @@ void iviereck(int x1, int y1, int x2, int y2, int farbe)
     ifillbox(x1, y1, x2, y2);
 }
 
-void drawbox(double x1, double y1, double x2, double y2)
+namespace {
+
+// The user-coordinate shapes flush, map and hand over to a pixel shape.
+void kasten_abbilden(double x1, double y1, double x2, double y2, void (*form)(int, int, int, int))
 {
     PLOT_FLUSH();
     int px1, py1, px2, py2;
     koorduser2pix(x1, y1, &px1, &py1);
     koorduser2pix(x2, y2, &px2, &py2);
-    idrawbox(px1, py1, px2, py2);
+    form(px1, py1, px2, py2);
 }
 
-void fillbox(double x1, double y1, double x2, double y2)
+void ellipse_abbilden(double x, double y, double rx, double ry, void (*form)(int, int, int, int))
 {
     PLOT_FLUSH();
-    int px1, py1, px2, py2;
-    koorduser2pix(x1, y1, &px1, &py1);
-    koorduser2pix(x2, y2, &px2, &py2);
-    ifillbox(px1, py1, px2, py2);
+    int px, py, prx, pry;
+    koorduser2pix(x, y, &px, &py);
+    deltakoorduser2pix(rx, ry, &prx, &pry);
+    form(px, py, prx, pry);
 }
 
 // Negative radii (a negative size in user units) are taken by their
 // length; X would read them as huge unsigned sizes.
-void idrawcircle(int x, int y, int rx, int ry)
+void ellipse(const char *name, int x, int y, int rx, int ry, bool fuellen)
 {
-    if (!anzeige_offen("idrawcircle")) return;
+    if (!anzeige_offen(name)) return;
     rx = abs(rx);
     ry = abs(ry);
-    XDrawArc(dpy, aktuelles_ziel(), gc, x - rx, y - ry, static_cast<unsigned>(2 * rx), static_cast<unsigned>(2 * ry),
+    auto zeichnen = fuellen ? XFillArc : XDrawArc;
+    zeichnen(dpy, aktuelles_ziel(), gc, x - rx, y - ry, static_cast<unsigned>(2 * rx), static_cast<unsigned>(2 * ry),
              0, 23040);
+}
+
+}  // namespace
+
+void drawbox(double x1, double y1, double x2, double y2)
+{
+    kasten_abbilden(x1, y1, x2, y2, idrawbox);
+}
+
+void fillbox(double x1, double y1, double x2, double y2)
+{
+    kasten_abbilden(x1, y1, x2, y2, ifillbox);
+}
+
+void idrawcircle(int x, int y, int rx, int ry)
+{
+    ellipse("idrawcircle", x, y, rx, ry, false);
 }
 
 void ifillcircle(int x, int y, int rx, int ry)
 {
-    if (!anzeige_offen("ifillcircle")) return;
-    rx = abs(rx);
-    ry = abs(ry);
-    XFillArc(dpy, aktuelles_ziel(), gc, x - rx, y - ry, static_cast<unsigned>(2 * rx), static_cast<unsigned>(2 * ry),
-             0, 23040);
+    ellipse("ifillcircle", x, y, rx, ry, true);
 }
 
 void drawcircle(double x, double y, double rx, double ry)
 {
-    PLOT_FLUSH();
-    int px, py, prx, pry;
-    koorduser2pix(x, y, &px, &py);
-    deltakoorduser2pix(rx, ry, &prx, &pry);
-    idrawcircle(px, py, prx, pry);
+    ellipse_abbilden(x, y, rx, ry, idrawcircle);
 }
 
 void fillcircle(double x, double y, double rx, double ry)
 {
-    PLOT_FLUSH();
-    int px, py, prx, pry;
-    koorduser2pix(x, y, &px, &py);
-    deltakoorduser2pix(rx, ry, &prx, &pry);
-    ifillcircle(px, py, prx, pry);
+    ellipse_abbilden(x, y, rx, ry, ifillcircle);
 }
 
 void ifillpolygon(int n, int *x, int *y)
