@@ -9,25 +9,6 @@
 #include <cstdio>
 #include <unistd.h>
 
-// Drawing: only the GC colour and line style needed by the session start.
-void color(int farbe)
-{
-    if (dpy && gc) XSetForeground(dpy, gc, static_cast<unsigned long>(farbe));
-    mal_farbe = farbe;
-}
-void setpattern(int) {}
-void PLOT_FLUSH() {}
-unsigned char rgbtabelle[32][3] = {
-    {0, 0, 0},       {255, 255, 255}, {255, 0, 0},     {0, 255, 0},     {0, 0, 255},     {255, 0, 255},
-    {255, 255, 0},   {127, 127, 127}, {0, 255, 200},   {200, 200, 200}, {255, 100, 100}, {100, 255, 100},
-    {100, 100, 255}, {255, 100, 255}, {255, 255, 100}, {80, 80, 80},    {0, 255, 255},   {255, 194, 194},
-    {255, 159, 63},  {63, 191, 255},  {191, 255, 63},  {255, 200, 200}, {142, 35, 107},  {204, 50, 50},
-    {173, 234, 234}, {255, 128, 0},   {255, 0, 128},   {255, 128, 128}, {128, 255, 0},   {0, 255, 128},
-    {128, 255, 128}, {128, 0, 255},
-};
-int setcolor(int, int, int, int) { return 0; }
-void setzehintergrundweiss() { hintergrundistschwarz = 0; }
-
 // Buffers.
 int changebuffer(int a, int b)
 {
