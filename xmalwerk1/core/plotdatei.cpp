@@ -13,10 +13,6 @@ Bildplotzustand bildplot_zustand;
 
 namespace {
 
-// The format of the file that is open; the public flags may change while
-// it is open, its trailer must still match its header.
-Plotformat offenes_format = Plotformat::tellagraf;
-
 // The file name, kept apart from the settings buffer, which the next
 // Getenv call would overwrite.
 std::string bildname;
@@ -26,22 +22,19 @@ bool beginnt_mit(const char *text, const char *anfang)
     return strncmp(text, anfang, strlen(anfang)) == 0;
 }
 
+enum class Plotformat { iff, postscript, tellagraf };
+
+Plotformat format()
+{
+    return malwerk_iffflag ? Plotformat::iff : malwerk_postflag ? Plotformat::postscript : Plotformat::tellagraf;
+}
+
+// A line counter of 1 counts the path's move: starting at 0 would leave a
+// file's first path unstroked when it has a single segment.
 void zustand_zuruecksetzen()
 {
-    Bildplotzustand &z = bildplot_zustand;
-    memset(z.ufeld, 0, sizeof z.ufeld);
-    z.npu2 = 0;
-    z.npu = 0;
-    z.ux = z.uy = 0;
-    z.farbe = static_cast<unsigned char>(mal_farbe);
-    // 1: the path begins with its move. Starting at 0 would leave a file's
-    // first path unstroked when it has a single segment.
-    z.lzugi = 1;
-    z.pen2count = 0;
-    z.ps_punkt = z.ps_pfad = false;
-    z.psx = z.psy = 0;
-    z.ncount = 0;
-    z.kurve_offen = false;
+    bildplot_zustand = Bildplotzustand{};
+    bildplot_zustand.farbe = static_cast<unsigned char>(mal_farbe);
 }
 
 }  // namespace
@@ -79,11 +72,8 @@ void bildopen(const char *name)
     if (!name) name = malwerk_bildname_default;
     if (debug > 0) printf("bildopen('%s')\n", name);
     zustand_zuruecksetzen();
-    offenes_format = malwerk_iffflag    ? Plotformat::iff
-                     : malwerk_postflag ? Plotformat::postscript
-                                        : Plotformat::tellagraf;
     FILE *f;
-    if (offenes_format == Plotformat::tellagraf) {
+    if (format() == Plotformat::tellagraf) {
         // Successive pictures are appended to one file.
         textfile_creat(name);
         f = fopen(name, "a");
@@ -97,7 +87,7 @@ void bildopen(const char *name)
     }
     malwerk_fpbild = f;
     qsaveflag = 1;
-    switch (offenes_format) {
+    switch (format()) {
     case Plotformat::iff: iff_kopf(f); break;
     case Plotformat::postscript: ps_kopf(f); break;
     case Plotformat::tellagraf: tella_kopf(f); break;
@@ -108,7 +98,7 @@ int bildplot(double x, double y, int ipen)
 {
     FILE *f = malwerk_fpbild;
     if (!f) return 0;
-    switch (offenes_format) {
+    switch (format()) {
     case Plotformat::iff: iff_plot(f, x, y, ipen); break;
     case Plotformat::postscript: ps_plot(f, x, y, ipen); break;
     case Plotformat::tellagraf: tella_plot(f, x, y, ipen); break;
@@ -120,7 +110,7 @@ void bildclose()
 {
     if (debug > 0) printf("bildclose()\n");
     if (FILE *f = malwerk_fpbild) {
-        switch (offenes_format) {
+        switch (format()) {
         case Plotformat::iff: iff_schluss(f); break;
         case Plotformat::postscript: ps_schluss(f); break;
         case Plotformat::tellagraf: tella_schluss(f); break;

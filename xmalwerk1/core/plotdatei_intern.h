@@ -8,25 +8,23 @@
 // file never continues the path of the one before.
 struct Bildplotzustand {
     // IFF: the record being collected.
-    unsigned short ufeld[512];  // x, y pairs in file units
-    int npu2;                   // words used in ufeld
-    unsigned char npu;          // points in the record
-    unsigned short ux, uy;      // the last point in file units
-    unsigned char farbe;        // the record's colour
+    unsigned short ufeld[512] = {};  // x, y pairs in file units
+    int npu2 = 0;                    // words used in ufeld
+    unsigned char npu = 0;           // points in the record
+    unsigned short ux = 0, uy = 0;   // the last point in file units
+    unsigned char farbe = 1;         // the record's colour
     // PostScript.
-    int lzugi;       // line counter of the current path
-    int pen2count;   // draws since the last path restart
-    bool ps_punkt;   // a point was recorded in this file
-    bool ps_pfad;    // the file's current point is that last point
-    double psx, psy; // the last point on the page
+    int lzugi = 1;            // line counter of the current path, its move included
+    int pen2count = 0;        // draws since the last path restart
+    bool ps_punkt = false;    // a point was recorded in this file
+    bool ps_pfad = false;     // the file's current point is that last point
+    double psx = 0, psy = 0;  // the last point on the page
     // PostScript and TELL-A-GRAF: items on the current output line.
-    int ncount;
+    int ncount = 0;
     // TELL-A-GRAF: a curve has been begun in this file.
-    bool kurve_offen;
+    bool kurve_offen = false;
 };
 extern Bildplotzustand bildplot_zustand;
-
-enum class Plotformat { iff, postscript, tellagraf };
 
 // IFF.
 extern int laenge1, laenge2, laenge3;
