@@ -35,6 +35,10 @@ void inital2();
 void setfullscreen(Display *display, Window window);
 void show_defaultvisual();
 
+// Whether a word can be read from standard input without waiting forever
+// (a terminal, or a pipe or file that already holds data or its end).
+bool eingabe_lesbar();
+
 // The drawable that every primitive draws into: the back buffer when it
 // exists, else the window.
 inline Drawable aktuelles_ziel() { return dpuffer ? dpuffer : win10; }
