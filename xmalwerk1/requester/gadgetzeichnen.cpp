@@ -37,8 +37,20 @@ void ngxdrawstr(Window w, GC g, NewGadget *ng, const char *s, int dy, int modus,
     if (modus == 2) {
         int x = ng->x - n * cw;
         XDrawImageString(requester_dpy, w, g, x > 0 ? x : 0, grundlinie, kopie, n);
-    } else {
+    } else if (modus == 0) {
         XDrawImageString(requester_dpy, w, g, ng->x + cw / 2, grundlinie, kopie, n);
+        if (mark != 0)
+            doppelbox(mark, static_cast<int>(reqfogrund), static_cast<int>(reqhigrund), requester_dpy, w, g, ng->x,
+                      ng->y, ng->breite, ng->hoehe);
+    } else {
+        // Text in the box stays in the box: a text longer than the field
+        // (typed or set) would else run over the frame and beyond.
+        XRectangle innen = {static_cast<short>(ng->x + 1), static_cast<short>(ng->y + 1),
+                            static_cast<unsigned short>(ng->breite > 1 ? ng->breite - 1 : 0),
+                            static_cast<unsigned short>(ng->hoehe > 1 ? ng->hoehe - 1 : 0)};
+        XSetClipRectangles(requester_dpy, g, 0, 0, &innen, 1, Unsorted);
+        XDrawImageString(requester_dpy, w, g, ng->x + cw / 2, grundlinie, kopie, n);
+        XSetClipMask(requester_dpy, g, None);
         if (modus != 0 || mark != 0)
             doppelbox(mark, static_cast<int>(reqfogrund), static_cast<int>(reqhigrund), requester_dpy, w, g, ng->x,
                       ng->y, ng->breite, ng->hoehe);
