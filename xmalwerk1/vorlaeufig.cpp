@@ -11,16 +11,6 @@
 #include <cstring>
 #include <unistd.h>
 
-// Drawing: only the GC colour and line style needed by the session start.
-void color(int farbe)
-{
-    if (dpy && gc) XSetForeground(dpy, gc, static_cast<unsigned long>(farbe));
-    mal_farbe = farbe;
-}
-void setpattern(int) {}
-int setcolor(int, int, int, int) { return 0; }
-void setzehintergrundweiss() { hintergrundistschwarz = 0; }
-
 // Buffers.
 int changebuffer(int a, int b)
 {
@@ -41,6 +31,7 @@ int Delay(int n) { return usleep(n <= 1 ? 20000 : static_cast<useconds_t>(n) * 2
 // Plot files.
 void bildopen(const char *) { qsaveflag = 0; }
 void bildclose() { qsaveflag = 0; }
+int bildplot(double, double, int) { return 0; }
 
 // Menus: the declarations are counted so that the window reserves the bar.
 int menu_debug = 0;
@@ -76,15 +67,6 @@ int menu_reset()
     menubalkenhoehe = 0;
     menufont_vorlaeufig = nullptr;
     return 0;
-}
-
-// Shapes: the double frame of the requesters' gadgets and buttons.
-void doppelbox(int ohnefarbe, int, int farbe, Display *d, Drawable w, GC g, int x, int y, int b, int h)
-{
-    XDrawRectangle(d, w, g, x, y, static_cast<unsigned>(b), static_cast<unsigned>(h));
-    if (ohnefarbe == 0) XSetForeground(d, g, static_cast<unsigned long>(farbe));
-    XDrawRectangle(d, w, g, x - 3, y - 3, static_cast<unsigned>(b + 6), static_cast<unsigned>(h + 6));
-    if (ohnefarbe == 0) XSetForeground(d, g, BlackPixel(d, DefaultScreen(d)));
 }
 
 // Keyboard helpers.

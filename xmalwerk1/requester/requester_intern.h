@@ -5,6 +5,7 @@
 #define XMALWERK1_REQUESTER_REQUESTER_INTERN_H
 
 #include "requester.h"
+#include "../core/malwerk.h"  // doppelbox
 
 #include <X11/Xlib.h>
 
@@ -126,9 +127,6 @@ int get_ngtyp(int typ);
 int IS_REQTYP_AUSWAHL(int reqtyp);
 int xrequester_start(int anzahl, NewGadget *gadgets, int hoch, int, int breite, int hoehe, const char *titel,
                      int reqtyp);
-
-// Double frame of a gadget or button (with the shapes of the core).
-void doppelbox(int ohnefarbe, int frei, int farbe, Display *d, Drawable w, GC g, int x, int y, int b, int h);
 
 // Keyboard helpers (with the keyboard shortcuts of the menus).
 int schlechte_tastatur(unsigned long keysym);
