@@ -2,7 +2,6 @@
 #include "anordnung.h"
 #include "requester_intern.h"
 
-#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <cstring>
 
@@ -31,31 +30,12 @@ bool strikt_innen(const Rechteck &r, int x, int y)
 class Meldungsfenster {
 public:
     Meldungsfenster(const char *text, const char *ja, const char *nein, const Meldungsanordnung &m)
-        : d_(requester_dpy), text_(text), ja_(ja), nein_(nein), m_(m)
+        : f_(200, 20, m.breite, m.hoehe, MELDUNG_MASKE, "Requester"), d_(f_.d), w_(f_.w), g_(f_.g), text_(text),
+          ja_(ja), nein_(nein), m_(m)
     {
-        const int s = DefaultScreen(d_);
-        fg_ = BlackPixel(d_, s);
-        bg_ = WhitePixel(d_, s);
-        w_ = XCreateSimpleWindow(d_, RootWindow(d_, s), 200, 20, static_cast<unsigned>(m.breite),
-                                 static_cast<unsigned>(m.hoehe), 5, fg_, bg_);
-        XGCValues v;
-        v.background = bg_;
-        v.foreground = fg_;
-        v.font = requ_fontstruct->fid;
-        g_ = XCreateGC(d_, w_, GCForeground | GCBackground | GCFont, &v);
-        XSelectInput(d_, w_, MELDUNG_MASKE);
-        XChangeProperty(d_, w_, XA_WM_NAME, XA_STRING, 8, PropModeReplace,
-                        reinterpret_cast<const unsigned char *>("Requester"), 9);
-        XMapRaised(d_, w_);
+        fg_ = BlackPixel(d_, DefaultScreen(d_));
+        bg_ = WhitePixel(d_, DefaultScreen(d_));
     }
-    ~Meldungsfenster()
-    {
-        XFreeGC(d_, g_);
-        XDestroyWindow(d_, w_);
-        XSync(d_, False);
-    }
-    Meldungsfenster(const Meldungsfenster &) = delete;
-    Meldungsfenster &operator=(const Meldungsfenster &) = delete;
 
     int warten();
 
@@ -63,14 +43,15 @@ private:
     void text_zeichnen();
     void knoepfe_zeichnen(bool mit_beschriftung);
 
+    Requesterfenster f_;
     Display *d_;
+    Window w_;
+    GC g_;
     const char *text_;
     const char *ja_;
     const char *nein_;
     Meldungsanordnung m_;
     unsigned long fg_ = 0, bg_ = 0;
-    Window w_ = 0;
-    GC g_ = nullptr;
     int gewaehlt_ = 0;  // 0: the first button, 1: the second
 };
 

@@ -125,6 +125,20 @@ int istinnerhalb(int v, int a, int b);
 int istinnerhalb(int x, int y, int x1, int y1, int x2, int y2);
 int get_ngtyp(int typ);
 int IS_REQTYP_AUSWAHL(int reqtyp);
+// A requester's window on requester_dpy (border 5, black on white, the
+// requester font, WM_NAME titel), mapped raised; it goes with its graphics
+// context when the object ends, on every return path, and the server is
+// synchronised so that it is gone when the requester returns.
+struct Requesterfenster {
+    Display *d;
+    Window w = 0;
+    GC g = nullptr;
+    Requesterfenster(int x, int y, int breite, int hoehe, long maske, const char *titel);
+    ~Requesterfenster();
+    Requesterfenster(const Requesterfenster &) = delete;
+    Requesterfenster &operator=(const Requesterfenster &) = delete;
+};
+
 int xrequester_start(int anzahl, NewGadget *gadgets, int hoch, int, int breite, int hoehe, const char *titel,
                      int reqtyp);
 

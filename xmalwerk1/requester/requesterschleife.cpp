@@ -3,7 +3,6 @@
 #include "requester_intern.h"
 #include "../core/intern.h"
 
-#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 #include <cstdio>
@@ -15,38 +14,6 @@ constexpr long REQUESTER_MASKE = KeyPressMask | KeyReleaseMask | ButtonPressMask
                                  PointerMotionMask | ExposureMask | ResizeRedirectMask;  // 0x4804F
 
 constexpr int KEIN = -1000;  // no gadget requested
-
-// The window and GC of one requester; both go when it ends, on every path.
-struct Requesterfenster {
-    Display *d;
-    Window w = 0;
-    GC g = nullptr;
-    Requesterfenster(Display *anzeige, int breite, int hoehe, const char *titel) : d(anzeige)
-    {
-        const int s = DefaultScreen(d);
-        w = XCreateSimpleWindow(d, RootWindow(d, s), 100, 20, static_cast<unsigned>(breite > 0 ? breite : 1),
-                                static_cast<unsigned>(hoehe > 0 ? hoehe : 1), 5, BlackPixel(d, s),
-                                WhitePixel(d, s));
-        XGCValues v;
-        v.background = WhitePixel(d, s);
-        v.foreground = BlackPixel(d, s);
-        v.font = requ_fontstruct->fid;
-        g = XCreateGC(d, w, GCForeground | GCBackground | GCFont, &v);
-        XSelectInput(d, w, REQUESTER_MASKE);
-        const char *t = titel ? titel : "";
-        XChangeProperty(d, w, XA_WM_NAME, XA_STRING, 8, PropModeReplace, reinterpret_cast<const unsigned char *>(t),
-                        static_cast<int>(strlen(t)));
-        XMapRaised(d, w);
-    }
-    ~Requesterfenster()
-    {
-        XFreeGC(d, g);
-        XDestroyWindow(d, w);
-        XSync(d, False);
-    }
-    Requesterfenster(const Requesterfenster &) = delete;
-    Requesterfenster &operator=(const Requesterfenster &) = delete;
-};
 
 class Engine {
 public:
@@ -339,7 +306,7 @@ int xrequester_start(int anzahl, NewGadget *gadgets, int hoch, int, int breite, 
     reqfogrund = BlackPixel(d, DefaultScreen(d));
     schiebebalken.reset();
 
-    Requesterfenster f(d, breite, hoehe, titel);
+    Requesterfenster f(100, 20, breite, hoehe, REQUESTER_MASKE, titel);
     Engine engine(anzahl, gadgets, hoch, reqtyp, f.w, f.g);
     for (;;) {
         XEvent e;
