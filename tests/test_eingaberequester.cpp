@@ -11,6 +11,7 @@
 #include <X11/keysym.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
 
 using testhilfe::Fernbedienung;
@@ -41,6 +42,15 @@ protected:
     {
         return requester_input(2, "Text", "%s", "%s", text_, "Zahl", "%d", "%d", &zahl_);
     }
+    // Runs the two-field form while skript works its window.
+    int zwei_felder_mit(std::function<void(Fernbedienung &)> skript)
+    {
+        Fernsteuerung s(x_.name(), [skript](Fernbedienung &f) {
+            ASSERT_TRUE(f.fenster_finden(titel));
+            skript(f);
+        });
+        return zwei_felder_starten();
+    }
     static void mitte_klicken(Fernbedienung &f, const Rechteck &r)
     {
         f.klick(r.x + r.breite / 2, r.y + r.hoehe / 2);
@@ -57,19 +67,14 @@ protected:
 TEST_F(EingabeRequester, FensterHatTitelGroesseUndRahmen)
 {
     Formularanordnung a = zwei_felder();
-    int r;
-    {
-        Fernsteuerung s(x_.name(), [&](Fernbedienung &f) {
-            ASSERT_TRUE(f.fenster_finden(titel));
-            XWindowAttributes at;
-            ASSERT_TRUE(XGetWindowAttributes(f.display(), f.fenster(), &at));
-            EXPECT_EQ(at.width, a.breite);
-            EXPECT_EQ(at.height, a.hoehe);
-            EXPECT_EQ(at.border_width, 5);
-            mitte_klicken(f, a.abbruch);
-        });
-        r = zwei_felder_starten();
-    }
+    int r = zwei_felder_mit([&](Fernbedienung &f) {
+        XWindowAttributes at;
+        ASSERT_TRUE(XGetWindowAttributes(f.display(), f.fenster(), &at));
+        EXPECT_EQ(at.width, a.breite);
+        EXPECT_EQ(at.height, a.hoehe);
+        EXPECT_EQ(at.border_width, 5);
+        mitte_klicken(f, a.abbruch);
+    });
     EXPECT_EQ(r, 0);
     Fernbedienung pruefer(x_.name());
     EXPECT_EQ(testhilfe::fenster_suchen(pruefer.display(), titel, 0.2), 0u) << "the window is gone";
@@ -77,17 +82,12 @@ TEST_F(EingabeRequester, FensterHatTitelGroesseUndRahmen)
 
 TEST_F(EingabeRequester, TabOhneAktivesGadgetWaehltDasErste)
 {
-    int r;
-    {
-        Fernsteuerung s(x_.name(), [&](Fernbedienung &f) {
-            ASSERT_TRUE(f.fenster_finden(titel));
-            f.taste(XK_Tab);
-            f.tippen("X");
-            f.taste(XK_Return);
-            mitte_klicken(f, zwei_felder().ok);
-        });
-        r = zwei_felder_starten();
-    }
+    int r = zwei_felder_mit([&](Fernbedienung &f) {
+        f.taste(XK_Tab);
+        f.tippen("X");
+        f.taste(XK_Return);
+        mitte_klicken(f, zwei_felder().ok);
+    });
     EXPECT_EQ(r, 1);
     EXPECT_STREQ(text_, "Xabc");
     EXPECT_EQ(zahl_, 5);
@@ -95,18 +95,13 @@ TEST_F(EingabeRequester, TabOhneAktivesGadgetWaehltDasErste)
 
 TEST_F(EingabeRequester, TabFolgeBisZumOkKnopf)
 {
-    int r;
-    {
-        Fernsteuerung s(x_.name(), [&](Fernbedienung &f) {
-            ASSERT_TRUE(f.fenster_finden(titel));
-            f.taste(XK_Tab);  // text
-            f.taste(XK_Tab);  // number
-            f.tippen("7");
-            f.taste(XK_Tab);  // OK
-            f.taste(XK_Return);
-        });
-        r = zwei_felder_starten();
-    }
+    int r = zwei_felder_mit([&](Fernbedienung &f) {
+        f.taste(XK_Tab);  // text
+        f.taste(XK_Tab);  // number
+        f.tippen("7");
+        f.taste(XK_Tab);  // OK
+        f.taste(XK_Return);
+    });
     EXPECT_EQ(r, 1);
     EXPECT_EQ(zahl_, 75);
     EXPECT_STREQ(text_, "abc");
@@ -114,72 +109,52 @@ TEST_F(EingabeRequester, TabFolgeBisZumOkKnopf)
 
 TEST_F(EingabeRequester, ShiftTabOhneAktivesGadgetWaehltAbbruch)
 {
-    int r;
-    {
-        Fernsteuerung s(x_.name(), [&](Fernbedienung &f) {
-            ASSERT_TRUE(f.fenster_finden(titel));
-            f.taste(XK_Tab, XK_Shift_L);
-            f.tippen("q");  // a button takes no text
-            f.taste(XK_Return);
-        });
-        r = zwei_felder_starten();
-    }
+    int r = zwei_felder_mit([&](Fernbedienung &f) {
+        f.taste(XK_Tab, XK_Shift_L);
+        f.tippen("q");  // a button takes no text
+        f.taste(XK_Return);
+    });
     EXPECT_EQ(r, 0);
     EXPECT_STREQ(text_, "abc");
 }
 
 TEST_F(EingabeRequester, TabAufDemLetztenSpringtZumErsten)
 {
-    int r;
-    {
-        Fernsteuerung s(x_.name(), [&](Fernbedienung &f) {
-            ASSERT_TRUE(f.fenster_finden(titel));
-            f.taste(XK_Tab, XK_Shift_L);  // CANCEL, the last
-            f.taste(XK_Tab);              // wraps to the first field
-            f.tippen("Y");
-            f.taste(XK_Return);
-            mitte_klicken(f, zwei_felder().ok);
-        });
-        r = zwei_felder_starten();
-    }
+    int r = zwei_felder_mit([&](Fernbedienung &f) {
+        f.taste(XK_Tab, XK_Shift_L);  // CANCEL, the last
+        f.taste(XK_Tab);              // wraps to the first field
+        f.tippen("Y");
+        f.taste(XK_Return);
+        mitte_klicken(f, zwei_felder().ok);
+    });
     EXPECT_EQ(r, 1);
     EXPECT_STREQ(text_, "Yabc");
 }
 
 TEST_F(EingabeRequester, ShiftTabAufDemErstenSpringtZumLetzten)
 {
-    int r;
-    {
-        Fernsteuerung s(x_.name(), [&](Fernbedienung &f) {
-            ASSERT_TRUE(f.fenster_finden(titel));
-            f.taste(XK_Tab);               // first field
-            f.taste(XK_Tab, XK_Shift_L);   // back past the start: CANCEL
-            f.taste(XK_Return);
-        });
-        r = zwei_felder_starten();
-    }
+    int r = zwei_felder_mit([&](Fernbedienung &f) {
+        f.taste(XK_Tab);               // first field
+        f.taste(XK_Tab, XK_Shift_L);   // back past the start: CANCEL
+        f.taste(XK_Return);
+    });
     EXPECT_EQ(r, 0);
 }
 
 TEST_F(EingabeRequester, TippenUndLoeschenMitDenAnfangstasten)
 {
-    int r;
-    {
-        Fernsteuerung s(x_.name(), [&](Fernbedienung &f) {
-            ASSERT_TRUE(f.fenster_finden(titel));
-            f.taste(XK_Tab);
-            f.taste(XK_Right);
-            f.taste(XK_Right);
-            f.tippen("X");                  // abXc, cursor behind the X
-            f.taste(XK_Delete);             // DEL deletes left: abc
-            f.taste(XK_h, XK_Control_L);    // Ctrl-H deletes right: ab
-            f.taste(XK_Left);
-            f.tippen("-");                  // a-b
-            f.taste(XK_Return);
-            mitte_klicken(f, zwei_felder().ok);
-        });
-        r = zwei_felder_starten();
-    }
+    int r = zwei_felder_mit([&](Fernbedienung &f) {
+        f.taste(XK_Tab);
+        f.taste(XK_Right);
+        f.taste(XK_Right);
+        f.tippen("X");                  // abXc, cursor behind the X
+        f.taste(XK_Delete);             // DEL deletes left: abc
+        f.taste(XK_h, XK_Control_L);    // Ctrl-H deletes right: ab
+        f.taste(XK_Left);
+        f.tippen("-");                  // a-b
+        f.taste(XK_Return);
+        mitte_klicken(f, zwei_felder().ok);
+    });
     EXPECT_EQ(r, 1);
     EXPECT_STREQ(text_, "a-b");
     EXPECT_EQ(DELL, 127);
@@ -187,20 +162,15 @@ TEST_F(EingabeRequester, TippenUndLoeschenMitDenAnfangstasten)
 
 TEST_F(EingabeRequester, BackSpaceVertauschtDieLoeschtasten)
 {
-    int r;
-    {
-        Fernsteuerung s(x_.name(), [&](Fernbedienung &f) {
-            ASSERT_TRUE(f.fenster_finden(titel));
-            f.taste(XK_Tab);
-            for (int i = 0; i < 3; ++i) f.taste(XK_Right);
-            f.taste(XK_BackSpace);  // deletes left now: ab
-            f.taste(XK_Left);
-            f.taste(XK_Delete);     // deletes right now: a
-            f.taste(XK_Return);
-            mitte_klicken(f, zwei_felder().ok);
-        });
-        r = zwei_felder_starten();
-    }
+    int r = zwei_felder_mit([&](Fernbedienung &f) {
+        f.taste(XK_Tab);
+        for (int i = 0; i < 3; ++i) f.taste(XK_Right);
+        f.taste(XK_BackSpace);  // deletes left now: ab
+        f.taste(XK_Left);
+        f.taste(XK_Delete);     // deletes right now: a
+        f.taste(XK_Return);
+        mitte_klicken(f, zwei_felder().ok);
+    });
     EXPECT_EQ(r, 1);
     EXPECT_STREQ(text_, "a");
     EXPECT_EQ(DELL, 8);
@@ -209,39 +179,29 @@ TEST_F(EingabeRequester, BackSpaceVertauschtDieLoeschtasten)
 
 TEST_F(EingabeRequester, TippenHoertBeiAchtzigZeichenAuf)
 {
-    int r;
-    {
-        Fernsteuerung s(x_.name(), [&](Fernbedienung &f) {
-            ASSERT_TRUE(f.fenster_finden(titel));
-            f.taste(XK_Tab);
-            for (int i = 0; i < 3; ++i) f.taste(XK_Right);
-            f.tippen(std::string(90, 'w'));
-            f.taste(XK_Return);
-            mitte_klicken(f, zwei_felder().ok);
-        });
-        r = zwei_felder_starten();
-    }
+    int r = zwei_felder_mit([&](Fernbedienung &f) {
+        f.taste(XK_Tab);
+        for (int i = 0; i < 3; ++i) f.taste(XK_Right);
+        f.tippen(std::string(90, 'w'));
+        f.taste(XK_Return);
+        mitte_klicken(f, zwei_felder().ok);
+    });
     EXPECT_EQ(r, 1);
     EXPECT_EQ(std::string(text_), std::string("abc") + std::string(77, 'w')) << "80 characters at most";
 }
 
 TEST_F(EingabeRequester, ReturnBeendetDieEingabeOhneZuSchliessen)
 {
-    int r;
-    {
-        Fernsteuerung s(x_.name(), [&](Fernbedienung &f) {
-            ASSERT_TRUE(f.fenster_finden(titel));
-            f.taste(XK_Tab);
-            f.tippen("1");
-            f.taste(XK_Return);
-            f.abwarten(0.3);
-            EXPECT_TRUE(f.fenster_da());
-            f.tippen("2");  // no field is active any more, the next one neither
-            f.abwarten();
-            mitte_klicken(f, zwei_felder().ok);
-        });
-        r = zwei_felder_starten();
-    }
+    int r = zwei_felder_mit([&](Fernbedienung &f) {
+        f.taste(XK_Tab);
+        f.tippen("1");
+        f.taste(XK_Return);
+        f.abwarten(0.3);
+        EXPECT_TRUE(f.fenster_da());
+        f.tippen("2");  // no field is active any more, the next one neither
+        f.abwarten();
+        mitte_klicken(f, zwei_felder().ok);
+    });
     EXPECT_EQ(r, 1);
     EXPECT_STREQ(text_, "1abc");
     EXPECT_EQ(zahl_, 5);
@@ -269,19 +229,14 @@ TEST_F(EingabeRequester, ZeichenAb128BeendetDieEingabe)
 
 TEST_F(EingabeRequester, AbbruchLaesstDieVariablen)
 {
-    int r;
-    {
-        Fernsteuerung s(x_.name(), [&](Fernbedienung &f) {
-            ASSERT_TRUE(f.fenster_finden(titel));
-            f.taste(XK_Tab);
-            f.tippen("zzz");
-            f.taste(XK_Tab);
-            f.tippen("9");
-            f.abwarten();
-            mitte_klicken(f, zwei_felder().abbruch);
-        });
-        r = zwei_felder_starten();
-    }
+    int r = zwei_felder_mit([&](Fernbedienung &f) {
+        f.taste(XK_Tab);
+        f.tippen("zzz");
+        f.taste(XK_Tab);
+        f.tippen("9");
+        f.abwarten();
+        mitte_klicken(f, zwei_felder().abbruch);
+    });
     EXPECT_EQ(r, 0);
     EXPECT_STREQ(text_, "abc");
     EXPECT_EQ(zahl_, 5);
@@ -290,40 +245,30 @@ TEST_F(EingabeRequester, AbbruchLaesstDieVariablen)
 
 TEST_F(EingabeRequester, KlickAufDieRahmenlinieTrifftNicht)
 {
-    int r;
-    {
-        Fernsteuerung s(x_.name(), [&](Fernbedienung &f) {
-            ASSERT_TRUE(f.fenster_finden(titel));
-            Rechteck ok = zwei_felder().ok;
-            int ym = ok.y + ok.hoehe / 2, xm = ok.x + ok.breite / 2;
-            f.klick(ok.x, ym);
-            f.klick(ok.x + ok.breite, ym);
-            f.klick(xm, ok.y);
-            f.klick(xm, ok.y + ok.hoehe);
-            f.abwarten(0.3);
-            EXPECT_TRUE(f.fenster_da());
-            f.klick(ok.x + 1, ok.y + 1);
-        });
-        r = zwei_felder_starten();
-    }
+    int r = zwei_felder_mit([&](Fernbedienung &f) {
+        Rechteck ok = zwei_felder().ok;
+        int ym = ok.y + ok.hoehe / 2, xm = ok.x + ok.breite / 2;
+        f.klick(ok.x, ym);
+        f.klick(ok.x + ok.breite, ym);
+        f.klick(xm, ok.y);
+        f.klick(xm, ok.y + ok.hoehe);
+        f.abwarten(0.3);
+        EXPECT_TRUE(f.fenster_da());
+        f.klick(ok.x + 1, ok.y + 1);
+    });
     EXPECT_EQ(r, 1);
 }
 
 TEST_F(EingabeRequester, KlickInsFeldSetztDenKursorAufDieZelle)
 {
-    int r;
-    {
-        Fernsteuerung s(x_.name(), [&](Fernbedienung &f) {
-            ASSERT_TRUE(f.fenster_finden(titel));
-            Rechteck feld = zwei_felder().felder[0];
-            int links = feld.x + cw_ / 2;
-            f.klick(links + 2 * cw_ + 1, feld.y + feld.hoehe / 2);  // on the c
-            f.tippen("X");
-            f.taste(XK_Return);
-            mitte_klicken(f, zwei_felder().ok);
-        });
-        r = zwei_felder_starten();
-    }
+    int r = zwei_felder_mit([&](Fernbedienung &f) {
+        Rechteck feld = zwei_felder().felder[0];
+        int links = feld.x + cw_ / 2;
+        f.klick(links + 2 * cw_ + 1, feld.y + feld.hoehe / 2);  // on the c
+        f.tippen("X");
+        f.taste(XK_Return);
+        mitte_klicken(f, zwei_felder().ok);
+    });
     EXPECT_EQ(r, 1);
     EXPECT_STREQ(text_, "abXc");
 }
