@@ -112,7 +112,8 @@ TEST(Requesterfont, WahlAmTerminal)
 {
     XvfbServer x;
     x.als_display_setzen();
-    Eingabe e("-adobe-courier-bold-r-normal--12-*-75-75-m-*-iso8859-1\n0\n");
+    // The writer stays: both answers are taken although more could come.
+    Eingabe e("-adobe-courier-bold-r-normal--12-*-75-75-m-*-iso8859-1\n0\n", true);
     testing::internal::CaptureStdout();
     requester_font_anfordern(1);
     std::string aus = testing::internal::GetCapturedStdout();

@@ -2,6 +2,7 @@
 #include "requester_intern.h"
 #include "../core/intern.h"
 
+#include <unistd.h>
 #include <cstdio>
 #include <cstring>
 
@@ -39,12 +40,30 @@ bool passt(const char *muster)
     return n > 0;
 }
 
+// One line of standard input, read byte by byte so that nothing of the
+// next answer is swallowed; without a terminal only what is already there
+// is read. False when nothing could be read.
+bool zeile_lesen(char *ziel, size_t groesse)
+{
+    size_t n = 0;
+    bool etwas = false;
+    while (eingabe_lesbar()) {
+        char c;
+        if (read(0, &c, 1) != 1) break;
+        etwas = true;
+        if (c == '\n') break;
+        if (n + 1 < groesse) ziel[n++] = c;
+    }
+    ziel[n] = '\0';
+    return etwas;
+}
+
 void am_terminal_waehlen()
 {
     printf("suche nach Fontnamen:");
     fflush(stdout);
-    char muster[200];
-    if (!eingabe_lesbar() || scanf("%199s", muster) != 1) {
+    char zeile[256], muster[200];
+    if (!zeile_lesen(zeile, sizeof zeile) || sscanf(zeile, "%199s", muster) != 1) {
         printf("\n");
         return;
     }
@@ -54,7 +73,7 @@ void am_terminal_waehlen()
     printf("Fontauswahl:");
     fflush(stdout);
     int wahl = -1;
-    if (!eingabe_lesbar() || scanf("%d", &wahl) != 1) wahl = -1;
+    if (!zeile_lesen(zeile, sizeof zeile) || sscanf(zeile, "%d", &wahl) != 1) wahl = -1;
     if (namen && wahl >= 0 && wahl < n) {
         snprintf(gewaehlter_font, sizeof gewaehlter_font, "%s", namen[wahl]);
         als_erstes(gewaehlter_font);
