@@ -6,7 +6,9 @@
 #include "requester/requester_intern.h"
 
 #include <cstdarg>
+#include <cctype>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 // Buffers.
@@ -62,15 +64,44 @@ int menu_reset()
     return 0;
 }
 
-// Requesters.
-int requester_font_flag = 0;
-int requester_input(int, ...)
+// Keyboard helpers.
+int schlechte_tastatur(unsigned long keysym)
 {
-    printf("requester_input: noch nicht vorhanden\n");
+    static int gut = 1;
+    if (keysym == 0xFF08) gut = 0;
+    return !gut;
+}
+int strncmpgross(const char *text, const char *name, int n)
+{
+    while (*text == ' ') ++text;
+    for (int i = 0; i < n && text[i] && name[i]; ++i) {
+        int d = toupper(static_cast<unsigned char>(text[i])) - name[i];
+        if (d != 0) return d;
+    }
     return 0;
 }
-int janeinrequester(char *, char *, char *)
+
+// File requester: what the engine and the list drawing call.
+int darstellungsbreite = 40;
+void fileliste_ins_gadget_kopieren(const char *text, Gadget2 *liste)
 {
-    printf("janeinrequester: noch nicht vorhanden\n");
-    return 1;
+    // One entry a line, ".." for an empty text; the copy stays with the list.
+    const char *quelle = text && *text ? text : "..";
+    char *kopie = newstring(quelle);
+    int n = 1;
+    for (char *p = kopie; *p; ++p)
+        if (*p == '\n') ++n;
+    liste->eintraege = new char *[static_cast<size_t>(n)];
+    liste->anzahl = static_cast<short>(n);
+    liste->erster = 0;
+    char *p = kopie;
+    for (int i = 0; i < n; ++i) {
+        liste->eintraege[i] = p;
+        p = strchr(p, '\n');
+        if (p) *p++ = '\0';
+    }
 }
+void ngnewpath(NewGadget *) {}
+int ngnewdir(Window, GC, NewGadget *, int, char) { return 0; }
+int ngnextdir(Window, GC, NewGadget *, int, int) { return 0; }
+int neuerdateitext(Window, GC, int, NewGadget *, int, int, int, int) { return 0; }

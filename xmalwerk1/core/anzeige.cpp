@@ -16,16 +16,6 @@
     exit(1);
 }
 
-// Whether a word can be read from standard input without waiting forever:
-// a terminal is asked, a pipe or file only when it already holds data (or
-// its end), so a program started without a terminal never blocks here.
-bool eingabe_lesbar()
-{
-    if (isatty(0)) return true;
-    pollfd p{0, POLLIN, 0};
-    return poll(&p, 1, 0) > 0 && (p.revents & (POLLIN | POLLHUP));
-}
-
 namespace {
 
 int anzahl_protokollfehler[256];
@@ -63,6 +53,16 @@ void fehlerbehandlung_setzen()
 }
 
 }  // namespace
+
+// Whether a word can be read from standard input without waiting forever:
+// a terminal is asked, a pipe or file only when it already holds data (or
+// its end), so a program started without a terminal never blocks here.
+bool eingabe_lesbar()
+{
+    if (isatty(0)) return true;
+    pollfd p{0, POLLIN, 0};
+    return poll(&p, 1, 0) > 0 && (p.revents & (POLLIN | POLLHUP));
+}
 
 Display *meinXOpenDisplay(const char *name)
 {

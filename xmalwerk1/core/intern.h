@@ -35,8 +35,8 @@ void inital2();
 void setfullscreen(Display *display, Window window);
 void show_defaultvisual();
 
-// Whether standard input can be read without blocking a program that runs
-// without a terminal (a terminal always counts as readable).
+// Whether a word can be read from standard input without waiting forever
+// (a terminal, or a pipe or file that already holds data or its end).
 bool eingabe_lesbar();
 
 // Colour table. rgbtabelle holds the defaults of colours 0 to 31; the
