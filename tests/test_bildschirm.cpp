@@ -358,11 +358,15 @@ TEST(Bildschirmgroesse, FragtBeiDebugZweiDieWerteAb)
     XvfbServer x(1920, 1080, 24);
     x.als_display_setzen();
     Leerumgebung leer;
-    datei_schreiben("antworten", "3\n4\n5\n60\n");
+    datei_schreiben("antworten", "3\n4\n5\n60\nfuer den naechsten Leser\n");
     int fd = open("antworten", O_RDONLY);
     Eingabe e(fd);
     mal_setdebug(2);
     Ergebnis r = maxsize();
+    // The answers after the four are left for whoever reads next.
+    char rest[64] = "";
+    EXPECT_EQ(read(0, rest, sizeof rest - 1), 25);
+    EXPECT_STREQ(rest, "fuer den naechsten Leser\n");
     close(fd);
     EXPECT_EQ(malwerk_xborder, 3);
     EXPECT_EQ(malwerk_yborder, 4);

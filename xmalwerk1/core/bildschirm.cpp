@@ -4,7 +4,6 @@
 #include "intern.h"
 #include "bildschirmdatei.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -20,30 +19,17 @@ struct BekannterBildschirm {
     short breite, hoehe, tiefe, xrahmen, yrahmen, xrand, yrand;
 };
 
-// Asks on the terminal for one value; keeps the old one when nothing can
-// be read. Without a terminal only input that is already there is read, so
-// a program started from a script never waits here.
+// Asks on the terminal for one value; keeps the old one when nothing, or
+// no number, can be read. Without a terminal only input that is already
+// there is read, so a program started from a script never waits here.
 void wert_erfragen(const char *prompt, int *wert)
 {
     printf("%s", prompt);
     fflush(stdout);
-    bool terminal = isatty(0);
-    if (!terminal) putchar('\n');
-    if (!eingabe_lesbar()) return;
-    int schalter = terminal ? -1 : fcntl(0, F_GETFL);
-    if (schalter != -1) fcntl(0, F_SETFL, schalter | O_NONBLOCK);
+    char zeile[80];
     int v;
-    if (scanf("%d", &v) == 1) {
-        *wert = v;
-    } else {
-        // Drop the rest of a line that is not a number, so the next prompt
-        // does not stumble over it.
-        int c;
-        while ((c = getchar()) != EOF && c != '\n') {
-        }
-    }
-    clearerr(stdin);
-    if (schalter != -1) fcntl(0, F_SETFL, schalter);
+    if (zeile_lesen(zeile, sizeof zeile) && sscanf(zeile, "%d", &v) == 1) *wert = v;
+    if (!isatty(0)) printf("\n");  // nobody typed the line end
 }
 
 }  // namespace
