@@ -8,12 +8,13 @@
 #include "xmalwerk1/core/intern.h"
 #include "xmalwerk1/xmalwerk1.h"
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 using testhilfe::datei_lesen;
 using testhilfe::RgbBild;
+using testhilfe::zeilen;
+using testhilfe::anzahl;
 
 namespace {
 
@@ -56,21 +57,6 @@ RgbBild gerendert(const std::string &datei)
     EXPECT_EQ(meldungen.find("Error"), std::string::npos) << meldungen;
     EXPECT_GT(b.breite, 0);
     return b;
-}
-
-std::vector<std::string> zeilen(const std::string &text)
-{
-    std::vector<std::string> z;
-    std::istringstream s(text);
-    for (std::string zeile; std::getline(s, zeile);) z.push_back(zeile);
-    return z;
-}
-
-size_t anzahl(const std::string &text, const std::string &teil)
-{
-    size_t n = 0;
-    for (size_t i = text.find(teil); i != std::string::npos; i = text.find(teil, i + 1)) ++n;
-    return n;
 }
 
 size_t dunkle_pixel(const RgbBild &b)

@@ -7,13 +7,13 @@
 #include "xmalwerk1/core/intern.h"
 #include "xmalwerk1/xmalwerk1.h"
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 using testhilfe::datei_existiert;
 using testhilfe::datei_lesen;
 using testhilfe::datei_schreiben;
+using testhilfe::zeilen;
 
 namespace {
 
@@ -27,14 +27,6 @@ struct TellaBild {
         malwerk_postflag = 0;
     }
 };
-
-std::vector<std::string> zeilen(const std::string &text)
-{
-    std::vector<std::string> z;
-    std::istringstream s(text);
-    for (std::string zeile; std::getline(s, zeile);) z.push_back(zeile);
-    return z;
-}
 
 std::string nach(const std::string &text, const std::string &marke)
 {

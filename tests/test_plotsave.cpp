@@ -14,6 +14,7 @@ using testhilfe::datei_existiert;
 using testhilfe::datei_lesen;
 using testhilfe::Arbeitsverzeichnis;
 using testhilfe::Umgebung;
+using testhilfe::anzahl;
 
 namespace {
 
@@ -25,13 +26,6 @@ struct Ablage {
     Umgebung env{"ENV", nullptr};
     Umgebung name{"PLOTSAVE", nullptr};
 };
-
-size_t anzahl(const std::string &text, const std::string &teil)
-{
-    size_t n = 0;
-    for (size_t i = text.find(teil); i != std::string::npos; i = text.find(teil, i + 1)) ++n;
-    return n;
-}
 
 }  // namespace
 

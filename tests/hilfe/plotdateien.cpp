@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <sstream>
 
 namespace testhilfe {
 
@@ -182,6 +183,21 @@ bool dunkel_nahe(const RgbBild &b, double x, double y, int radius)
         for (int dx = -radius; dx <= radius; ++dx)
             if (b.innen(cx + dx, cy + dy) && !b.weiss(cx + dx, cy + dy)) return true;
     return false;
+}
+
+std::vector<std::string> zeilen(const std::string &text)
+{
+    std::vector<std::string> z;
+    std::istringstream s(text);
+    for (std::string zeile; std::getline(s, zeile);) z.push_back(zeile);
+    return z;
+}
+
+size_t anzahl(const std::string &text, const std::string &teil)
+{
+    size_t n = 0;
+    for (size_t i = text.find(teil); i != std::string::npos; i = text.find(teil, i + 1)) ++n;
+    return n;
 }
 
 }  // namespace testhilfe

@@ -71,6 +71,11 @@ void bild_ohne_fenster(double xmin, double ymin, double xmax, double ymax, int b
 // Whether a non-white pixel lies within radius pixels of (x, y).
 bool dunkel_nahe(const RgbBild &b, double x, double y, int radius = 2);
 
+// The lines of a text, without their line ends.
+std::vector<std::string> zeilen(const std::string &text);
+// How often teil occurs in text (overlaps counted).
+size_t anzahl(const std::string &text, const std::string &teil);
+
 }  // namespace testhilfe
 
 #endif
