@@ -85,14 +85,20 @@ bool font_nach_muster(char *ziel, int n)
             return true;
         }
         if (namen) XFreeFontNames(namen);
-        size_t laenge = strlen(muster);
-        if (laenge <= 1) return false;
-        muster[laenge - 1] = '\0';
-        muster[laenge - 2] = '*';
+        if (!fontmuster_kuerzen(muster)) return false;
     }
 }
 
 }  // namespace
+
+bool fontmuster_kuerzen(char *muster)
+{
+    size_t laenge = strlen(muster);
+    if (laenge <= 1) return false;
+    muster[laenge - 1] = '\0';
+    muster[laenge - 2] = '*';
+    return true;
+}
 
 void menu_font_anfordern()
 {
