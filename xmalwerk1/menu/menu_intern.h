@@ -55,6 +55,10 @@ struct _xmenu {
     int offene_spalte = -1;
     int offenes_sub = -1;
     XFontStruct *menufont = nullptr;
+
+    // Frees the owned texts and submenu records and empties the arrays.
+    void freigeben();
+    ~_xmenu() { freigeben(); }
 };
 
 extern _xmenu menu;

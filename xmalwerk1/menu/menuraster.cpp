@@ -29,24 +29,29 @@ void straddblank(char *puffer, const char *text)
     strcat(puffer, " ");
 }
 
-void menu_speicher_freigeben()
+void _xmenu::freigeben()
 {
-    for (char *t : menu.feldtext) free(t);
-    for (_xsubmenu *s : menu.feldsub) {
+    for (char *t : feldtext) free(t);
+    for (_xsubmenu *s : feldsub) {
         if (!s) continue;
         for (char *t : s->feldtext) free(t);
         delete s;
     }
-    free(menu.titelzeile);
-    menu.titelzeile = nullptr;
-    menu.feldtext.clear();
-    menu.feldsub.clear();
-    menu.klappfenster.clear();
-    menu.titel_x.clear();
-    menu.klappbreite.clear();
-    menu.reihenzahl.clear();
-    menu.feld_x.clear();
-    menu.feld_y.clear();
+    free(titelzeile);
+    titelzeile = nullptr;
+    feldtext.clear();
+    feldsub.clear();
+    klappfenster.clear();
+    titel_x.clear();
+    klappbreite.clear();
+    reihenzahl.clear();
+    feld_x.clear();
+    feld_y.clear();
+}
+
+void menu_speicher_freigeben()
+{
+    menu.freigeben();
     menu.leistenfenster = 0;
     menu.gc = nullptr;
     menu.nspalten = menu.nreihen = menu.nfelder = 0;
