@@ -8,16 +8,6 @@
 #include <cstdio>
 #include <unistd.h>
 
-// Drawing: only the GC colour and line style needed by the session start.
-void color(int farbe)
-{
-    if (dpy && gc) XSetForeground(dpy, gc, static_cast<unsigned long>(farbe));
-    mal_farbe = farbe;
-}
-void setpattern(int) {}
-int setcolor(int, int, int, int) { return 0; }
-void setzehintergrundweiss() { hintergrundistschwarz = 0; }
-
 // Buffers.
 int changebuffer(int a, int b)
 {
@@ -38,6 +28,7 @@ int Delay(int n) { return usleep(n <= 1 ? 20000 : static_cast<useconds_t>(n) * 2
 // Plot files.
 void bildopen(const char *) { qsaveflag = 0; }
 void bildclose() { qsaveflag = 0; }
+int bildplot(double, double, int) { return 0; }
 
 // Requesters.
 int requester_font_flag = 0;
