@@ -32,6 +32,10 @@ extern void (*funk_buttonrelease)();
 extern void (*funk_expose)();
 extern void (*funk_motion)();
 
+// Set by waitmenu when the window manager asked to close the window; an
+// animation that serves its input through waitBOF/waitTOF tests it.
+extern int malwerk_schliessen_angefordert;
+
 int waitmenu(int warten);
 int maustasten();
 int mausposition(double *x, double *y);
