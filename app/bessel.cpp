@@ -119,7 +119,7 @@ void Bessel::beschriftung(double t, char *text, int groesse) const
     static const char *const monatname[13] = {"",    "Jan", "Feb", "Mar", "Apr", "Mai", "Jun",
                                               "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
     double h = (mjd - trunc(mjd)) * 24 + t;
-    int tag = ftag;
+    long long tag = ftag;  // the day before the smallest int is no overflow
     if (h < 0) {
         tag -= 1;
         h += 24;
@@ -135,7 +135,7 @@ void Bessel::beschriftung(double t, char *text, int groesse) const
         minuten = static_cast<int>((h - stunden) * 60);
     }
     const char *name = fmonat >= 0 && fmonat <= 12 ? monatname[fmonat] : "???";
-    snprintf(text, static_cast<size_t>(groesse), "%2d.%s.%04d  %02d:%02d", tag, name, fjahr, stunden, minuten);
+    snprintf(text, static_cast<size_t>(groesse), "%2lld.%s.%04d  %02d:%02d", tag, name, fjahr, stunden, minuten);
 }
 
 Kernschatten Bessel::kernschatten(double t)
@@ -187,7 +187,11 @@ void Bessel::zeichnen(double t)
     drawcircle(ox, oy, 0.004, 0.004);
 
     erdkarte.zeichnen(m, n);
-    if (!elemente) return;
+    if (!elemente) {
+        // The coastlines' last polyline must not wait for the next frame.
+        PLOT_FLUSH();
+        return;
+    }
 
     Kernschatten k = kernschatten(t);
     color(1);
