@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
 #include "hilfe/bild.h"
+#include "hilfe/dateien.h"
 #include "hilfe/daten.h"
 #include "hilfe/xvfb.h"
 #include "xmalwerk1/core/intern.h"
@@ -19,7 +20,7 @@
 
 using testhilfe::Finsternis;
 using testhilfe::Kindprozess;
-using testhilfe::Verzeichnis;
+using testhilfe::Arbeitsverzeichnis;
 using testhilfe::XvfbServer;
 
 namespace {
@@ -117,7 +118,7 @@ protected:
 
     XvfbServer x_{1600, 1200, 24};
     Display *d_ = nullptr;
-    Verzeichnis v_;
+    Arbeitsverzeichnis v_;
     Window w_ = 0;
     int fx_ = 0, fy_ = 0;
     unsigned fb_ = 0, fh_ = 0;
@@ -131,9 +132,9 @@ TEST_F(Ablauf, EineFinsternisDannWarten)
     f.x[0] = -0.5;
     f.x[1] = 0.25;  // X(t) = -0.5 + t / 4
     f.l1[0] = 0.4;
-    v_.schreiben("Ecad22.prn",
-                 satz(finsternis(2023, 10, 14)) + satz(f) + satz(finsternis(2024, 10, 2)));
-    v_.schreiben("gmtkuesten.dat", kueste);
+    testhilfe::datei_schreiben(v_.datei("Ecad22.prn"),
+                               satz(finsternis(2023, 10, 14)) + satz(f) + satz(finsternis(2024, 10, 2)));
+    testhilfe::datei_schreiben(v_.datei("gmtkuesten.dat"), kueste);
     auto umbrix = starten({"2024", "4"});
     ASSERT_TRUE(fenster_finden()) << umbrix->ausgabe();
     ASSERT_TRUE(warten_auf(*umbrix, "8.4.2024 Besselelemente eingelesen.\n", 10)) << umbrix->ausgabe();
@@ -168,8 +169,8 @@ TEST_F(Ablauf, KlickHaeltAnUndMausWaehltDenZeitpunkt)
     f.l2[0] = 0;
     f.l2[1] = -0.01;  // annular before T0, total after it
     f.tanf2 = 0;
-    v_.schreiben("Ecad22.prn", satz(f));
-    v_.schreiben("gmtkuesten.dat", kueste);
+    testhilfe::datei_schreiben(v_.datei("Ecad22.prn"), satz(f));
+    testhilfe::datei_schreiben(v_.datei("gmtkuesten.dat"), kueste);
     auto umbrix = starten({"2024", "4"});
     ASSERT_TRUE(fenster_finden()) << umbrix->ausgabe();
     maus(300, 500);
@@ -213,9 +214,10 @@ TEST_F(Ablauf, KlickHaeltAnUndMausWaehltDenZeitpunkt)
 
 TEST_F(Ablauf, AutomatischWeiterBisZurLetztenFinsternis)
 {
-    v_.schreiben("Ecad22.prn", satz(finsternis(2000, 12, 25)) + satz(finsternis(2001, 6, 21)) +
-                                   satz(finsternis(2001, 12, 14)));
-    v_.schreiben("gmtkuesten.dat", kueste);
+    testhilfe::datei_schreiben(v_.datei("Ecad22.prn"), satz(finsternis(2000, 12, 25)) +
+                                                           satz(finsternis(2001, 6, 21)) +
+                                                           satz(finsternis(2001, 12, 14)));
+    testhilfe::datei_schreiben(v_.datei("gmtkuesten.dat"), kueste);
     auto umbrix = starten({"2001"});
     ASSERT_TRUE(fenster_finden()) << umbrix->ausgabe();
     ASSERT_TRUE(warten_auf(*umbrix, "es folgt die letzte der Datei", 30)) << umbrix->ausgabe();
@@ -235,8 +237,9 @@ TEST_F(Ablauf, AutomatischWeiterBisZurLetztenFinsternis)
 
 TEST_F(Ablauf, AutomatischWeiterEndetNach2199)
 {
-    v_.schreiben("Ecad22.prn", satz(finsternis(2199, 6, 1)) + satz(finsternis(2199, 12, 3)) +
-                                   satz(finsternis(2200, 4, 20)));
+    testhilfe::datei_schreiben(v_.datei("Ecad22.prn"), satz(finsternis(2199, 6, 1)) +
+                                                           satz(finsternis(2199, 12, 3)) +
+                                                           satz(finsternis(2200, 4, 20)));
     auto umbrix = starten({"2199"});
     ASSERT_TRUE(fenster_finden()) << umbrix->ausgabe();
     ASSERT_TRUE(warten_auf(*umbrix, "3.12.2199 Besselelemente eingelesen.\n", 20)) << umbrix->ausgabe();
@@ -248,7 +251,7 @@ TEST_F(Ablauf, AutomatischWeiterEndetNach2199)
 
 TEST_F(Ablauf, FehlendeOderKaputteDatenEndenMitMeldung)
 {
-    v_.schreiben("gmtkuesten.dat", kueste);
+    testhilfe::datei_schreiben(v_.datei("gmtkuesten.dat"), kueste);
     {
         // Without the file, from 1999 on: one message, then waiting.
         auto umbrix = starten({"1999"});
@@ -264,7 +267,7 @@ TEST_F(Ablauf, FehlendeOderKaputteDatenEndenMitMeldung)
     }
     testhilfe::schlafen(0.2);
     {
-        v_.schreiben("Ecad22.prn", "2001 6 21\n0 0.0 0.0\nx\n");
+        testhilfe::datei_schreiben(v_.datei("Ecad22.prn"), "2001 6 21\n0 0.0 0.0\nx\n");
         auto umbrix = starten({"2001"});
         ASSERT_TRUE(fenster_finden()) << umbrix->ausgabe();
         ASSERT_TRUE(warten_auf(*umbrix, "Keine Besselelemente in Ecad22.prn.\n", 10)) << umbrix->ausgabe();
@@ -275,7 +278,8 @@ TEST_F(Ablauf, FehlendeOderKaputteDatenEndenMitMeldung)
     testhilfe::schlafen(0.2);
     {
         std::string halb = satz(finsternis(2001, 12, 14));
-        v_.schreiben("Ecad22.prn", satz(finsternis(2001, 6, 21)) + halb.substr(0, halb.size() / 2));
+        testhilfe::datei_schreiben(v_.datei("Ecad22.prn"),
+                                   satz(finsternis(2001, 6, 21)) + halb.substr(0, halb.size() / 2));
         auto umbrix = starten({"2001", "7"});
         ASSERT_TRUE(fenster_finden()) << umbrix->ausgabe();
         ASSERT_TRUE(warten_auf(*umbrix, "21.6.2001 Besselelemente eingelesen.\n", 10)) << umbrix->ausgabe();
@@ -290,8 +294,8 @@ TEST_F(Ablauf, StartMitAbsolutemPfadLiestNebenDemProgramm)
     // another directory: all eclipses from 1951 on.
     std::string programm = v_.pfad() + "/umbrix";
     std::filesystem::copy_file(UMBRIX_BINARY, programm);
-    v_.schreiben("Ecad22.prn", satz(finsternis(1951, 3, 7)) + satz(finsternis(1951, 9, 1)));
-    v_.schreiben("gmtkuesten.dat", kueste);
+    testhilfe::datei_schreiben(v_.datei("Ecad22.prn"), satz(finsternis(1951, 3, 7)) + satz(finsternis(1951, 9, 1)));
+    testhilfe::datei_schreiben(v_.datei("gmtkuesten.dat"), kueste);
     Kindprozess umbrix({programm}, {"DISPLAY=" + x_.name(), "PWD=/"}, "/");
     ASSERT_TRUE(fenster_finden()) << umbrix.ausgabe();
     ASSERT_TRUE(warten_auf(umbrix, "1.9.1951 Besselelemente eingelesen.\n", 15)) << umbrix.ausgabe();

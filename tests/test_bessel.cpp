@@ -6,6 +6,7 @@
 #include "bessel.h"
 #include "erdkarte.h"
 #include "hilfe/bild.h"
+#include "hilfe/dateien.h"
 #include "hilfe/daten.h"
 #include "hilfe/xvfb.h"
 #include "umbrix.h"
@@ -16,7 +17,7 @@
 #include <string>
 
 using testhilfe::Finsternis;
-using testhilfe::Verzeichnis;
+using testhilfe::Arbeitsverzeichnis;
 
 namespace {
 
@@ -38,8 +39,8 @@ Finsternis finsternis(int jahr, int monat, int tag, double stunde)
 // returns what was printed.
 std::string lesen(Bessel &b, const std::string &inhalt, int jahr, int monat)
 {
-    Verzeichnis v;
-    v.schreiben("Ecad22.prn", inhalt);
+    Arbeitsverzeichnis v;
+    testhilfe::datei_schreiben(v.datei("Ecad22.prn"), inhalt);
     aktuellerpfad = const_cast<char *>(v.pfad().c_str());
     testing::internal::CaptureStdout();
     b.dateneinlesen(jahr, monat);

@@ -4,6 +4,7 @@
 
 #include "erdkarte.h"
 #include "hilfe/bild.h"
+#include "hilfe/dateien.h"
 #include "hilfe/daten.h"
 #include "hilfe/xvfb.h"
 #include "umbrix.h"
@@ -16,11 +17,17 @@
 #include <string>
 #include <vector>
 
-using testhilfe::Verzeichnis;
+using testhilfe::Arbeitsverzeichnis;
 
 namespace {
 
 const double pi = 3.14159265358979323846;
+
+std::string schreiben(const Arbeitsverzeichnis &v, const std::string &name, const std::string &inhalt)
+{
+    testhilfe::datei_schreiben(v.datei(name), inhalt);
+    return v.datei(name);
+}
 
 std::vector<std::pair<int, std::string>> alle_zeilen(const std::string &pfad, int groesse = 200)
 {
@@ -40,8 +47,8 @@ std::vector<std::pair<int, std::string>> alle_zeilen(const std::string &pfad, in
 // returns the loader's result and what it printed.
 int laden(const std::string &inhalt, std::string *ausgabe = nullptr)
 {
-    Verzeichnis v;
-    v.schreiben("kueste.dat", inhalt);
+    Arbeitsverzeichnis v;
+    testhilfe::datei_schreiben(v.datei("kueste.dat"), inhalt);
     aktuellerpfad = const_cast<char *>(v.pfad().c_str());
     testing::internal::CaptureStdout();
     int n = karte_laden(const_cast<char *>("kueste.dat"));
@@ -69,15 +76,15 @@ std::string segment(int n, double laenge0 = 0)
 
 TEST(Zeilenlesen, ZeilenendenUndDateiende)
 {
-    Verzeichnis v;
-    auto z = alle_zeilen(v.schreiben("a", "abc\n\nd e\nletzte"));
+    Arbeitsverzeichnis v;
+    auto z = alle_zeilen(schreiben(v, "a", "abc\n\nd e\nletzte"));
     ASSERT_EQ(z.size(), 4u);
     EXPECT_EQ(z[0], std::make_pair(1, std::string("abc")));
     EXPECT_EQ(z[1], std::make_pair(1, std::string("")));
     EXPECT_EQ(z[2], std::make_pair(1, std::string("d e")));
     EXPECT_EQ(z[3], std::make_pair(0, std::string("letzte")));  // no final line feed
 
-    z = alle_zeilen(v.schreiben("b", "x\r\ny\n"));
+    z = alle_zeilen(schreiben(v, "b", "x\r\ny\n"));
     ASSERT_EQ(z.size(), 4u);
     EXPECT_EQ(z[0].second, "x");
     EXPECT_EQ(z[1], std::make_pair(1, std::string("")));  // the LF after the CR
@@ -85,18 +92,18 @@ TEST(Zeilenlesen, ZeilenendenUndDateiende)
     EXPECT_EQ(z[3], std::make_pair(0, std::string("")));
 
     // At most size - 1 characters; the rest of the line comes next.
-    z = alle_zeilen(v.schreiben("c", "abcdefg\n"), 5);
+    z = alle_zeilen(schreiben(v, "c", "abcdefg\n"), 5);
     ASSERT_EQ(z.size(), 3u);
     EXPECT_EQ(z[0], std::make_pair(1, std::string("abcd")));
     EXPECT_EQ(z[1], std::make_pair(1, std::string("efg")));
     EXPECT_EQ(z[2], std::make_pair(0, std::string("")));
 
-    z = alle_zeilen(v.schreiben("d", ""));
+    z = alle_zeilen(schreiben(v, "d", ""));
     ASSERT_EQ(z.size(), 1u);
     EXPECT_EQ(z[0], std::make_pair(0, std::string("")));
 
     // No room even for the terminator: nothing is written or read.
-    FILE *f = fopen(v.schreiben("e", "abc").c_str(), "r");
+    FILE *f = fopen(schreiben(v, "e", "abc").c_str(), "r");
     char c = 'x';
     EXPECT_EQ(getline(f, &c, 0), 0);
     EXPECT_EQ(c, 'x');
@@ -212,7 +219,7 @@ TEST(Kartenlesen, FehlendeDateiUndLangerPfad)
               "pscoast -Dc -R/-180/180/-90/90 -W -M >gibtsnicht.dat\n");
 
     // A directory path far longer than any line of the file.
-    Verzeichnis v;
+    Arbeitsverzeichnis v;
     std::string pfad = v.pfad();
     for (int i = 0; i < 12; ++i) {
         pfad += "/verzeichnis_mit_einem_recht_langen_namen_" + std::to_string(i);

@@ -7,111 +7,11 @@
 
 #include <cstdarg>
 #include <cstdio>
-#include <cstring>
-
-// Drawing: colours 0 to 31 from a small default table (on a TrueColor
-// screen), others as direct pixel values; a pen plotter that collects
-// points; the few shapes and the text the viewer draws.
-namespace {
-unsigned char rgb_vorlaeufig[32][3] = {
-    {0, 0, 0},       {255, 255, 255}, {255, 0, 0},     {0, 255, 0},     {0, 0, 255},     {255, 0, 255},
-    {255, 255, 0},   {127, 127, 127}, {0, 255, 200},   {200, 200, 200}, {255, 100, 100}, {100, 255, 100},
-    {100, 100, 255}, {255, 100, 255}, {255, 255, 100}, {80, 80, 80},    {0, 255, 255},   {255, 194, 194},
-    {255, 159, 63},  {63, 191, 255},  {191, 255, 63},  {255, 200, 200}, {142, 35, 107},  {204, 50, 50},
-    {173, 234, 234}, {255, 128, 0},   {255, 0, 128},   {255, 128, 128}, {128, 255, 0},   {0, 255, 128},
-    {128, 255, 128}, {128, 0, 255}};
-XPoint feld_vorlaeufig[200];
-int plo_i_vorlaeufig = 0;
-}  // namespace
-void PLOT_FLUSH()
-{
-    if (plo_i_vorlaeufig >= 2 && dpy)
-        XDrawLines(dpy, aktuelles_ziel(), gc, feld_vorlaeufig, plo_i_vorlaeufig, CoordModeOrigin);
-    if (plo_i_vorlaeufig >= 1) {
-        feld_vorlaeufig[0] = feld_vorlaeufig[plo_i_vorlaeufig - 1];
-        plo_i_vorlaeufig = 1;
-    }
-}
-void mal_flush()
-{
-    if (plo_i_vorlaeufig >= 2)
-        PLOT_FLUSH();
-    else if (dpy)
-        XFlush(dpy);
-}
-void q2plot(double x, double y, int ipen)
-{
-    if (ipen < 2) return;
-    if (ipen >= 4) {
-        PLOT_FLUSH();
-        return;
-    }
-    int px, py;
-    koorduser2pix(x, y, &px, &py);
-    XPoint p{static_cast<short>(px), static_cast<short>(py)};
-    if (ipen == 3) {
-        PLOT_FLUSH();
-        feld_vorlaeufig[0] = p;
-        plo_i_vorlaeufig = 1;
-        return;
-    }
-    feld_vorlaeufig[plo_i_vorlaeufig++] = p;
-    if (plo_i_vorlaeufig == 200) PLOT_FLUSH();
-}
-void color(int farbe)
-{
-    PLOT_FLUSH();
-    unsigned long pixel = static_cast<unsigned long>(farbe);
-    if (farbe >= 0 && farbe < 32)
-        pixel = (static_cast<unsigned long>(rgb_vorlaeufig[farbe][0]) << 16) +
-                (static_cast<unsigned long>(rgb_vorlaeufig[farbe][1]) << 8) + rgb_vorlaeufig[farbe][2];
-    if (dpy && gc) XSetForeground(dpy, gc, pixel);
-    mal_farbe = farbe;
-}
-void setpattern(int) {}
-int setcolor(int index, int r, int g, int b)
-{
-    if (index >= 0 && index < 32) {
-        rgb_vorlaeufig[index][0] = static_cast<unsigned char>(r);
-        rgb_vorlaeufig[index][1] = static_cast<unsigned char>(g);
-        rgb_vorlaeufig[index][2] = static_cast<unsigned char>(b);
-    }
-    return 0;
-}
-void setzehintergrundweiss() { hintergrundistschwarz = 0; }
-void ifillbox(int x1, int y1, int x2, int y2)
-{
-    int x = x1 < x2 ? x1 : x2, y = y1 < y2 ? y1 : y2;
-    XFillRectangle(dpy, aktuelles_ziel(), gc, x, y, static_cast<unsigned>(x1 < x2 ? x2 - x1 : x1 - x2) + 1,
-                   static_cast<unsigned>(y1 < y2 ? y2 - y1 : y1 - y2) + 1);
-}
-namespace {
-void kreis_vorlaeufig(double x, double y, double rx, double ry, bool voll)
-{
-    PLOT_FLUSH();
-    int px, py, prx, pry;
-    koorduser2pix(x, y, &px, &py);
-    deltakoorduser2pix(rx, ry, &prx, &pry);
-    if (voll)
-        XFillArc(dpy, aktuelles_ziel(), gc, px - prx, py - pry, static_cast<unsigned>(2 * prx),
-                 static_cast<unsigned>(2 * pry), 0, 23040);
-    else
-        XDrawArc(dpy, aktuelles_ziel(), gc, px - prx, py - pry, static_cast<unsigned>(2 * prx),
-                 static_cast<unsigned>(2 * pry), 0, 23040);
-}
-}  // namespace
-void drawcircle(double x, double y, double rx, double ry) { kreis_vorlaeufig(x, y, rx, ry, false); }
-void fillcircle(double x, double y, double rx, double ry) { kreis_vorlaeufig(x, y, rx, ry, true); }
-void schrift(double x, double y, const char *text, double)
-{
-    int px, py;
-    koorduser2pix(x, y, &px, &py);
-    XDrawString(dpy, aktuelles_ziel(), gc, px, py, text, static_cast<int>(strlen(text)));
-}
 
 // Plot files.
 void bildopen(const char *) { qsaveflag = 0; }
 void bildclose() { qsaveflag = 0; }
+int bildplot(double, double, int) { return 0; }
 
 // Menus: the declarations are counted so that the window reserves the bar.
 int menu_debug = 0;

@@ -1,10 +1,6 @@
 #include "hilfe/daten.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <stdexcept>
 
 namespace testhilfe {
 
@@ -28,28 +24,6 @@ double julianisch(int jahr, int monat, int tag, double stunde)
     long m = monat + 12 * a - 3;
     long jdn = tag + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
     return static_cast<double>(jdn) - 0.5 + stunde / 24.0;
-}
-
-Verzeichnis::Verzeichnis()
-{
-    char muster[] = "/tmp/umbrix_test_XXXXXX";
-    if (!mkdtemp(muster)) throw std::runtime_error("mkdtemp");
-    pfad_ = muster;
-}
-
-Verzeichnis::~Verzeichnis()
-{
-    std::error_code fehler;
-    std::filesystem::remove_all(pfad_, fehler);
-}
-
-std::string Verzeichnis::schreiben(const std::string &name, const std::string &inhalt) const
-{
-    std::string datei = pfad_ + "/" + name;
-    std::ofstream aus(datei, std::ios::binary);
-    aus << inhalt;
-    if (!aus) throw std::runtime_error("kann " + datei + " nicht schreiben");
-    return datei;
 }
 
 }  // namespace testhilfe

@@ -1,5 +1,5 @@
-// Small data files written by the tests: eclipse records in the layout of
-// the Besselian elements file, and scratch directories.
+// Eclipse records in the layout of the Besselian elements file, written by
+// the tests.
 #ifndef TESTHILFE_DATEN_H
 #define TESTHILFE_DATEN_H
 
@@ -25,22 +25,6 @@ std::string satz(const Finsternis &f);
 
 // Julian date of a calendar date (Gregorian) and hour of the day.
 double julianisch(int jahr, int monat, int tag, double stunde);
-
-// A fresh directory below /tmp, removed with everything in it when the
-// object goes.
-class Verzeichnis {
-public:
-    Verzeichnis();
-    ~Verzeichnis();
-    Verzeichnis(const Verzeichnis &) = delete;
-    Verzeichnis &operator=(const Verzeichnis &) = delete;
-    const std::string &pfad() const { return pfad_; }
-    // Writes a file in the directory; returns its full path.
-    std::string schreiben(const std::string &name, const std::string &inhalt) const;
-
-private:
-    std::string pfad_;
-};
 
 }  // namespace testhilfe
 

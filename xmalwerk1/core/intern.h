@@ -35,6 +35,49 @@ void inital2();
 void setfullscreen(Display *display, Window window);
 void show_defaultvisual();
 
+// Colour table. rgbtabelle holds the defaults of colours 0 to 31; the
+// table itself exists from the first colour in table mode on, with
+// farbtabelle_anzahl entries (0 while it does not exist).
+extern unsigned char rgbtabelle[32][3];
+extern XColor *colortabelle;
+extern int farbtabelle_anzahl;
+extern int maximaleanzahlfarben;
+
+// PostScript page mapping of the user box (see psxkor, psykor).
+extern double psxmin, psymin, psxcal, psycal;
+
+// Pen state: the stored pattern and the pending polyline's point count.
+extern short pattern;
+extern int plo_i;
+
+// Dash descriptions: count, dashed flag, up to six on/off lengths.
+extern unsigned char normaleLinie[8];
+extern const char patt_tabelle[];
+
+// Pure pieces of pen, font and text handling, kept free of X.
+int stift_code(const char *name, int muster);
+int font_waehlen(char *const *namen, int anzahl, int zhoehe);
+void ps_fontskala(int zbreite, int ascent, int flaechenbreite, int flaechenhoehe, int *sx, int *sy);
+void ps_text_schreiben(FILE *f, const char *text);
+
+// Guards for calls that need an open display or a sane count. Each kind of
+// misuse is reported once, so an animation loop does not flood the output.
+bool anzeige_offen(const char *funktion);
+bool anzahl_gueltig(const char *funktion, int n);
+// The pixel of colour farbe as color() would set it; false (and a message)
+// when farbe is no colour in the current mode.
+bool farbpixel(int farbe, unsigned long *pixel);
+// Whether color() takes farbe as an index into the colour table.
+bool tabellenmodus(int farbe);
+// Whether PostScript commands go to the plot file now.
+inline bool postscript_offen() { return qsaveflag && malwerk_postflag && malwerk_fpbild; }
+
+// A pixel coordinate pinned into the 16 bits of an X request.
+inline short pixel16(int v)
+{
+    return static_cast<short>(v < -32768 ? -32768 : (v > 32767 ? 32767 : v));
+}
+
 // The drawable that every primitive draws into: the back buffer when it
 // exists, else the window.
 inline Drawable aktuelles_ziel() { return dpuffer ? dpuffer : win10; }

@@ -93,6 +93,7 @@ void iplotline(int x1, int y1, int x2, int y2, int farbe);
 void qpunkt(float *x, float *y);
 void mal_punkt(double x, double y, int farbe);
 void ipunkt(int x, int y, int farbe);
+void ipunkte(const XPoint *punkte, int n, int farbe);
 void ipunkte(XPoint *punkte, int n, int farbe);
 void color(int farbe);
 void rgbcolor(int r, int g, int b);
@@ -104,6 +105,12 @@ void pen(const char *name);
 void drawmode(int mode);
 void mal_flush();
 void PLOT_FLUSH();
+
+// Dash descriptions of pen styles 1 to 7 (entry i-1 for style i): byte 0 the
+// number of dash elements, byte 1 set for a dashed style, then up to six
+// on/off lengths in pixels. An application may change them; setpattern
+// reads them at every change of style.
+extern unsigned char *gestrichelt[7];
 
 // ---------------------------------------------------------------------------
 // Colour table
@@ -165,5 +172,10 @@ void idrawcircle(int x, int y, int rx, int ry);
 void ifillcircle(int x, int y, int rx, int ry);
 void drawcircle(double x, double y, double rx, double ry);
 void fillcircle(double x, double y, double rx, double ry);
+void ifillpolygon(int n, int *x, int *y);
+void fillpolygon(int n, double *x, double *y);
+// Two frames, the outer one 3 pixels larger on every side, on the given
+// display, drawable and GC (the requesters frame their buttons with it).
+void doppelbox(int ohnefarbe, int frei, int farbe, Display *d, Drawable w, GC g, int x, int y, int b, int h);
 
 #endif

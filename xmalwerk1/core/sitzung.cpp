@@ -264,6 +264,9 @@ int term_exit()
         malwerk_rambildflag = 0;
         if (win10) XDestroyWindow(dpy, win10);
         win10 = 0;
+        // The text font belongs to this connection and ends with it.
+        if (mal_text.font) XFreeFont(dpy, mal_text.font);
+        mal_text.font = nullptr;
         XCloseDisplay(dpy);
     }
     dpy = malwerk_dpy = nullptr;

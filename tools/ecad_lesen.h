@@ -1,0 +1,35 @@
+// Reading records of the eclipse file group by group with the very scanf
+// formats the viewer uses, so the converter's output can be checked the way
+// the program will see it.
+#ifndef UMBRIX_TOOLS_ECAD_LESEN_H
+#define UMBRIX_TOOLS_ECAD_LESEN_H
+
+#include <cstdio>
+
+namespace ecad {
+
+struct EcadSatz {
+    int fjahr = 0, fmonat = 0, ftag = 0;
+    int zusatz0 = 0;
+    double zusatz1 = 0, zusatz2 = 0;
+    double jd = 0;
+    int zusatz3 = 0, zusatz4 = 0, zusatz5 = 0;
+    double x[4] = {}, y[4] = {}, d[3] = {}, mu[2] = {}, l1[3] = {}, l2[3] = {};
+    double tanf1 = 0, tanf2 = 0;
+};
+
+// Reads the next record. Returns 1 for a complete record, 0 at the end of
+// the file before a record begins, -1 for a record that stops part-way or
+// holds something that is not a number.
+int satz_lesen(std::FILE *f, EcadSatz &s);
+
+// The caption's time of day at t hours from T0 as the viewer computes it:
+// frac(jd - 2400000.5) * 24 + t, then day, hours and minutes by truncation.
+struct Uhrzeit {
+    int tag, stunden, minuten;
+};
+Uhrzeit beschriftungszeit(const EcadSatz &s, double t);
+
+}  // namespace ecad
+
+#endif

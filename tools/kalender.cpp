@@ -1,0 +1,36 @@
+// Integer calendar arithmetic after Fliegel and Van Flandern: no floating
+// point, so dates near midnight do not depend on rounding.
+#include "kalender.h"
+
+#include <cmath>
+
+namespace ecad {
+
+long tagesnummer(int jahr, int monat, int tag)
+{
+    const long a = (14 - monat) / 12;  // 1 for January and February
+    const long y = jahr + 4800L - a;    // years counted from March 4801 BC
+    const long m = monat + 12 * a - 3;  // March = 0
+    return tag + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
+}
+
+void datum_aus_tagesnummer(long nummer, int &jahr, int &monat, int &tag)
+{
+    const long a = nummer + 32044;
+    const long b = (4 * a + 3) / 146097;
+    const long c = a - 146097 * b / 4;
+    const long d = (4 * c + 3) / 1461;
+    const long e = c - 1461 * d / 4;
+    const long m = (5 * e + 2) / 153;
+    tag = static_cast<int>(e - (153 * m + 2) / 5 + 1);
+    monat = static_cast<int>(m + 3 - 12 * (m / 10));
+    jahr = static_cast<int>(100 * b + d - 4800 + m / 10);
+}
+
+void kalenderdatum(double jd, int &jahr, int &monat, int &tag)
+{
+    // A civil day runs from JD n - 0.5 to n + 0.5.
+    datum_aus_tagesnummer(static_cast<long>(std::floor(jd + 0.5)), jahr, monat, tag);
+}
+
+}  // namespace ecad

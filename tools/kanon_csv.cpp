@@ -1,0 +1,142 @@
+// Strict reading of the canon table: every field must be a complete number,
+// the whole-number columns whole, and the date must match the Julian date
+// of greatest eclipse, so that a shifted or damaged column cannot slip into
+// the eclipse file unnoticed.
+#include "kanon_csv.h"
+
+#include "kalender.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace ecad {
+
+const char *const kanon_kopf =
+    "year,month,day,jd_greatest_tdt,t0_tdt_hour,tmin_h,tmax_h,deltat_s,"
+    "x0,x1,x2,x3,y0,y1,y2,y3,d0,d1,d2,mu0,mu1,mu2,"
+    "l1_0,l1_1,l1_2,l2_0,l2_1,l2_2,tanf1,tanf2";
+
+namespace {
+
+const char *const spaltenname[kanon_spalten] = {
+    "year", "month", "day", "jd_greatest_tdt", "t0_tdt_hour", "tmin_h", "tmax_h", "deltat_s",
+    "x0", "x1", "x2", "x3", "y0", "y1", "y2", "y3", "d0", "d1", "d2", "mu0", "mu1", "mu2",
+    "l1_0", "l1_1", "l1_2", "l2_0", "l2_1", "l2_2", "tanf1", "tanf2"};
+
+// The whole field must be one number; from_chars does not depend on the locale.
+bool zahl(const std::string &text, double &wert)
+{
+    if (text.empty()) return false;
+    const char *anfang = text.data();
+    const char *ende = anfang + text.size();
+    auto [p, ec] = std::from_chars(anfang, ende, wert);
+    return ec == std::errc() && p == ende && std::isfinite(wert);
+}
+
+bool ganz(double wert, int &ergebnis)
+{
+    if (wert != std::floor(wert) || std::fabs(wert) > 1e9) return false;
+    ergebnis = static_cast<int>(wert);
+    return true;
+}
+
+void zeilenende_entfernen(std::string &zeile)
+{
+    if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+}
+
+}  // namespace
+
+bool kanon_zeile_lesen(const std::string &zeile, KanonZeile &z, std::string &fehler)
+{
+    std::vector<std::string> felder;
+    std::string::size_type anfang = 0;
+    for (;;) {
+        const auto komma = zeile.find(',', anfang);
+        felder.push_back(zeile.substr(anfang, komma == std::string::npos ? std::string::npos : komma - anfang));
+        if (komma == std::string::npos) break;
+        anfang = komma + 1;
+    }
+    if (felder.size() != static_cast<std::size_t>(kanon_spalten)) {
+        fehler = std::to_string(felder.size()) + " Felder statt " + std::to_string(kanon_spalten);
+        return false;
+    }
+    for (int i = 0; i < kanon_spalten; ++i) {
+        z.text[i] = felder[i];
+        if (!zahl(felder[i], z.wert[i])) {
+            fehler = std::string("keine Zahl in Spalte ") + spaltenname[i] + ": '" + felder[i] + "'";
+            return false;
+        }
+    }
+    const struct {
+        int spalte;
+        int *ziel;
+    } ganzzahlig[] = {{S_JAHR, &z.jahr},           {S_MONAT, &z.monat}, {S_TAG, &z.tag},
+                      {S_T0_STUNDE, &z.t0_stunde}, {S_TMIN, &z.tmin},   {S_TMAX, &z.tmax}};
+    for (const auto &g : ganzzahlig) {
+        if (!ganz(z.wert[g.spalte], *g.ziel)) {
+            fehler = std::string("Spalte ") + spaltenname[g.spalte] + " ist nicht ganzzahlig: '" +
+                     z.text[g.spalte] + "'";
+            return false;
+        }
+    }
+    int j, m, t;
+    datum_aus_tagesnummer(tagesnummer(z.jahr, z.monat, z.tag), j, m, t);
+    if (z.monat < 1 || z.monat > 12 || j != z.jahr || m != z.monat || t != z.tag) {
+        fehler = "ungueltiges Datum " + z.text[S_JAHR] + "-" + z.text[S_MONAT] + "-" + z.text[S_TAG];
+        return false;
+    }
+    // The date is the (TDT) date of greatest eclipse.
+    if (std::floor(z.wert[S_JD_GROESSTE] + 0.5) != static_cast<double>(tagesnummer(z.jahr, z.monat, z.tag))) {
+        fehler = "jd_greatest_tdt " + z.text[S_JD_GROESSTE] + " liegt nicht am Datum der Zeile";
+        return false;
+    }
+    if (z.t0_stunde < 0 || z.t0_stunde > 23) {
+        fehler = "t0_tdt_hour ausserhalb 0..23: " + z.text[S_T0_STUNDE];
+        return false;
+    }
+    if (z.tmin >= z.tmax) {
+        fehler = "tmin_h ist nicht kleiner als tmax_h";
+        return false;
+    }
+    // The eclipse file has no slot for mu2; only a zero may be dropped.
+    if (z.wert[S_MU2] != 0.0) {
+        fehler = "mu2 ist nicht 0: " + z.text[S_MU2];
+        return false;
+    }
+    return true;
+}
+
+bool kanon_lesen(std::istream &ein, std::vector<KanonZeile> &zeilen, std::string &fehler)
+{
+    std::string zeile;
+    long nummer = 0;
+    bool kopf_gelesen = false;
+    while (std::getline(ein, zeile)) {
+        ++nummer;
+        zeilenende_entfernen(zeile);
+        if (zeile.empty()) continue;
+        if (!kopf_gelesen) {
+            if (zeile != kanon_kopf) {
+                fehler = "Zeile " + std::to_string(nummer) + ": unerwartete Kopfzeile";
+                return false;
+            }
+            kopf_gelesen = true;
+            continue;
+        }
+        KanonZeile z;
+        std::string grund;
+        if (!kanon_zeile_lesen(zeile, z, grund)) {
+            fehler = "Zeile " + std::to_string(nummer) + ": " + grund;
+            return false;
+        }
+        zeilen.push_back(z);
+    }
+    if (!kopf_gelesen) {
+        fehler = "leere Eingabe, keine Kopfzeile";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace ecad
