@@ -104,8 +104,10 @@ void Bessel::dateneinlesen(int jahr, int monat)
         lesestand = fehlgeschlagen;
         return;
     }
-    if (!treffer)
+    if (!treffer && monat > 0)
         printf("Keine Finsternis ab %d.%d in %s, es folgt die letzte der Datei.\n", monat, jahr, besseldatei);
+    else if (!treffer)
+        printf("Keine Finsternis ab %d in %s, es folgt die letzte der Datei.\n", jahr, besseldatei);
     *this = letzter_satz;
     lesestand = treffer ? gefunden : letzter;
     elemente = true;

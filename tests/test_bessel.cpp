@@ -156,6 +156,9 @@ TEST(Besselleser, HinterDemLetztenSatz)
     EXPECT_EQ(b.lesestand, Bessel::letzter);
     EXPECT_EQ(b.fmonat, 7);
     EXPECT_DOUBLE_EQ(b.x[0], 9.07);
+    EXPECT_EQ(lesen(b, vier_finsternisse(), 2010, 0),
+              "Keine Finsternis ab 2010 in Ecad22.prn, es folgt die letzte der Datei.\n"
+              "22.7.2009 Besselelemente eingelesen.\n");
 }
 
 TEST(Besselleser, DateiEndetImSatz)
