@@ -14,7 +14,7 @@ namespace {
 // request, which waitmenu also takes while the pacing calls serve the menus.
 bool schluss()
 {
-    return exitflag || malwerk_schliessen_angefordert;
+    return exitflag || schliessen_angefordert();
 }
 
 void bild(Bessel &bessel, double t)

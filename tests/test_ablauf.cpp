@@ -7,6 +7,7 @@
 #include "hilfe/bild.h"
 #include "hilfe/dateien.h"
 #include "hilfe/daten.h"
+#include "hilfe/eingabe.h"
 #include "hilfe/xvfb.h"
 #include "xmalwerk1/core/intern.h"
 #include "xmalwerk1/xmalwerk1.h"

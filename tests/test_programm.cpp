@@ -36,6 +36,19 @@ int menubalken(Display *d)
     return (m.ascent + m.descent) * 3 / 2 + 2;
 }
 
+void schliessen_anfordern(Display *d, Window w)
+{
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = w;
+    e.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = static_cast<long>(XInternAtom(d, "WM_DELETE_WINDOW", False));
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(d, w, False, NoEventMask, &e);
+    XFlush(d);
+}
+
 struct Fall {
     int bildschirm_b, bildschirm_h, tiefe;
     int fenster_b, zeichen_h;  // window width, height of the drawing area
@@ -115,7 +128,7 @@ TEST(Programm, FenstergroesseAufVerschiedenenBildschirmen)
         EXPECT_EQ(protokolle[0], XInternAtom(d, "WM_DELETE_WINDOW", False));
         XFree(protokolle);
 
-        testhilfe::schliessen_anfordern(d, w);
+        schliessen_anfordern(d, w);
         EXPECT_EQ(umbrix.warten(10), 0) << umbrix.ausgabe();
         XCloseDisplay(d);
     }

@@ -254,19 +254,6 @@ Window fenster_suchen(Display *d, const std::string &titel, double sekunden)
     return 0;
 }
 
-void schliessen_anfordern(Display *d, Window w)
-{
-    XEvent e{};
-    e.xclient.type = ClientMessage;
-    e.xclient.window = w;
-    e.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
-    e.xclient.format = 32;
-    e.xclient.data.l[0] = static_cast<long>(XInternAtom(d, "WM_DELETE_WINDOW", False));
-    e.xclient.data.l[1] = CurrentTime;
-    XSendEvent(d, w, False, NoEventMask, &e);
-    XFlush(d);
-}
-
 unsigned long pixel_lesen(Display *d, Drawable w, int x, int y)
 {
     XImage *bild = XGetImage(d, w, x, y, 1, 1, AllPlanes, ZPixmap);

@@ -59,9 +59,6 @@ int ausfuehren(const std::vector<std::string> &argumente, std::string *ausgabe, 
 // waiting up to sekunden for it to appear; 0 if none.
 Window fenster_suchen(Display *d, const std::string &titel, double sekunden = 10);
 
-// Sends the window manager's close request (WM_DELETE_WINDOW) to a window.
-void schliessen_anfordern(Display *d, Window w);
-
 // Pixel value at (x, y) of a drawable.
 unsigned long pixel_lesen(Display *d, Drawable w, int x, int y);
 

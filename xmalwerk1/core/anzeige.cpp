@@ -18,16 +18,6 @@
 
 namespace {
 
-// Whether a word can be read from standard input without waiting forever:
-// a terminal is asked, a pipe or file only when it already holds data (or
-// its end), so a program started without a terminal never blocks here.
-bool eingabe_lesbar()
-{
-    if (isatty(0)) return true;
-    pollfd p{0, POLLIN, 0};
-    return poll(&p, 1, 0) > 0 && (p.revents & (POLLIN | POLLHUP));
-}
-
 int anzahl_protokollfehler[256];
 
 int protokollfehler(Display *d, XErrorEvent *e)
@@ -63,6 +53,16 @@ void fehlerbehandlung_setzen()
 }
 
 }  // namespace
+
+// Whether a word can be read from standard input without waiting forever:
+// a terminal is asked, a pipe or file only when it already holds data (or
+// its end), so a program started without a terminal never blocks here.
+bool eingabe_lesbar()
+{
+    if (isatty(0)) return true;
+    pollfd p{0, POLLIN, 0};
+    return poll(&p, 1, 0) > 0 && (p.revents & (POLLIN | POLLHUP));
+}
 
 Display *meinXOpenDisplay(const char *name)
 {

@@ -35,6 +35,10 @@ void inital2();
 void setfullscreen(Display *display, Window window);
 void show_defaultvisual();
 
+// Whether a word can be read from standard input without waiting forever
+// (a terminal, or a pipe or file that already holds data or its end).
+bool eingabe_lesbar();
+
 // Colour table. rgbtabelle holds the defaults of colours 0 to 31; the
 // table itself exists from the first colour in table mode on, with
 // farbtabelle_anzahl entries (0 while it does not exist).

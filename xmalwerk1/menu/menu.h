@@ -32,10 +32,6 @@ extern void (*funk_buttonrelease)();
 extern void (*funk_expose)();
 extern void (*funk_motion)();
 
-// Set by waitmenu when the window manager asked to close the window; an
-// animation that serves its input through waitBOF/waitTOF tests it.
-extern int malwerk_schliessen_angefordert;
-
 int waitmenu(int warten);
 int maustasten();
 int mausposition(double *x, double *y);
@@ -46,6 +42,10 @@ int keyget(int *anzahl, int *zeichen, int *keysym);
 void set_funktions(void (*buttonpress)(), void (*buttonrelease)(), void (*expose)(), void (*motion)());
 int automenu_loop();
 void automenu_exit();
+// 1 once the window manager has asked to close the window (its close button),
+// seen by any call of waitmenu; it stays set. The application ends on it
+// beside its own exit flag, also where it ignores waitmenu's result.
+int schliessen_angefordert();
 
 // ---------------------------------------------------------------------------
 // Crosshair graphic input

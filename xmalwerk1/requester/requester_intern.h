@@ -1,9 +1,158 @@
-// Library-internal parts of the requester subsystem used by the core.
+// Library-internal parts of the requester subsystem: the gadget records,
+// the shared text buffers, the scroll bar, the requester font and cell,
+// the drawing and editing routines and the engine.
 #ifndef XMALWERK1_REQUESTER_REQUESTER_INTERN_H
 #define XMALWERK1_REQUESTER_REQUESTER_INTERN_H
 
 #include "requester.h"
+#include "../core/malwerk.h"  // doppelbox
 
+#include <X11/Xlib.h>
+
+struct Gadget2;
+
+// One gadget of a requester window.
+struct NewGadget {
+    short x;
+    short y;
+    short breite;
+    short hoehe;
+    const char *text;      // label, button caption, or the whole list (one entry a line)
+    unsigned short strnr;  // index of the gadget's buffer in gadgetstr
+    int typ;               // 1, 4, 15: text fields; 16: button; 17: list
+    void *ziel;            // the caller's variable or text buffer; null for buttons
+    Gadget2 *liste;        // record made by machgadget
+};
+
+// List record of a gadget, made by machgadget and kept for the whole run.
+struct Gadget2 {
+    Gadget2 *next;
+    short x;
+    short y;
+    short breite;  // for a list: without the scroll bar
+    short hoehe;
+    short typ;
+    const char *text;
+    short strnr;
+    char **eintraege;
+    short anzahl;
+    short erster;
+    short sichtbar;
+    short zeilenhoehe;
+};
+
+// The text buffer of one gadget.
+class gadgetstring {
+public:
+    char text[400];
+    char *anzeige;  // first shown character: text + anfang
+    int anfang;     // horizontal scroll
+    int maxlaenge;  // display and copy limit
+    gadgetstring();
+    gadgetstring(const gadgetstring &) = delete;  // anzeige points into text
+    gadgetstring &operator=(const gadgetstring &) = delete;
+    int inc(int d);
+    void set(const char *s);
+};
+
+// The scroll bar shared by every list.
+class Schiebebalken {
+public:
+    Gadget2 *liste;
+    int bahn;
+    int bahnhalbe;
+    int griff;
+    int bezug;
+    int fang;
+    double anteil;
+    double proeintrag;
+    int zustand;  // 0 idle, -5 thumb being dragged
+    int unten;
+    int oben;
+    Schiebebalken();
+    // Measures list L; returns the thumb length and stores the thumb's
+    // offset from the top of the track in *versatz (when given).
+    int calc(Gadget2 *L, int *versatz = nullptr);
+    // The list's first entry for a drag at height y (the first call grabs).
+    int ineu(int y);
+    void reset();
+};
+
+// The file requester in progress.
+class Requester {
+public:
+    int typ = 0;  // 16 or 17 while one runs
+    int pfadnr = 0;
+    int dateinr = 0;
+};
+
+constexpr int ANZAHL_GADGETS = 22;
+constexpr int ANZAHL_PUFFER = 20;
+constexpr int EINGABE_MAX = 80;  // typed text is limited to this many characters
+
+extern NewGadget newgadgets[ANZAHL_GADGETS];
+extern gadgetstring gadgetstr[ANZAHL_PUFFER];
+extern Schiebebalken schiebebalken;
+extern Requester aktiver_requester;
+extern Gadget2 *mal_gadgetliste;
+
+// Requester font and character cell.
+extern Display *requester_dpy;
+extern XFontStruct *requ_fontstruct;
 extern int requester_font_flag;
+extern int reqpixprobuchst_x, reqpixprobuchst_y;
+extern const char *requ_fontliste[4];
+extern char defaultfontname[20];
+extern unsigned long reqhigrund, reqfogrund;
+extern int DELL, DELR;
+
+// The buffer of a gadget; gadgets beyond the 20 buffers (the buttons of a
+// form with 20 fields) share a spare one.
+gadgetstring &puffer_von(const NewGadget *g);
+
+void requester_font_anfordern(int modus);
+// 1 when a requester can be shown (display and font present).
+int requester_bereit();
+Gadget2 *machgadget(NewGadget *g, int sichtbar);
+void gadgets_anschreiben(Window w, GC g, int anzahl, int hoch, int ab, int markiert);
+void ngxdrawstr(Window w, GC g, NewGadget *ng, const char *s, int dy, int modus, int mark);
+void ngxdrawauswahlbox(Window w, GC g, NewGadget *ng);
+int ngnextmark(Window w, GC g, NewGadget *ng, int d);
+int eingabekursor(Window w, GC g, NewGadget *ng, int mx, int my, int pos);
+void eingabekursor_off(int *aktiv);
+int zeicheninsert(int zeichen, int pos, char *text, int max);
+int istinnerhalb(int v, int a, int b);
+int istinnerhalb(int x, int y, int x1, int y1, int x2, int y2);
+int get_ngtyp(int typ);
+int IS_REQTYP_AUSWAHL(int reqtyp);
+// A requester's window on requester_dpy (border 5, black on white, the
+// requester font, WM_NAME titel), mapped raised; it goes with its graphics
+// context when the object ends, on every return path, and the server is
+// synchronised so that it is gone when the requester returns.
+struct Requesterfenster {
+    Display *d;
+    Window w = 0;
+    GC g = nullptr;
+    Requesterfenster(int x, int y, int breite, int hoehe, long maske, const char *titel);
+    ~Requesterfenster();
+    Requesterfenster(const Requesterfenster &) = delete;
+    Requesterfenster &operator=(const Requesterfenster &) = delete;
+};
+
+int xrequester_start(int anzahl, NewGadget *gadgets, int hoch, int, int breite, int hoehe, const char *titel,
+                     int reqtyp);
+
+// Keyboard helpers (with the keyboard shortcuts of the menus).
+int schlechte_tastatur(unsigned long keysym);
+int strncmpgross(const char *text, const char *name, int n);
+
+// File requester parts that the engine and the list drawing call.
+extern int darstellungsbreite;
+void textkuerzen(const char *eintrag, char *ziel, int breite, int groesse);
+void fileliste_ins_gadget_kopieren(const char *text, Gadget2 *liste);
+void ngnewpath(NewGadget *gadgets);
+int ngnewdir(Window w, GC g, NewGadget *gadgets, int index, char art);
+int ngnextdir(Window w, GC g, NewGadget *liste, int zeile, int zurueck);
+int neuerdateitext(Window w, GC g, int hoch, NewGadget *liste, int zeile, int anzahl, int mx, int my);
 
 #endif

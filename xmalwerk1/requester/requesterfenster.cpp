@@ -1,0 +1,35 @@
+// The top-level window of a requester with its graphics context.
+#include "requester_intern.h"
+#include "../menu/menu_intern.h"
+
+#include <X11/Xatom.h>
+#include <cstring>
+
+Requesterfenster::Requesterfenster(int x, int y, int breite, int hoehe, long maske, const char *titel)
+    : d(requester_dpy)
+{
+    const int s = DefaultScreen(d);
+    w = XCreateSimpleWindow(d, RootWindow(d, s), x, y, static_cast<unsigned>(breite > 0 ? breite : 1),
+                            static_cast<unsigned>(hoehe > 0 ? hoehe : 1), 5, BlackPixel(d, s), WhitePixel(d, s));
+    XGCValues v;
+    v.background = WhitePixel(d, s);
+    v.foreground = BlackPixel(d, s);
+    v.font = requ_fontstruct->fid;
+    g = XCreateGC(d, w, GCForeground | GCBackground | GCFont, &v);
+    XSelectInput(d, w, maske);
+    const char *t = titel ? titel : "";
+    XChangeProperty(d, w, XA_WM_NAME, XA_STRING, 8, PropModeReplace, reinterpret_cast<const unsigned char *>(t),
+                    static_cast<int>(strlen(t)));
+    XMapRaised(d, w);
+    // The message box leaves other windows' events queued; the menu's queue
+    // check must not take this window's events for strangers' and drop them.
+    fenster_anmelden(w);
+}
+
+Requesterfenster::~Requesterfenster()
+{
+    fenster_abmelden(w);
+    XFreeGC(d, g);
+    XDestroyWindow(d, w);
+    XSync(d, False);
+}
