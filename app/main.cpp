@@ -9,16 +9,12 @@
 
 namespace {
 
-// Until the animation exists the window waits for the window manager's
-// close request or a key press.
+// Until the animation exists the window serves its menus until Exit or the
+// window manager's close request.
 void warten_bis_schliessen()
 {
-    for (;;) {
-        while (XPending(malwerk_dpy)) {
-            XEvent e;
-            XNextEvent(malwerk_dpy, &e);
-            if (e.type == ClientMessage || e.type == KeyPress) return;
-        }
+    while (!exitflag && !schliessen_angefordert()) {
+        if (waitmenu(0)) return;
         Delay(1);
     }
 }

@@ -42,6 +42,10 @@ int keyget(int *anzahl, int *zeichen, int *keysym);
 void set_funktions(void (*buttonpress)(), void (*buttonrelease)(), void (*expose)(), void (*motion)());
 int automenu_loop();
 void automenu_exit();
+// 1 once the window manager has asked to close the window (its close button),
+// seen by any call of waitmenu; it stays set. The application ends on it
+// beside its own exit flag, also where it ignores waitmenu's result.
+int schliessen_angefordert();
 
 // ---------------------------------------------------------------------------
 // Crosshair graphic input

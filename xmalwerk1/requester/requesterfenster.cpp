@@ -1,5 +1,6 @@
 // The top-level window of a requester with its graphics context.
 #include "requester_intern.h"
+#include "../menu/menu_intern.h"
 
 #include <X11/Xatom.h>
 #include <cstring>
@@ -20,10 +21,14 @@ Requesterfenster::Requesterfenster(int x, int y, int breite, int hoehe, long mas
     XChangeProperty(d, w, XA_WM_NAME, XA_STRING, 8, PropModeReplace, reinterpret_cast<const unsigned char *>(t),
                     static_cast<int>(strlen(t)));
     XMapRaised(d, w);
+    // The message box leaves other windows' events queued; the menu's queue
+    // check must not take this window's events for strangers' and drop them.
+    fenster_anmelden(w);
 }
 
 Requesterfenster::~Requesterfenster()
 {
+    fenster_abmelden(w);
     XFreeGC(d, g);
     XDestroyWindow(d, w);
     XSync(d, False);

@@ -1,0 +1,147 @@
+// The menu font and windows on a private Xvfb: the terminal choice of the
+// font (which must never hang without a terminal), the fallback pattern, the
+// windows of a laid-out menu and their release by menu_clear.
+#include <gtest/gtest.h>  // before Xlib, whose macros clash with it
+
+#include "hilfe/xvfb.h"
+#include "xmalwerk1/core/intern.h"
+#include "xmalwerk1/menu/menu_intern.h"
+#include "xmalwerk1/xmalwerk1.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstring>
+#include <string>
+
+using testhilfe::XvfbServer;
+
+namespace {
+
+void leer(long) {}
+
+// Standard input reads the given text (and then its end) while alive.
+class Eingabe {
+public:
+    explicit Eingabe(const std::string &text)
+    {
+        alt_ = dup(0);
+        int rohr[2];
+        if (pipe(rohr) != 0) return;
+        if (write(rohr[1], text.data(), text.size()) != static_cast<ssize_t>(text.size())) return;
+        close(rohr[1]);
+        dup2(rohr[0], 0);
+        close(rohr[0]);
+        clearerr(stdin);
+    }
+    ~Eingabe()
+    {
+        dup2(alt_, 0);
+        close(alt_);
+        clearerr(stdin);
+    }
+
+private:
+    int alt_ = -1;
+};
+
+unsigned kinder(Window w)
+{
+    Window wurzel, eltern, *k = nullptr;
+    unsigned n = 0;
+    XQueryTree(dpy, w, &wurzel, &eltern, &k, &n);
+    if (k) XFree(k);
+    return n;
+}
+
+}  // namespace
+
+TEST(Menufont, MusterWirdZeichenweiseKuerzer)
+{
+    char muster[16] = "*helv*14*";
+    std::string folge;
+    while (fontmuster_kuerzen(muster)) folge += std::string(muster) + " ";
+    EXPECT_EQ(folge, "*helv*1* *helv** *helv* *hel* *he* *h* ** * ");
+}
+
+TEST(Menufont, AuswahlAmTerminal)
+{
+    XvfbServer x(800, 600, 24);
+    x.als_display_setzen();
+    Eingabe eingabe("*courier-bold-r-normal--14*\n0\n");
+    testing::internal::CaptureStdout();
+    setmenu(-2);
+    setmenu(1, "File");
+    setsize(300, 200, 24);
+    qinital(1, 0, 0, 1, 1);
+    std::string aus = testing::internal::GetCapturedStdout();
+    EXPECT_NE(aus.find("suche nach Fontnamen:"), std::string::npos) << aus;
+    EXPECT_NE(aus.find("Font 0:'"), std::string::npos) << aus;
+    EXPECT_NE(aus.find("Fontauswahl:"), std::string::npos) << aus;
+    EXPECT_NE(aus.find("pixprobuchst_x="), std::string::npos) << aus;
+    ASSERT_NE(menu.menufont, nullptr);
+    EXPECT_NE(std::string(menu_fontliste[0]).find("courier-bold"), std::string::npos) << menu_fontliste[0];
+    term_exit();
+}
+
+TEST(Menufont, OhneTerminalKeinWarten)
+{
+    XvfbServer x(800, 600, 24);
+    x.als_display_setzen();
+    Eingabe eingabe("");
+    auto anfang = std::chrono::steady_clock::now();
+    testing::internal::CaptureStdout();
+    setmenu(-2);
+    setsize(300, 200, 24);
+    qinital(1, 0, 0, 1, 1);
+    testing::internal::GetCapturedStdout();
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count(), 2.0);
+    EXPECT_STREQ(menu_fontliste[0], "-adobe-courier-medium-r-normal--14-140-75-75-m-90-iso8859-1");
+    EXPECT_NE(menu.menufont, nullptr);
+    term_exit();
+}
+
+TEST(Menufont, UnbekannteNamenFuehrenZumMuster)
+{
+    XvfbServer x(800, 600, 24);
+    x.als_display_setzen();
+    menu_fontliste[0] = "-gibt-es-nicht-*";
+    menu_fontliste[1] = nullptr;
+    setmenu(1, "File");
+    setsize(300, 200, 24);
+    qinital(1, 0, 0, 1, 1);
+    ASSERT_NE(menu.menufont, nullptr);
+    EXPECT_GT(pixprobuchst_x, 0);
+    EXPECT_EQ(zeilenabstand, pixprobuchst_y * 3 / 2);
+    EXPECT_EQ(menubalkenhoehe, zeilenabstand + 2);
+    term_exit();
+}
+
+TEST(Menufenster, FensterDesMenusUndMenuClear)
+{
+    XvfbServer x(800, 600, 24);
+    x.als_display_setzen();
+    setmenu(2, "File", "Hilfe");
+    setmenu(2, "Next", "Hilfe...", leer, leer);
+    setsubmenu(1, "Unter", leer);
+    setsize(300, 200, 24);
+    qinital(1, 0, 0, 1, 1);
+    EXPECT_EQ(kinder(win10), 4u);  // bar, two pull-downs, one submenu
+    XWindowAttributes a;
+    XGetWindowAttributes(dpy, menu.leistenfenster, &a);
+    EXPECT_EQ(a.width, 301);
+    EXPECT_EQ(a.height, pixprobuchst_y * 3 / 2);
+    EXPECT_EQ(a.map_state, IsViewable);
+    XGetWindowAttributes(dpy, menu.klappfenster[1], &a);
+    EXPECT_EQ(a.x, menu.titel_x[1]);
+    EXPECT_EQ(a.y, zeilenabstand);
+    EXPECT_EQ(a.map_state, IsUnmapped);
+
+    EXPECT_EQ(menu_clear(), 1);
+    EXPECT_EQ(kinder(win10), 0u);
+    EXPECT_EQ(menu.titelzeile, nullptr);
+    EXPECT_EQ(menu_clear(), 0);
+    // The event loop goes on without a menu.
+    EXPECT_EQ(waitmenu(0), 0);
+    term_exit();
+}
