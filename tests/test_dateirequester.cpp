@@ -320,3 +320,30 @@ TEST_F(Dateirequester, SchiebereglerZiehenRolltDieListe)
     snprintf(erwartet, sizeof erwartet, "f%02d", erster);
     EXPECT_EQ(std::string(name_), viele.datei(erwartet));
 }
+
+TEST_F(Dateirequester, LangerNameWirdGekapptNieUeberschrieben)
+{
+    struct {
+        char name[700];
+        char wache[8];
+    } b;
+    memset(&b, 'W', sizeof b);
+    std::string lang = v_.pfad() + "/" + std::string(300, 'v') + "/" + std::string(290, 'f');
+    strcpy(b.name, lang.c_str());
+    int r;
+    {
+        Fernsteuerung s(x_.name(), [&](Fernbedienung &f) {
+            ASSERT_TRUE(f.fenster_finden(titel));
+            f.taste(XK_Tab, XK_Shift_L);  // CANCEL
+            f.taste(XK_Tab, XK_Shift_L);  // OK
+            f.taste(XK_Return);
+        });
+        r = nachfilenamefragen(const_cast<char *>(titel), b.name, 30, 0, nullptr, nullptr, nullptr, nullptr, nullptr);
+    }
+    EXPECT_EQ(r, 1);
+    EXPECT_EQ(std::string(b.wache, 8), std::string(8, 'W'));
+    EXPECT_EQ(strlen(b.name), 29u) << "28 characters of the path and the slash";
+    EXPECT_EQ(std::string(b.name), lang.substr(0, 28) + "/");
+    EXPECT_EQ(strlen(gadgetstr[1].text), v_.pfad().size() + 1 + 300) << "the path field holds the whole directory";
+    EXPECT_EQ(strlen(gadgetstr[2].text), 399 - (v_.pfad().size() + 1 + 300) - 1) << "what is left of 399";
+}
