@@ -25,8 +25,3 @@ int term_refresh()
     return 0;
 }
 int Delay(int n) { return usleep(n <= 1 ? 20000 : static_cast<useconds_t>(n) * 20000); }
-
-// Plot files.
-void bildopen(const char *) { qsaveflag = 0; }
-void bildclose() { qsaveflag = 0; }
-int bildplot(double, double, int) { return 0; }
