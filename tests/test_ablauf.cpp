@@ -7,12 +7,10 @@
 #include "hilfe/bild.h"
 #include "hilfe/dateien.h"
 #include "hilfe/daten.h"
-#include "hilfe/eingabe.h"
+#include "hilfe/fernbedienung.h"
 #include "hilfe/xvfb.h"
 #include "xmalwerk1/core/intern.h"
 #include "xmalwerk1/xmalwerk1.h"
-
-#include <X11/extensions/XTest.h>
 
 #include <chrono>
 #include <filesystem>
@@ -63,16 +61,6 @@ const char *const kueste = "> Shore Bin # 1, Level 1\n0 0\n10 10\n20 0\n";
 // the menu bar, so that the test can map user coordinates as the program does.
 class Ablauf : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        d_ = XOpenDisplay(x_.name().c_str());
-        ASSERT_NE(d_, nullptr);
-    }
-    void TearDown() override
-    {
-        if (d_) XCloseDisplay(d_);
-    }
-
     std::unique_ptr<Kindprozess> starten(const std::vector<std::string> &argumente)
     {
         std::vector<std::string> a{UMBRIX_BINARY};
@@ -85,9 +73,11 @@ protected:
     {
         w_ = testhilfe::fenster_suchen(d_, titel);
         if (!w_) return false;
+        fern_.schrittweise(w_);
         Window wurzel;
+        int fx, fy;
         unsigned rand, tiefe;
-        XGetGeometry(d_, w_, &wurzel, &fx_, &fy_, &fb_, &fh_, &rand, &tiefe);
+        XGetGeometry(d_, w_, &wurzel, &fx, &fy, &fb_, &fh_, &rand, &tiefe);
         breite = 1280;
         hoehe = 1024;
         menubalkenhoehe = static_cast<int>(fh_) - 1024 - 1;
@@ -98,18 +88,11 @@ protected:
         return fb_ == 1281;
     }
 
-    void maus(int x, int y)
-    {
-        XTestFakeMotionEvent(d_, 0, fx_ + x, fy_ + y, 0);
-        XSync(d_, False);
-    }
     void klick()
     {
-        XTestFakeButtonEvent(d_, 1, True, 0);
-        XSync(d_, False);
+        fern_.druecken();
         testhilfe::schlafen(0.1);
-        XTestFakeButtonEvent(d_, 1, False, 0);
-        XSync(d_, False);
+        fern_.loslassen();
     }
     int ende(Kindprozess &k)
     {
@@ -118,10 +101,10 @@ protected:
     }
 
     XvfbServer x_{1600, 1200, 24};
-    Display *d_ = nullptr;
+    testhilfe::Fernbedienung fern_{x_.name()};
+    Display *d_ = fern_.display();
     Arbeitsverzeichnis v_;
     Window w_ = 0;
-    int fx_ = 0, fy_ = 0;
     unsigned fb_ = 0, fh_ = 0;
 };
 
@@ -174,14 +157,14 @@ TEST_F(Ablauf, KlickHaeltAnUndMausWaehltDenZeitpunkt)
     testhilfe::datei_schreiben(v_.datei("gmtkuesten.dat"), kueste);
     auto umbrix = starten({"2024", "4"});
     ASSERT_TRUE(fenster_finden()) << umbrix->ausgabe();
-    maus(300, 500);
+    fern_.bewegen(300, 500);
     ASSERT_TRUE(warten_auf(*umbrix, "Ringfoermige Finsternis\n", 10)) << umbrix->ausgabe();
     klick();  // well before T0, half way through the animation
     testhilfe::schlafen(0.5);
 
     // The mouse chooses the moment: the left edge is -3 h, the right +3 h.
     auto schatten_bei = [&](int mx) {
-        maus(mx, 500);
+        fern_.bewegen(mx, 500);
         testhilfe::schlafen(0.4);
         double ux, uy;
         koordpix2user(mx, 500, &ux, &uy);
@@ -200,7 +183,7 @@ TEST_F(Ablauf, KlickHaeltAnUndMausWaehltDenZeitpunkt)
     EXPECT_TRUE(schatten_bei(100));
     EXPECT_EQ(zaehlen(umbrix->ausgabe(), "Ringfoermige Finsternis\n"), 2) << umbrix->ausgabe();
     // Where the shadow is not: at the place of another moment.
-    maus(1279, 500);
+    fern_.bewegen(1279, 500);
     testhilfe::schlafen(0.4);
     {
         int sx, sy, rx, ry;

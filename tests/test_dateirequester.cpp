@@ -11,7 +11,6 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
-#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 #include <sys/stat.h>
 
@@ -305,9 +304,9 @@ TEST_F(Dateirequester, SchiebereglerZiehenRolltDieListe)
         const int bahn = a_.liste.hoehe - 2 * (ch_ * 5 / 4);
         const int y = a_.liste.y + 3;
         f.bewegen(sx, y);
-        XTestFakeButtonEvent(f.display(), 1, True, CurrentTime);
+        f.druecken();
         for (int dy = 4; dy <= bahn / 3; dy += 4) f.bewegen(sx, y + dy);
-        XTestFakeButtonEvent(f.display(), 1, False, CurrentTime);
+        f.loslassen();
         f.abwarten();
         zeile_klicken(f, 0);
         mitte_klicken(f, a_.ok);

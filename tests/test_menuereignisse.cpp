@@ -3,7 +3,7 @@
 // request, submenus, drawing, the mouse state word, repaint and the queue.
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
-#include "hilfe/eingabe.h"
+#include "hilfe/fernbedienung.h"
 #include "hilfe/xvfb.h"
 #include "xmalwerk1/core/intern.h"
 #include "xmalwerk1/menu/menu_intern.h"
@@ -15,8 +15,8 @@
 #include <chrono>
 #include <vector>
 
-using testhilfe::Eingabe;
-using testhilfe::Skript;
+using testhilfe::Fernbedienung;
+using testhilfe::Fernsteuerung;
 using testhilfe::XvfbServer;
 
 namespace {
@@ -120,12 +120,11 @@ TEST(Menuereignisse, ZiehenAufEinenPunktWaehltIhn)
 {
     Sitzung s(beispielmenue);
     Window klapp = menu.klappfenster[0];
-    std::string name = s.x.name();
     Window w = win10;
     Punkt t = titel(0), jahr = punkt(0, 2), exit = punkt(0, 3);
     std::atomic<bool> offen_gesehen{false};
-    Skript skript([&] {
-        Eingabe fb(name, w);
+    Fernsteuerung skript(s.x.name(), [&](Fernbedienung &fb) {
+        fb.schrittweise(w);
         fb.bewegen(t.x, t.y);
         fb.druecken();
         warten_auf(offen_gesehen);
@@ -147,19 +146,14 @@ TEST(Menuereignisse, ZiehenAufEinenPunktWaehltIhn)
 TEST(Menuereignisse, KlickAufTitelHaeltOffenUndKlickWaehlt)
 {
     Sitzung s(beispielmenue);
-    std::string name = s.x.name();
     Window w = win10;
     Punkt t = titel(0), jahr = punkt(0, 2);
     std::atomic<bool> offen_gesehen{false};
-    Skript skript([&] {
-        Eingabe fb(name, w);
-        fb.bewegen(t.x, t.y);
-        fb.druecken();
-        fb.loslassen();
+    Fernsteuerung skript(s.x.name(), [&](Fernbedienung &fb) {
+        fb.schrittweise(w);
+        fb.klick(t.x, t.y);
         warten_auf(offen_gesehen);
-        fb.bewegen(jahr.x, jahr.y);
-        fb.druecken();
-        fb.loslassen();
+        fb.klick(jahr.x, jahr.y);
     });
     EXPECT_TRUE(abwarten([] { return klappr.istoffen() == 1; }));
     EXPECT_TRUE(gezeigt(menu.klappfenster[0]));
@@ -177,11 +171,10 @@ TEST(Menuereignisse, KlickAufTitelHaeltOffenUndKlickWaehlt)
 TEST(Menuereignisse, LoslassenAusserhalbSchliesstOhneAufruf)
 {
     Sitzung s(beispielmenue);
-    std::string name = s.x.name();
     Window w = win10;
     Punkt t = titel(1);
-    Skript skript([&] {
-        Eingabe fb(name, w);
+    Fernsteuerung skript(s.x.name(), [&](Fernbedienung &fb) {
+        fb.schrittweise(w);
         fb.bewegen(t.x, t.y);
         fb.druecken();
         fb.bewegen(zeichenflaeche.x, zeichenflaeche.y);
@@ -196,10 +189,9 @@ TEST(Menuereignisse, LoslassenAusserhalbSchliesstOhneAufruf)
 TEST(Menuereignisse, LinkeAltTastePfeileUndReturn)
 {
     Sitzung s(beispielmenue);
-    std::string name = s.x.name();
     Window w = win10;
-    Skript skript([&] {
-        Eingabe fb(name, w);
+    Fernsteuerung skript(s.x.name(), [&](Fernbedienung &fb) {
+        fb.schrittweise(w);
         fb.bewegen(zeichenflaeche.x, zeichenflaeche.y);
         for (unsigned long k : {XK_Alt_L, XK_Right, XK_Left, XK_Down, XK_Down, XK_Down, XK_Return}) fb.taste(k);
     });
@@ -223,10 +215,9 @@ void menue_mit_kuerzel()
 TEST(Menuereignisse, EscapeUndTasteRuftKuerzelZweitesEscapeGehtAnKeyget)
 {
     Sitzung s(menue_mit_kuerzel);
-    std::string name = s.x.name();
     Window w = win10;
-    Skript skript([&] {
-        Eingabe fb(name, w);
+    Fernsteuerung skript(s.x.name(), [&](Fernbedienung &fb) {
+        fb.schrittweise(w);
         fb.bewegen(zeichenflaeche.x, zeichenflaeche.y);
         for (unsigned long k : {XK_Escape, XK_x, XK_Escape, XK_Escape}) fb.taste(k);
     });
@@ -298,13 +289,12 @@ TEST(Menuereignisse, UntermenueNebenDemPunktUndSeineIds)
     const int Z = zeilenabstand;
     const _xsubmenu *sub = menu.feldsub[2];
     ASSERT_NE(sub, nullptr);
-    std::string name = s.x.name();
     Window w = win10;
     Punkt t = titel(0), farbe = punkt(0, 1);
     Punkt gruen{sub->x + 10, sub->y + 1 + Z + Z / 2};
     std::atomic<bool> sub_gesehen{false};
-    Skript skript([&] {
-        Eingabe fb(name, w);
+    Fernsteuerung skript(s.x.name(), [&](Fernbedienung &fb) {
+        fb.schrittweise(w);
         fb.bewegen(t.x, t.y);
         fb.druecken();
         fb.bewegen(farbe.x, farbe.y);
@@ -419,7 +409,8 @@ TEST(Menuereignisse, SymboleUndKuerzelImKlappfenster)
 TEST(Menuereignisse, MaustastenZustandUndPosition)
 {
     Sitzung s(beispielmenue);
-    Eingabe fb(s.x.name(), win10);
+    Fernbedienung fb(s.x.name());
+    fb.schrittweise(win10);
     fb.bewegen(200, 150);
     struct Fall {
         unsigned knopf;
@@ -450,14 +441,11 @@ TEST(Menuereignisse, MaustastenZustandUndPosition)
 TEST(Menuereignisse, ImausklickWartetAufDruck)
 {
     Sitzung s(nullptr);
-    std::string name = s.x.name();
     Window w = win10;
-    Skript skript([&] {
-        Eingabe fb(name, w);
-        fb.pause(0.1);
-        fb.bewegen(123, 77);
-        fb.druecken(3);
-        fb.loslassen(3);
+    Fernsteuerung skript(s.x.name(), [&](Fernbedienung &fb) {
+        fb.schrittweise(w);
+        testhilfe::schlafen(0.1);
+        fb.klick(123, 77, 3);
     });
     int x = -1, y = -1;
     imausklick(1, &x, &y);
@@ -482,7 +470,8 @@ TEST(Menuereignisse, OhneMenuEigeneFunktionenUndZusammenfassung)
     if (kinder) XFree(kinder);
     EXPECT_EQ(n, 0u);  // no bar
     set_funktions(hook_druck, hook_los, hook_expose, hook_bewegung);
-    Eingabe fb(s.x.name(), win10);
+    Fernbedienung fb(s.x.name());
+    fb.schrittweise(win10);
     for (int i = 0; i < 20; ++i) fb.bewegen(100 + i, 100);
     fb.druecken();
     fb.loslassen();
@@ -531,10 +520,9 @@ TEST(Menuereignisse, WarteschlangeBehaeltEigeneEreignisse)
     Sitzung::pumpen(0.05);
     XSync(dpy, False);
     ASSERT_EQ(XEventsQueued(dpy, QueuedAfterReading), 0);
-    Eingabe fb(s.x.name(), win10);
-    fb.bewegen(zeichenflaeche.x, zeichenflaeche.y);
-    fb.druecken();
-    fb.loslassen();
+    Fernbedienung fb(s.x.name());
+    fb.schrittweise(win10);
+    fb.klick(zeichenflaeche.x, zeichenflaeche.y);
     // Copies between pixmaps report NoExpose for a drawable that no window
     // check takes.
     Pixmap p = XCreatePixmap(dpy, win10, 4, 4, static_cast<unsigned>(dept));
@@ -561,11 +549,10 @@ TEST(Menuereignisse, AutomenuLoopEndetMitExit)
     setsize(400, 300, 24);
     qinital(1, 0, 0, 1, 1);
     Sitzung::pumpen(0.1);
-    std::string name = x.name();
     Window w = win10;
     Punkt t = titel(0), exit = punkt(0, 1);
-    Skript skript([&] {
-        Eingabe fb(name, w);
+    Fernsteuerung skript(x.name(), [&](Fernbedienung &fb) {
+        fb.schrittweise(w);
         fb.bewegen(t.x, t.y);
         fb.druecken();
         fb.bewegen(exit.x, exit.y);

@@ -2,6 +2,7 @@
 // window on screens of several sizes, the close request and a lost server.
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
+#include "hilfe/fernbedienung.h"
 #include "hilfe/xvfb.h"
 
 #include <X11/Xatom.h>
@@ -22,31 +23,6 @@ const char *const titel = "  XMALWERK1   Version 2.89";
 double sekunden_seit(std::chrono::steady_clock::time_point t)
 {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - t).count();
-}
-
-// Height of the menu bar: one and a half rows of the menu font plus two.
-int menubalken(Display *d)
-{
-    XFontStruct *f = XLoadQueryFont(d, "-adobe-courier-medium-r-normal--14-140-75-75-m-90-iso8859-1");
-    if (!f) return -1;
-    XCharStruct m;
-    int richtung, auf, ab;
-    XTextExtents(f, "AbcdefghijKlmnopqRstuvwxyZ", 26, &richtung, &auf, &ab, &m);
-    XFreeFont(d, f);
-    return (m.ascent + m.descent) * 3 / 2 + 2;
-}
-
-void schliessen_anfordern(Display *d, Window w)
-{
-    XEvent e{};
-    e.xclient.type = ClientMessage;
-    e.xclient.window = w;
-    e.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
-    e.xclient.format = 32;
-    e.xclient.data.l[0] = static_cast<long>(XInternAtom(d, "WM_DELETE_WINDOW", False));
-    e.xclient.data.l[1] = CurrentTime;
-    XSendEvent(d, w, False, NoEventMask, &e);
-    XFlush(d);
 }
 
 struct Fall {
@@ -108,7 +84,7 @@ TEST(Programm, FenstergroesseAufVerschiedenenBildschirmen)
         Kindprozess umbrix({UMBRIX_BINARY, "2008", "8"}, {"DISPLAY=" + x.name()});
         Window w = testhilfe::fenster_suchen(d, titel);
         ASSERT_NE(w, 0u) << umbrix.ausgabe();
-        int balken = menubalken(d);
+        int balken = testhilfe::menu_zeilenabstand(d) + 2;  // height of the menu bar
         Window wurzel;
         int wx, wy;
         unsigned wb, wh, rand, tiefe;
@@ -128,7 +104,7 @@ TEST(Programm, FenstergroesseAufVerschiedenenBildschirmen)
         EXPECT_EQ(protokolle[0], XInternAtom(d, "WM_DELETE_WINDOW", False));
         XFree(protokolle);
 
-        schliessen_anfordern(d, w);
+        testhilfe::schliessen_anfordern(d, w);
         EXPECT_EQ(umbrix.warten(10), 0) << umbrix.ausgabe();
         XCloseDisplay(d);
     }

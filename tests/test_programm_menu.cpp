@@ -2,7 +2,7 @@
 // the window manager's close request end it.
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
-#include "hilfe/eingabe.h"
+#include "hilfe/fernbedienung.h"
 #include "hilfe/xvfb.h"
 
 #include <X11/Xlib.h>
@@ -10,25 +10,13 @@
 
 #include <string>
 
-using testhilfe::Eingabe;
+using testhilfe::Fernbedienung;
 using testhilfe::Kindprozess;
 using testhilfe::XvfbServer;
 
 namespace {
 
 const char *const titel = "  XMALWERK1   Version 2.89";
-
-// Row spacing of the menu font.
-int zeilenabstand_des_menus(Display *d)
-{
-    XFontStruct *f = XLoadQueryFont(d, "-adobe-courier-medium-r-normal--14-140-75-75-m-90-iso8859-1");
-    if (!f) return -1;
-    XCharStruct m;
-    int richtung, auf, ab;
-    XTextExtents(f, "AbcdefghijKlmnopqRstuvwxyZ", 26, &richtung, &auf, &ab, &m);
-    XFreeFont(d, f);
-    return (m.ascent + m.descent) * 3 / 2;
-}
 
 struct Programm {
     XvfbServer x{1280, 1024, 24};
@@ -42,7 +30,7 @@ struct Programm {
         d = XOpenDisplay(x.name().c_str());
         if (!d) return;
         fenster = testhilfe::fenster_suchen(d, titel);
-        Z = zeilenabstand_des_menus(d);
+        Z = testhilfe::menu_zeilenabstand(d);
         testhilfe::schlafen(0.3);  // the bar is laid out and drawn
     }
     ~Programm()
@@ -58,7 +46,8 @@ TEST(ProgrammMenu, FileExitBeendetMitNull)
     Programm p;
     ASSERT_NE(p.fenster, 0u) << p.umbrix.ausgabe();
     ASSERT_GT(p.Z, 0);
-    Eingabe fb(p.x.name(), p.fenster);
+    Fernbedienung fb(p.x.name());
+    fb.schrittweise(p.fenster);
     // "File" is the first title; "Exit" its third item.
     fb.bewegen(12, p.Z / 2);
     fb.druecken();
@@ -71,7 +60,8 @@ TEST(ProgrammMenu, TastaturmenueWaehltExit)
 {
     Programm p;
     ASSERT_NE(p.fenster, 0u) << p.umbrix.ausgabe();
-    Eingabe fb(p.x.name(), p.fenster);
+    Fernbedienung fb(p.x.name());
+    fb.schrittweise(p.fenster);
     fb.bewegen(300, 300);
     for (unsigned long k : {XK_Alt_L, XK_Down, XK_Down, XK_Down, XK_Return}) fb.taste(k);
     EXPECT_EQ(p.umbrix.warten(10), 0) << p.umbrix.ausgabe();
@@ -81,9 +71,10 @@ TEST(ProgrammMenu, SchliessanfrageBeiOffenemMenuBeendet)
 {
     Programm p;
     ASSERT_NE(p.fenster, 0u) << p.umbrix.ausgabe();
-    Eingabe fb(p.x.name(), p.fenster);
+    Fernbedienung fb(p.x.name());
+    fb.schrittweise(p.fenster);
     // Held open by a click on the title, then the close button.
-    fb.klicken(12, p.Z / 2);
+    fb.klick(12, p.Z / 2);
     testhilfe::schlafen(0.1);
     EXPECT_TRUE(p.umbrix.laeuft());
     testhilfe::schliessen_anfordern(p.d, p.fenster);

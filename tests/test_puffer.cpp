@@ -4,11 +4,10 @@
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
 #include "hilfe/bild.h"
+#include "hilfe/fernbedienung.h"
 #include "hilfe/xvfb.h"
 #include "xmalwerk1/core/intern.h"
 #include "xmalwerk1/xmalwerk1.h"
-
-#include <X11/extensions/XTest.h>
 
 #include <chrono>
 #include <string>
@@ -259,20 +258,13 @@ TEST_F(Puffer, DelayUndSpaeteLinien)
 TEST_F(Puffer, TaktBedientDieEingabe)
 {
     // Without a menu bar the pacing call takes the window's own events.
-    Display *d2 = XOpenDisplay(x_.name().c_str());
-    ASSERT_NE(d2, nullptr);
-    Window wurzel;
-    int fx, fy;
-    unsigned fb, fh, rand, tiefe;
-    XGetGeometry(dpy, win10, &wurzel, &fx, &fy, &fb, &fh, &rand, &tiefe);
-    XTestFakeMotionEvent(d2, 0, fx + 50, fy + 60, 0);
-    XTestFakeButtonEvent(d2, 1, True, 0);
-    XSync(d2, False);
+    testhilfe::Fernbedienung f(x_.name());
+    f.schrittweise(win10);
+    f.bewegen(50, 60);
+    f.druecken();
     for (int i = 0; i < 50 && !(maustasten_zustand & 0x40); ++i) waitTOF();
     EXPECT_EQ(maustasten_zustand & 0x40, 0x40);
-    XTestFakeButtonEvent(d2, 1, False, 0);
-    XSync(d2, False);
+    f.loslassen();
     for (int i = 0; i < 50 && (maustasten_zustand & 0x40); ++i) waitBOF();
     EXPECT_EQ(maustasten_zustand & 0x40, 0);
-    XCloseDisplay(d2);
 }

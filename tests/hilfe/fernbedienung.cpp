@@ -52,32 +52,58 @@ bool Fernbedienung::fenster_da()
     return da;
 }
 
+void Fernbedienung::schrittweise(Window w)
+{
+    w_ = w;
+    schrittpause_ = 0.03;
+}
+
+void Fernbedienung::schritt_beenden()
+{
+    XFlush(d_);
+    if (schrittpause_ > 0) schlafen(schrittpause_);
+}
+
 void Fernbedienung::bewegen(int x, int y)
 {
     int rx = x, ry = y;
-    Window kind;
-    XTranslateCoordinates(d_, w_, DefaultRootWindow(d_), x, y, &rx, &ry, &kind);
+    if (w_) {
+        Window kind;
+        XTranslateCoordinates(d_, w_, DefaultRootWindow(d_), x, y, &rx, &ry, &kind);
+    }
     XTestFakeMotionEvent(d_, -1, rx, ry, CurrentTime);
-    XFlush(d_);
+    schritt_beenden();
 }
 
-void Fernbedienung::klick(int x, int y, int knopf)
+void Fernbedienung::druecken(unsigned knopf)
+{
+    XTestFakeButtonEvent(d_, knopf, True, CurrentTime);
+    schritt_beenden();
+}
+
+void Fernbedienung::loslassen(unsigned knopf)
+{
+    XTestFakeButtonEvent(d_, knopf, False, CurrentTime);
+    schritt_beenden();
+}
+
+void Fernbedienung::klick(int x, int y, unsigned knopf)
 {
     bewegen(x, y);
-    XTestFakeButtonEvent(d_, static_cast<unsigned>(knopf), True, CurrentTime);
-    XTestFakeButtonEvent(d_, static_cast<unsigned>(knopf), False, CurrentTime);
-    XFlush(d_);
+    druecken(knopf);
+    loslassen(knopf);
 }
 
 void Fernbedienung::taste(KeySym keysym, KeySym modifikator)
 {
     KeyCode mod = modifikator ? XKeysymToKeycode(d_, modifikator) : 0;
     KeyCode k = XKeysymToKeycode(d_, keysym);
+    if (!k) throw std::runtime_error("Fernbedienung: keine Taste fuer dieses Keysym");
     if (mod) XTestFakeKeyEvent(d_, mod, True, CurrentTime);
     XTestFakeKeyEvent(d_, k, True, CurrentTime);
     XTestFakeKeyEvent(d_, k, False, CurrentTime);
     if (mod) XTestFakeKeyEvent(d_, mod, False, CurrentTime);
-    XFlush(d_);
+    schritt_beenden();
 }
 
 void Fernbedienung::tippen(const std::string &text)
@@ -144,6 +170,19 @@ void Fernsteuerung::zurueckgekehrt()
 Fernsteuerung::~Fernsteuerung()
 {
     zurueckgekehrt();
+}
+
+void schliessen_anfordern(Display *d, Window w)
+{
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = w;
+    e.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = static_cast<long>(XInternAtom(d, "WM_DELETE_WINDOW", False));
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(d, w, False, NoEventMask, &e);
+    XFlush(d);
 }
 
 }  // namespace testhilfe

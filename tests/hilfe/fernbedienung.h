@@ -1,6 +1,7 @@
 // Driving a window of the library from outside with XTest events over a
 // connection of its own, as a user would: while the library's modal loop
-// runs in the test's thread, a Fernbedienung works from another thread.
+// (or the program) runs, a Fernbedienung works from another thread or the
+// test's own; and the close request of a window manager.
 #ifndef TESTHILFE_FERNBEDIENUNG_H
 #define TESTHILFE_FERNBEDIENUNG_H
 
@@ -15,7 +16,8 @@ namespace testhilfe {
 
 class Fernbedienung {
 public:
-    // Opens the display named (the test's Xvfb).
+    // Opens the display named (the test's Xvfb). Positions are those of the
+    // root window until a window is found or chosen.
     explicit Fernbedienung(const std::string &display);
     ~Fernbedienung();
     Fernbedienung(const Fernbedienung &) = delete;
@@ -28,10 +30,16 @@ public:
     Window fenster() const { return w_; }
     // Whether the window found is still there.
     bool fenster_da();
+    // Positions from now on in coordinates of w, and every step followed by
+    // a short pause, so that the program sees the steps one by one as a
+    // user makes them.
+    void schrittweise(Window w);
 
-    // Input, in coordinates of the window found.
+    // Input, in coordinates of the window found or chosen.
     void bewegen(int x, int y);
-    void klick(int x, int y, int knopf = 1);
+    void druecken(unsigned knopf = 1);
+    void loslassen(unsigned knopf = 1);
+    void klick(int x, int y, unsigned knopf = 1);
     void taste(KeySym keysym, KeySym modifikator = 0);  // press and release
     void tippen(const std::string &text);               // letters, digits, blank
     // Waits until the server has handled everything sent, and a little for
@@ -42,8 +50,10 @@ public:
     bool taste_belegen(KeySym keysym);
 
 private:
+    void schritt_beenden();
     Display *d_ = nullptr;
     Window w_ = 0;
+    double schrittpause_ = 0;
 };
 
 // Runs skript(fernbedienung) in a thread of its own while the caller's
@@ -60,6 +70,9 @@ private:
     std::atomic<bool> zurueck_{false};
     std::thread faden_;
 };
+
+// Sends the window manager's close request (WM_PROTOCOLS / WM_DELETE_WINDOW).
+void schliessen_anfordern(Display *d, Window w);
 
 }  // namespace testhilfe
 

@@ -228,6 +228,17 @@ int ausfuehren(const std::vector<std::string> &argumente, std::string *ausgabe, 
     return status;
 }
 
+int menu_zeilenabstand(Display *d)
+{
+    XFontStruct *f = XLoadQueryFont(d, "-adobe-courier-medium-r-normal--14-140-75-75-m-90-iso8859-1");
+    if (!f) return -1;
+    XCharStruct m;
+    int richtung, auf, ab;
+    XTextExtents(f, "AbcdefghijKlmnopqRstuvwxyZ", 26, &richtung, &auf, &ab, &m);
+    XFreeFont(d, f);
+    return (m.ascent + m.descent) * 3 / 2;
+}
+
 Window fenster_suchen(Display *d, const std::string &titel, double sekunden)
 {
     double ende = jetzt() + sekunden;

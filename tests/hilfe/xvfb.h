@@ -62,6 +62,10 @@ Window fenster_suchen(Display *d, const std::string &titel, double sekunden = 10
 // Pixel value at (x, y) of a drawable.
 unsigned long pixel_lesen(Display *d, Drawable w, int x, int y);
 
+// Row spacing of the library's menus on display d: one and a half times the
+// height of the menu font's sample text; -1 when the font is missing.
+int menu_zeilenabstand(Display *d);
+
 // Sleep helper.
 void schlafen(double sekunden);
 
