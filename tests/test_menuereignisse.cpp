@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
 #include "hilfe/fernbedienung.h"
+#include "hilfe/menuaufrufe.h"
 #include "hilfe/xvfb.h"
 #include "xmalwerk1/core/intern.h"
 #include "xmalwerk1/menu/menu_intern.h"
@@ -13,33 +14,15 @@
 
 #include <atomic>
 #include <chrono>
-#include <vector>
 
 using testhilfe::Fernbedienung;
 using testhilfe::Fernsteuerung;
+using testhilfe::aufrufe;
+using testhilfe::beispielmenue;
+using testhilfe::merken;
 using testhilfe::XvfbServer;
 
 namespace {
-
-struct Aufruf {
-    int wer;
-    long id;
-};
-std::vector<Aufruf> aufrufe;
-
-template <int N>
-void merken(long id)
-{
-    aufrufe.push_back({N, id});
-}
-
-void beispielmenue()
-{
-    setmenu(2, "File", "Hilfe");
-    setmenu(2, "Next", "Hilfe...", merken<1>, merken<2>);
-    setmenu(1, "Jahr...", merken<3>);
-    setmenu(1, "Exit", merken<4>);
-}
 
 // A window of 600 x 400 drawing pixels with the given menus on a server of
 // its own.
@@ -120,11 +103,9 @@ TEST(Menuereignisse, ZiehenAufEinenPunktWaehltIhn)
 {
     Sitzung s(beispielmenue);
     Window klapp = menu.klappfenster[0];
-    Window w = win10;
     Punkt t = titel(0), jahr = punkt(0, 2), exit = punkt(0, 3);
     std::atomic<bool> offen_gesehen{false};
-    Fernsteuerung skript(s.x.name(), [&](Fernbedienung &fb) {
-        fb.schrittweise(w);
+    Fernsteuerung skript(s.x.name(), win10, [&](Fernbedienung &fb) {
         fb.bewegen(t.x, t.y);
         fb.druecken();
         warten_auf(offen_gesehen);
@@ -146,11 +127,9 @@ TEST(Menuereignisse, ZiehenAufEinenPunktWaehltIhn)
 TEST(Menuereignisse, KlickAufTitelHaeltOffenUndKlickWaehlt)
 {
     Sitzung s(beispielmenue);
-    Window w = win10;
     Punkt t = titel(0), jahr = punkt(0, 2);
     std::atomic<bool> offen_gesehen{false};
-    Fernsteuerung skript(s.x.name(), [&](Fernbedienung &fb) {
-        fb.schrittweise(w);
+    Fernsteuerung skript(s.x.name(), win10, [&](Fernbedienung &fb) {
         fb.klick(t.x, t.y);
         warten_auf(offen_gesehen);
         fb.klick(jahr.x, jahr.y);
@@ -171,10 +150,8 @@ TEST(Menuereignisse, KlickAufTitelHaeltOffenUndKlickWaehlt)
 TEST(Menuereignisse, LoslassenAusserhalbSchliesstOhneAufruf)
 {
     Sitzung s(beispielmenue);
-    Window w = win10;
     Punkt t = titel(1);
-    Fernsteuerung skript(s.x.name(), [&](Fernbedienung &fb) {
-        fb.schrittweise(w);
+    Fernsteuerung skript(s.x.name(), win10, [&](Fernbedienung &fb) {
         fb.bewegen(t.x, t.y);
         fb.druecken();
         fb.bewegen(zeichenflaeche.x, zeichenflaeche.y);
@@ -189,9 +166,7 @@ TEST(Menuereignisse, LoslassenAusserhalbSchliesstOhneAufruf)
 TEST(Menuereignisse, LinkeAltTastePfeileUndReturn)
 {
     Sitzung s(beispielmenue);
-    Window w = win10;
-    Fernsteuerung skript(s.x.name(), [&](Fernbedienung &fb) {
-        fb.schrittweise(w);
+    Fernsteuerung skript(s.x.name(), win10, [&](Fernbedienung &fb) {
         fb.bewegen(zeichenflaeche.x, zeichenflaeche.y);
         for (unsigned long k : {XK_Alt_L, XK_Right, XK_Left, XK_Down, XK_Down, XK_Down, XK_Return}) fb.taste(k);
     });
@@ -215,9 +190,7 @@ void menue_mit_kuerzel()
 TEST(Menuereignisse, EscapeUndTasteRuftKuerzelZweitesEscapeGehtAnKeyget)
 {
     Sitzung s(menue_mit_kuerzel);
-    Window w = win10;
-    Fernsteuerung skript(s.x.name(), [&](Fernbedienung &fb) {
-        fb.schrittweise(w);
+    Fernsteuerung skript(s.x.name(), win10, [&](Fernbedienung &fb) {
         fb.bewegen(zeichenflaeche.x, zeichenflaeche.y);
         for (unsigned long k : {XK_Escape, XK_x, XK_Escape, XK_Escape}) fb.taste(k);
     });
@@ -289,12 +262,10 @@ TEST(Menuereignisse, UntermenueNebenDemPunktUndSeineIds)
     const int Z = zeilenabstand;
     const _xsubmenu *sub = menu.feldsub[2];
     ASSERT_NE(sub, nullptr);
-    Window w = win10;
     Punkt t = titel(0), farbe = punkt(0, 1);
     Punkt gruen{sub->x + 10, sub->y + 1 + Z + Z / 2};
     std::atomic<bool> sub_gesehen{false};
-    Fernsteuerung skript(s.x.name(), [&](Fernbedienung &fb) {
-        fb.schrittweise(w);
+    Fernsteuerung skript(s.x.name(), win10, [&](Fernbedienung &fb) {
         fb.bewegen(t.x, t.y);
         fb.druecken();
         fb.bewegen(farbe.x, farbe.y);
@@ -409,8 +380,7 @@ TEST(Menuereignisse, SymboleUndKuerzelImKlappfenster)
 TEST(Menuereignisse, MaustastenZustandUndPosition)
 {
     Sitzung s(beispielmenue);
-    Fernbedienung fb(s.x.name());
-    fb.schrittweise(win10);
+    Fernbedienung fb(s.x.name(), win10);
     fb.bewegen(200, 150);
     struct Fall {
         unsigned knopf;
@@ -441,9 +411,7 @@ TEST(Menuereignisse, MaustastenZustandUndPosition)
 TEST(Menuereignisse, ImausklickWartetAufDruck)
 {
     Sitzung s(nullptr);
-    Window w = win10;
-    Fernsteuerung skript(s.x.name(), [&](Fernbedienung &fb) {
-        fb.schrittweise(w);
+    Fernsteuerung skript(s.x.name(), win10, [&](Fernbedienung &fb) {
         testhilfe::schlafen(0.1);
         fb.klick(123, 77, 3);
     });
@@ -470,8 +438,7 @@ TEST(Menuereignisse, OhneMenuEigeneFunktionenUndZusammenfassung)
     if (kinder) XFree(kinder);
     EXPECT_EQ(n, 0u);  // no bar
     set_funktions(hook_druck, hook_los, hook_expose, hook_bewegung);
-    Fernbedienung fb(s.x.name());
-    fb.schrittweise(win10);
+    Fernbedienung fb(s.x.name(), win10);
     for (int i = 0; i < 20; ++i) fb.bewegen(100 + i, 100);
     fb.druecken();
     fb.loslassen();
@@ -520,8 +487,7 @@ TEST(Menuereignisse, WarteschlangeBehaeltEigeneEreignisse)
     Sitzung::pumpen(0.05);
     XSync(dpy, False);
     ASSERT_EQ(XEventsQueued(dpy, QueuedAfterReading), 0);
-    Fernbedienung fb(s.x.name());
-    fb.schrittweise(win10);
+    Fernbedienung fb(s.x.name(), win10);
     fb.klick(zeichenflaeche.x, zeichenflaeche.y);
     // Copies between pixmaps report NoExpose for a drawable that no window
     // check takes.
@@ -549,10 +515,8 @@ TEST(Menuereignisse, AutomenuLoopEndetMitExit)
     setsize(400, 300, 24);
     qinital(1, 0, 0, 1, 1);
     Sitzung::pumpen(0.1);
-    Window w = win10;
     Punkt t = titel(0), exit = punkt(0, 1);
-    Fernsteuerung skript(x.name(), [&](Fernbedienung &fb) {
-        fb.schrittweise(w);
+    Fernsteuerung skript(x.name(), win10, [&](Fernbedienung &fb) {
         fb.bewegen(t.x, t.y);
         fb.druecken();
         fb.bewegen(exit.x, exit.y);

@@ -2,32 +2,22 @@
 // submenus, ids, hit tests, renaming, the slot limit and the item mark-up.
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
+#include "hilfe/menuaufrufe.h"
 #include "xmalwerk1/menu/menu_intern.h"
 
 #include <cstring>
 #include <string>
 #include <vector>
 
+using testhilfe::aufrufe;
+using testhilfe::merken;
+
 namespace {
 
-struct Aufruf {
-    int wer;
-    long id;
-};
-std::vector<Aufruf> aufrufe;
-
-template <int N>
-void merken(long id)
+// The example menu laid out without a display.
+void beispielmenue_im_raster()
 {
-    aufrufe.push_back({N, id});
-}
-
-void beispielmenue()
-{
-    setmenu(2, "File", "Hilfe");
-    setmenu(2, "Next", "Hilfe...", merken<1>, merken<2>);
-    setmenu(1, "Jahr...", merken<3>);
-    setmenu(1, "Exit", merken<4>);
+    testhilfe::beispielmenue();
     menu_raster_setzen();
 }
 
@@ -58,7 +48,7 @@ void waehlen(int spalte, int r)
 
 TEST(MenuRaster, BeispielmenueZellenTexteUndIds)
 {
-    beispielmenue();
+    beispielmenue_im_raster();
     EXPECT_EQ(menuvorhanden(), 1);
     EXPECT_EQ(menu.nspalten, 2);
     EXPECT_EQ(menu.nreihen, 4);
@@ -89,7 +79,7 @@ TEST(MenuRaster, TitelUndKlappfensterMasse)
 {
     // Without a font the widths come from the default 6 x 8 pixel characters
     // and a row spacing of 12.
-    beispielmenue();
+    beispielmenue_im_raster();
     ASSERT_EQ(pixprobuchst_x, 6);
     ASSERT_EQ(zeilenabstand, 12);
     EXPECT_EQ(menu.titel_x, (std::vector<int>{3, 39, 81}));
@@ -109,7 +99,7 @@ TEST(MenuRaster, TitelUndKlappfensterMasse)
 
 TEST(MenuRaster, TrefferInDenZeilen)
 {
-    beispielmenue();
+    beispielmenue_im_raster();
     const int Z = zeilenabstand;
     for (int r = 1; r <= 3; ++r) EXPECT_EQ(reihe_ermitteln(0, spalte_x(0), reihe_y(r)), r);
     EXPECT_EQ(reihe_ermitteln(1, spalte_x(1), reihe_y(1)), 1);
@@ -128,7 +118,7 @@ TEST(MenuRaster, TrefferInDenZeilen)
 
 TEST(MenuRaster, KlappenWaehltSpalteNachX)
 {
-    beispielmenue();
+    beispielmenue_im_raster();
     menu_klappen(0, 0);
     EXPECT_EQ(menu.offene_spalte, 0);
     menu_klappen(menu.titel_x[1] + 1, 3);
@@ -141,7 +131,7 @@ TEST(MenuRaster, KlappenWaehltSpalteNachX)
 
 TEST(MenuRaster, WahlRuftFunktionMitId)
 {
-    beispielmenue();
+    beispielmenue_im_raster();
     aufrufe.clear();
     waehlen(0, 3);
     waehlen(0, 1);

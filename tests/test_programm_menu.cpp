@@ -46,8 +46,7 @@ TEST(ProgrammMenu, FileExitBeendetMitNull)
     Programm p;
     ASSERT_NE(p.fenster, 0u) << p.umbrix.ausgabe();
     ASSERT_GT(p.Z, 0);
-    Fernbedienung fb(p.x.name());
-    fb.schrittweise(p.fenster);
+    Fernbedienung fb(p.x.name(), p.fenster);
     // "File" is the first title; "Exit" its third item.
     fb.bewegen(12, p.Z / 2);
     fb.druecken();
@@ -60,8 +59,7 @@ TEST(ProgrammMenu, TastaturmenueWaehltExit)
 {
     Programm p;
     ASSERT_NE(p.fenster, 0u) << p.umbrix.ausgabe();
-    Fernbedienung fb(p.x.name());
-    fb.schrittweise(p.fenster);
+    Fernbedienung fb(p.x.name(), p.fenster);
     fb.bewegen(300, 300);
     for (unsigned long k : {XK_Alt_L, XK_Down, XK_Down, XK_Down, XK_Return}) fb.taste(k);
     EXPECT_EQ(p.umbrix.warten(10), 0) << p.umbrix.ausgabe();
@@ -71,8 +69,7 @@ TEST(ProgrammMenu, SchliessanfrageBeiOffenemMenuBeendet)
 {
     Programm p;
     ASSERT_NE(p.fenster, 0u) << p.umbrix.ausgabe();
-    Fernbedienung fb(p.x.name());
-    fb.schrittweise(p.fenster);
+    Fernbedienung fb(p.x.name(), p.fenster);
     // Held open by a click on the title, then the close button.
     fb.klick(12, p.Z / 2);
     testhilfe::schlafen(0.1);

@@ -258,8 +258,7 @@ TEST_F(Puffer, DelayUndSpaeteLinien)
 TEST_F(Puffer, TaktBedientDieEingabe)
 {
     // Without a menu bar the pacing call takes the window's own events.
-    testhilfe::Fernbedienung f(x_.name());
-    f.schrittweise(win10);
+    testhilfe::Fernbedienung f(x_.name(), win10);
     f.bewegen(50, 60);
     f.druecken();
     for (int i = 0; i < 50 && !(maustasten_zustand & 0x40); ++i) waitTOF();

@@ -2,33 +2,22 @@
 // keyboard menu opener's arrow keys, and the requesters' keyboard helpers.
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
+#include "hilfe/menuaufrufe.h"
 #include "xmalwerk1/menu/menu_intern.h"
 
 #include <X11/keysym.h>
 
-#include <vector>
+#include <utility>
+
+using testhilfe::aufrufe;
+using testhilfe::merken;
 
 namespace {
 
-struct Aufruf {
-    int wer;
-    long id;
-};
-std::vector<Aufruf> aufrufe;
-
-template <int N>
-void merken(long id)
+// The example menu with a shortcut on every item, laid out without a display.
+void beispielmenue_im_raster()
 {
-    aufrufe.push_back({N, id});
-}
-
-// The example menu with a shortcut on every item.
-void beispielmenue_mit_kuerzeln()
-{
-    setmenu(2, "File", "Hilfe");
-    setmenu(2, "%ANNext", "%AHHilfe...", merken<1>, merken<2>);
-    setmenu(1, "%AJJahr...", merken<3>);
-    setmenu(1, "%AXExit", merken<4>);
+    testhilfe::beispielmenue_mit_kuerzeln();
     menu_raster_setzen();
 }
 
@@ -44,7 +33,7 @@ std::pair<int, int> kuerzel(unsigned long keysym)
 
 TEST(Tastenkuerzel, BeispielmenueIds)
 {
-    beispielmenue_mit_kuerzeln();
+    beispielmenue_im_raster();
     aufrufe.clear();
     EXPECT_EQ(kuerzel(XK_n), std::make_pair(1, 1));
     EXPECT_EQ(kuerzel(XK_H), std::make_pair(1, 1));
@@ -63,7 +52,7 @@ TEST(Tastenkuerzel, BeispielmenueIds)
 
 TEST(Tastenkuerzel, KleinUndGrossGleich)
 {
-    beispielmenue_mit_kuerzeln();
+    beispielmenue_im_raster();
     aufrufe.clear();
     kuerzel(XK_q);  // no item has q: the mode ends, nothing runs
     kuerzel(XK_x);
@@ -75,7 +64,7 @@ TEST(Tastenkuerzel, KleinUndGrossGleich)
 
 TEST(Tastenkuerzel, EscapeEscapeUndFunktionstaste)
 {
-    beispielmenue_mit_kuerzeln();
+    beispielmenue_im_raster();
     aufrufe.clear();
     // The second Escape ends the mode and belongs to the application.
     EXPECT_EQ(kuerzel(XK_Escape), std::make_pair(1, 0));
@@ -165,7 +154,7 @@ int reihe_am_kursor()
 
 TEST(Tastaturmenue, PfeileUndReturn)
 {
-    beispielmenue_mit_kuerzeln();
+    beispielmenue_im_raster();
     aufrufe.clear();
     klappr.einaus();
     ASSERT_EQ(klappr.istoffen(), 1);
@@ -250,7 +239,7 @@ TEST(Tastaturmenue, InsUntermenueUndZurueck)
 
 TEST(Tastaturmenue, EinausSchliesst)
 {
-    beispielmenue_mit_kuerzeln();
+    beispielmenue_im_raster();
     klappr.einaus();
     klappr.key(XK_Right);
     klappr.einaus();

@@ -18,6 +18,11 @@ Fernbedienung::Fernbedienung(const std::string &display)
     if (!d_) throw std::runtime_error("Fernbedienung: kein Display " + display);
 }
 
+Fernbedienung::Fernbedienung(const std::string &display, Window w) : Fernbedienung(display)
+{
+    schrittweise(w);
+}
+
 Fernbedienung::~Fernbedienung()
 {
     if (d_) XCloseDisplay(d_);
@@ -159,6 +164,14 @@ Fernsteuerung::Fernsteuerung(const std::string &display, std::function<void(Fern
             _Exit(3);
         }
     });
+}
+
+Fernsteuerung::Fernsteuerung(const std::string &display, Window w, std::function<void(Fernbedienung &)> skript)
+    : Fernsteuerung(display, [w, skript](Fernbedienung &f) {
+          f.schrittweise(w);
+          skript(f);
+      })
+{
 }
 
 void Fernsteuerung::zurueckgekehrt()

@@ -19,6 +19,8 @@ public:
     // Opens the display named (the test's Xvfb). Positions are those of the
     // root window until a window is found or chosen.
     explicit Fernbedienung(const std::string &display);
+    // The same, working step by step over the window w (see schrittweise).
+    Fernbedienung(const std::string &display, Window w);
     ~Fernbedienung();
     Fernbedienung(const Fernbedienung &) = delete;
     Fernbedienung &operator=(const Fernbedienung &) = delete;
@@ -63,6 +65,8 @@ private:
 class Fernsteuerung {
 public:
     Fernsteuerung(const std::string &display, std::function<void(Fernbedienung &)> skript);
+    // The same with the Fernbedienung working step by step over the window w.
+    Fernsteuerung(const std::string &display, Window w, std::function<void(Fernbedienung &)> skript);
     ~Fernsteuerung();  // marks the modal call as returned and joins
     void zurueckgekehrt();
 
