@@ -8,7 +8,6 @@
 #include "xmalwerk1/core/intern.h"
 #include "xmalwerk1/xmalwerk1.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,10 +15,11 @@
 #include <string>
 #include <vector>
 
-using testhilfe::Verzeichniswechsel;
-using testhilfe::datei_schreiben;
 using testhilfe::Arbeitsverzeichnis;
+using testhilfe::datei_schreiben;
+using testhilfe::Standardeingabe;
 using testhilfe::Umgebung;
+using testhilfe::Verzeichniswechsel;
 using testhilfe::XvfbServer;
 
 namespace {
@@ -64,11 +64,14 @@ const char *const unbekannt_1920 =
     "angenommene ScreenRandbreiten: 6 und 26\n"
     "Setzen Sie in \"xmalwerk.screens\" neue Werte fuer diesen Screen!\n";
 
-// A working directory of its own with no screen file, and no $h.
+// A private screen of that size for the library, and a working directory of
+// its own with no screen file, and no $h.
 struct Leerumgebung {
+    XvfbServer x;
     Arbeitsverzeichnis d;
     Verzeichniswechsel wd{d.pfad()};
     Umgebung h{"h", nullptr};
+    Leerumgebung(int breite, int hoehe, int tiefe) : x(breite, hoehe, tiefe) { x.als_display_setzen(); }
 };
 
 }  // namespace
@@ -165,9 +168,7 @@ TEST(Bildschirmdatei, BeispieldateiIstGanzLesbar)
 
 TEST(Bildschirmgroesse, AchtBitSchirmAusDerEingebautenTabelle)
 {
-    XvfbServer x(1280, 1024, 8);
-    x.als_display_setzen();
-    Leerumgebung leer;
+    Leerumgebung leer(1280, 1024, 8);
     Ergebnis r = maxsize();
     EXPECT_EQ(r.breite, 1280);
     EXPECT_EQ(r.hoehe, 1024);
@@ -183,9 +184,7 @@ TEST(Bildschirmgroesse, AchtBitSchirmAusDerEingebautenTabelle)
 
 TEST(Bildschirmgroesse, UnbekannterSchirmOhneDatei)
 {
-    XvfbServer x(1920, 1080, 24);
-    x.als_display_setzen();
-    Leerumgebung leer;
+    Leerumgebung leer(1920, 1080, 24);
     Ergebnis r = maxsize();
     EXPECT_EQ(r.breite, 1914);
     EXPECT_EQ(r.hoehe, 1054);
@@ -198,9 +197,7 @@ TEST(Bildschirmgroesse, UnbekannterSchirmOhneDatei)
 
 TEST(Bildschirmgroesse, PassenderSatzDerDateiOhneMeldung)
 {
-    XvfbServer x(1920, 1080, 24);
-    x.als_display_setzen();
-    Leerumgebung leer;
+    Leerumgebung leer(1920, 1080, 24);
     datei_schreiben("xmalwerk.screens", "; Test\n\"Testschirm\" 1920 1080 24  2 30  0 40  1.0\n");
     setaspect(1.4);
     Ergebnis r = maxsize();
@@ -214,9 +211,7 @@ TEST(Bildschirmgroesse, PassenderSatzDerDateiOhneMeldung)
 
 TEST(Bildschirmgroesse, ZweiterSatzPasstUndSeinNameErscheintImProtokoll)
 {
-    XvfbServer x(1920, 1080, 24);
-    x.als_display_setzen();
-    Leerumgebung leer;
+    Leerumgebung leer(1920, 1080, 24);
     datei_schreiben("xmalwerk.screens",
                     "\"klein\" 1280 1024 24 1 1 1 1 2.0\n"
                     "\"gross\" 1920 1080 24 4 20 10 50 0.8\n"
@@ -232,9 +227,7 @@ TEST(Bildschirmgroesse, ZweiterSatzPasstUndSeinNameErscheintImProtokoll)
 
 TEST(Bildschirmgroesse, AspektNullLaesstDenAspektStehen)
 {
-    XvfbServer x(1920, 1080, 24);
-    x.als_display_setzen();
-    Leerumgebung leer;
+    Leerumgebung leer(1920, 1080, 24);
     datei_schreiben("xmalwerk.screens", "\"s\" 1920 1080 24 0 0 0 0 0\n");
     setaspect(1.3);
     Ergebnis r = maxsize();
@@ -244,9 +237,7 @@ TEST(Bildschirmgroesse, AspektNullLaesstDenAspektStehen)
 
 TEST(Bildschirmgroesse, VollbildLiestDieDateiNicht)
 {
-    XvfbServer x(1920, 1080, 24);
-    x.als_display_setzen();
-    Leerumgebung leer;
+    Leerumgebung leer(1920, 1080, 24);
     datei_schreiben("xmalwerk.screens", "\"s\" 1920 1080 24 5 5 30 30 0.5\n");
     fullscreen_modus(1);
     setaspect(1.1);
@@ -261,9 +252,7 @@ TEST(Bildschirmgroesse, VollbildLiestDieDateiNicht)
 
 TEST(Bildschirmgroesse, NichtPassenderSatzDannTabelleLaesstAspekt)
 {
-    XvfbServer x(1280, 1024, 8);
-    x.als_display_setzen();
-    Leerumgebung leer;
+    Leerumgebung leer(1280, 1024, 8);
     datei_schreiben("xmalwerk.screens", "\"anders\" 1280 1024 24 3 3 3 3 0.5\n");
     setaspect(1.7);
     Ergebnis r = maxsize();
@@ -276,9 +265,7 @@ TEST(Bildschirmgroesse, NichtPassenderSatzDannTabelleLaesstAspekt)
 
 TEST(Bildschirmgroesse, BeispieldateiImArbeitsverzeichnis)
 {
-    XvfbServer x(1920, 1080, 24);
-    x.als_display_setzen();
-    Leerumgebung leer;
+    Leerumgebung leer(1920, 1080, 24);
     datei_schreiben("xmalwerk.screens",
                     testhilfe::datei_lesen(std::string(UMBRIX_SOURCE_DIR) + "/data/xmalwerk.screens"));
     Ergebnis r = maxsize();
@@ -290,9 +277,7 @@ TEST(Bildschirmgroesse, BeispieldateiImArbeitsverzeichnis)
 
 TEST(Bildschirmgroesse, ZweiterOrtAusUmgebungsvariableH)
 {
-    XvfbServer x(1920, 1080, 24);
-    x.als_display_setzen();
-    Leerumgebung leer;
+    Leerumgebung leer(1920, 1080, 24);
     Arbeitsverzeichnis heim;
     datei_schreiben(heim.datei("xmalwerk.screens"), "\"h\" 1920 1080 24 0 0 0 20 0\n");
     {
@@ -315,9 +300,7 @@ TEST(Bildschirmgroesse, ZweiterOrtAusUmgebungsvariableH)
 
 TEST(Bildschirmgroesse, ZuLangerPfadAusHWirdNichtGekuerzt)
 {
-    XvfbServer x(1920, 1080, 24);
-    x.als_display_setzen();
-    Leerumgebung leer;
+    Leerumgebung leer(1920, 1080, 24);
     // "$h/xmalwerk.screens" is 200 characters long; cut to 199 it would name
     // the file "xmalwerk.screen" in that directory, which holds a match.
     std::string h = leer.d.pfad() + "/";
@@ -333,41 +316,16 @@ TEST(Bildschirmgroesse, ZuLangerPfadAusHWirdNichtGekuerzt)
 
 // --- The terminal prompts for an unknown screen -------------------------
 
-namespace {
-
-// Standard input comes from fd for the life of the object.
-struct Eingabe {
-    int alt;
-    explicit Eingabe(int fd) : alt(dup(0))
-    {
-        dup2(fd, 0);
-        clearerr(stdin);
-    }
-    ~Eingabe()
-    {
-        dup2(alt, 0);
-        close(alt);
-        clearerr(stdin);
-    }
-};
-
-}  // namespace
-
 TEST(Bildschirmgroesse, FragtBeiDebugZweiDieWerteAb)
 {
-    XvfbServer x(1920, 1080, 24);
-    x.als_display_setzen();
-    Leerumgebung leer;
-    datei_schreiben("antworten", "3\n4\n5\n60\nfuer den naechsten Leser\n");
-    int fd = open("antworten", O_RDONLY);
-    Eingabe e(fd);
+    Leerumgebung leer(1920, 1080, 24);
+    Standardeingabe e("3\n4\n5\n60\nfuer den naechsten Leser\n");
     mal_setdebug(2);
     Ergebnis r = maxsize();
     // The answers after the four are left for whoever reads next.
     char rest[64] = "";
     EXPECT_EQ(read(0, rest, sizeof rest - 1), 25);
     EXPECT_STREQ(rest, "fuer den naechsten Leser\n");
-    close(fd);
     EXPECT_EQ(malwerk_xborder, 3);
     EXPECT_EQ(malwerk_yborder, 4);
     EXPECT_EQ(r.breite, 1915);
@@ -386,38 +344,27 @@ TEST(Bildschirmgroesse, FragtBeiDebugZweiDieWerteAb)
 
 TEST(Bildschirmgroesse, OhneEingabeBleibenDieAngenommenenWerte)
 {
-    XvfbServer x(1920, 1080, 24);
-    x.als_display_setzen();
-    Leerumgebung leer;
+    Leerumgebung leer(1920, 1080, 24);
     mal_setdebug(2);
     {
-        int fd = open("/dev/null", O_RDONLY);
-        Eingabe e(fd);
+        Standardeingabe e("");
         Ergebnis r = maxsize();
-        close(fd);
         EXPECT_EQ(r.breite, 1914);
         EXPECT_EQ(r.hoehe, 1054);
         EXPECT_EQ(malwerk_xborder, 8);
     }
     {
         // A pipe whose writer stays open but never writes: no waiting.
-        int rohr[2];
-        ASSERT_EQ(pipe(rohr), 0);
-        Eingabe e(rohr[0]);
+        Standardeingabe e("", true);
         Ergebnis r = maxsize();
         EXPECT_EQ(r.breite, 1914);
         EXPECT_EQ(r.hoehe, 1054);
-        close(rohr[0]);
-        close(rohr[1]);
     }
     {
         // Words instead of numbers keep the values, and do not block the
         // following prompts.
-        datei_schreiben("antworten", "x\ny\n7\n8\n");
-        int fd = open("antworten", O_RDONLY);
-        Eingabe e(fd);
+        Standardeingabe e("x\ny\n7\n8\n");
         Ergebnis r = maxsize();
-        close(fd);
         EXPECT_EQ(malwerk_xborder, 8);
         EXPECT_EQ(malwerk_yborder, 32);
         EXPECT_EQ(r.breite, 1920 - 7);

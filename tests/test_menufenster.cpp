@@ -3,47 +3,22 @@
 // windows of a laid-out menu and their release by menu_clear.
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
+#include "hilfe/dateien.h"
 #include "hilfe/xvfb.h"
 #include "xmalwerk1/core/intern.h"
 #include "xmalwerk1/menu/menu_intern.h"
 #include "xmalwerk1/xmalwerk1.h"
 
-#include <unistd.h>
-
 #include <chrono>
 #include <cstring>
 #include <string>
 
+using testhilfe::Standardeingabe;
 using testhilfe::XvfbServer;
 
 namespace {
 
 void leer(long) {}
-
-// Standard input reads the given text (and then its end) while alive.
-class Eingabe {
-public:
-    explicit Eingabe(const std::string &text)
-    {
-        alt_ = dup(0);
-        int rohr[2];
-        if (pipe(rohr) != 0) return;
-        if (write(rohr[1], text.data(), text.size()) != static_cast<ssize_t>(text.size())) return;
-        close(rohr[1]);
-        dup2(rohr[0], 0);
-        close(rohr[0]);
-        clearerr(stdin);
-    }
-    ~Eingabe()
-    {
-        dup2(alt_, 0);
-        close(alt_);
-        clearerr(stdin);
-    }
-
-private:
-    int alt_ = -1;
-};
 
 unsigned kinder(Window w)
 {
@@ -68,7 +43,7 @@ TEST(Menufont, AuswahlAmTerminal)
 {
     XvfbServer x(800, 600, 24);
     x.als_display_setzen();
-    Eingabe eingabe("*courier-bold-r-normal--14*\n0\n");
+    Standardeingabe eingabe("*courier-bold-r-normal--14*\n0\n");
     testing::internal::CaptureStdout();
     setmenu(-2);
     setmenu(1, "File");
@@ -88,7 +63,7 @@ TEST(Menufont, OhneTerminalKeinWarten)
 {
     XvfbServer x(800, 600, 24);
     x.als_display_setzen();
-    Eingabe eingabe("");
+    Standardeingabe eingabe("");
     auto anfang = std::chrono::steady_clock::now();
     testing::internal::CaptureStdout();
     setmenu(-2);

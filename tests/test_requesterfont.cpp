@@ -2,52 +2,22 @@
 // size, the choice on standard input, and no waiting without input.
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
+#include "hilfe/dateien.h"
 #include "hilfe/xvfb.h"
 #include "xmalwerk1/core/intern.h"
 #include "xmalwerk1/requester/requester_intern.h"
 
 #include <X11/Xatom.h>
-#include <unistd.h>
-
-#include <cstring>
 
 #include <cctype>
 #include <chrono>
+#include <cstring>
 #include <string>
 
+using testhilfe::Standardeingabe;
 using testhilfe::XvfbServer;
 
 namespace {
-
-// Standard input from a pipe holding text; the write end stays open when
-// offen is set, so a reader would wait for more.
-class Eingabe {
-public:
-    explicit Eingabe(const std::string &text, bool offen = false)
-    {
-        int rohr[2];
-        if (pipe(rohr) != 0) return;
-        if (!text.empty() && write(rohr[1], text.data(), text.size()) < 0) return;
-        alt_ = dup(0);
-        dup2(rohr[0], 0);
-        close(rohr[0]);
-        if (offen)
-            schreiben_ = rohr[1];
-        else
-            close(rohr[1]);
-    }
-    ~Eingabe()
-    {
-        if (schreiben_ >= 0) close(schreiben_);
-        if (alt_ >= 0) {
-            dup2(alt_, 0);
-            close(alt_);
-        }
-    }
-
-private:
-    int alt_ = -1, schreiben_ = -1;
-};
 
 std::string gewaehlter_name()
 {
@@ -113,7 +83,7 @@ TEST(Requesterfont, WahlAmTerminal)
     XvfbServer x;
     x.als_display_setzen();
     // The writer stays: both answers are taken although more could come.
-    Eingabe e("-adobe-courier-bold-r-normal--12-*-75-75-m-*-iso8859-1\n0\n", true);
+    Standardeingabe e("-adobe-courier-bold-r-normal--12-*-75-75-m-*-iso8859-1\n0\n", true);
     testing::internal::CaptureStdout();
     requester_font_anfordern(1);
     std::string aus = testing::internal::GetCapturedStdout();
@@ -128,7 +98,7 @@ TEST(Requesterfont, OhneEingabeWartetNichts)
 {
     XvfbServer x;
     x.als_display_setzen();
-    Eingabe e("", true);
+    Standardeingabe e("", true);
     auto anfang = std::chrono::steady_clock::now();
     testing::internal::CaptureStdout();
     requester_font_anfordern(2);

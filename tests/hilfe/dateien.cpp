@@ -98,4 +98,28 @@ Umgebung::~Umgebung()
         unsetenv(name_.c_str());
 }
 
+Standardeingabe::Standardeingabe(const std::string &text, bool offen)
+{
+    int rohr[2];
+    if (pipe(rohr) != 0) throw std::runtime_error("pipe");
+    if (write(rohr[1], text.data(), text.size()) != static_cast<ssize_t>(text.size()))
+        throw std::runtime_error("Standardeingabe: text longer than the pipe holds");
+    alt_ = dup(0);
+    dup2(rohr[0], 0);
+    close(rohr[0]);
+    if (offen)
+        schreiben_ = rohr[1];
+    else
+        close(rohr[1]);
+    clearerr(stdin);
+}
+
+Standardeingabe::~Standardeingabe()
+{
+    if (schreiben_ >= 0) close(schreiben_);
+    dup2(alt_, 0);
+    close(alt_);
+    clearerr(stdin);
+}
+
 }  // namespace testhilfe

@@ -1,6 +1,6 @@
 // Test helpers for files: a scratch directory of its own, whole-file reading
-// and writing, a working directory and environment variables that are
-// restored at the end.
+// and writing, and a working directory, environment variables and standard
+// input that are restored at the end.
 #ifndef TESTHILFE_DATEIEN_H
 #define TESTHILFE_DATEIEN_H
 
@@ -58,6 +58,20 @@ public:
 private:
     std::string name_, alt_;
     bool hatte_ = false;
+};
+
+// Standard input reads text from a pipe for the life of the object, then
+// its end; with offen the pipe's write end stays open, so a reader that
+// waited for more would wait for ever.
+class Standardeingabe {
+public:
+    explicit Standardeingabe(const std::string &text, bool offen = false);
+    ~Standardeingabe();
+    Standardeingabe(const Standardeingabe &) = delete;
+    Standardeingabe &operator=(const Standardeingabe &) = delete;
+
+private:
+    int alt_ = -1, schreiben_ = -1;
 };
 
 }  // namespace testhilfe
