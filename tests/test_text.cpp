@@ -67,6 +67,21 @@ TEST(Fontwahl, ErsterGrossGenugSonstDerGroesste)
     EXPECT_EQ(font_waehlen(namen, 0, 12), -1);
 }
 
+TEST(Fontmuster, WirdZeichenweiseKuerzer)
+{
+    char muster[16] = "*helv*14*";
+    std::string folge;
+    while (fontmuster_kuerzen(muster)) folge += std::string(muster) + " ";
+    EXPECT_EQ(folge, "*helv*1* *helv** *helv* *hel* *he* *h* ** * ");
+    // The requesters' default pattern ends in "*-M-*".
+    char cour[20] = "*Cour*14*-M-*";
+    ASSERT_TRUE(fontmuster_kuerzen(cour));
+    EXPECT_STREQ(cour, "*Cour*14*-M*");
+    char leer[4] = "";
+    EXPECT_FALSE(fontmuster_kuerzen(leer));
+    EXPECT_STREQ(leer, "");
+}
+
 TEST(PostscriptSchrift, FontskalaUndGeschuetzteKlammern)
 {
     int sx, sy;

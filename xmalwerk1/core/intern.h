@@ -67,6 +67,10 @@ int stift_code(const char *name, int muster);
 int font_waehlen(char *const *namen, int anzahl, int zhoehe);
 void ps_fontskala(int zbreite, int ascent, int flaechenbreite, int flaechenhoehe, int *sx, int *sy);
 void ps_text_schreiben(FILE *f, const char *text);
+// One step of a fallback font pattern: one character shorter, still ending
+// in a star; false (and the pattern unchanged) when it has one character
+// or none.
+bool fontmuster_kuerzen(char *muster);
 
 // Guards for calls that need an open display or a sane count. Each kind of
 // misuse is reported once, so an animation loop does not flood the output.

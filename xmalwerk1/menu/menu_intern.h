@@ -81,9 +81,6 @@ void menu_raster_setzen();
 // without any X request (the font stays).
 void menu_speicher_freigeben();
 int pixtextlaenge(const char *text);
-// One step of the fallback font pattern: one character shorter, still
-// ending in a star; false for a single star.
-bool fontmuster_kuerzen(char *muster);
 char *dublikat(const char *text);
 void straddblank(char *puffer, const char *text);
 int reihe_ermitteln(int spalte, int x, int y);

@@ -3,7 +3,6 @@
 #include "menu_intern.h"
 #include "../core/intern.h"
 
-#include <poll.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -17,24 +16,6 @@ const char *menu_fontliste[4] = {"-adobe-courier-medium-r-normal--14-140-75-75-m
 
 namespace {
 
-// Reads one line from standard input into puffer (at most n - 1 characters,
-// the line end removed). A terminal is waited for; a pipe or file is read
-// only when it already holds data or its end, so nothing blocks without one.
-bool zeile_lesen(char *puffer, int n)
-{
-    puffer[0] = '\0';
-    if (!isatty(0)) {
-        pollfd p{0, POLLIN, 0};
-        if (poll(&p, 1, 0) <= 0 || !(p.revents & (POLLIN | POLLHUP))) return false;
-    }
-    if (!fgets(puffer, n, stdin)) {
-        puffer[0] = '\0';
-        return false;
-    }
-    puffer[strcspn(puffer, "\r\n")] = '\0';
-    return true;
-}
-
 // The interactive choice of the first font of the list.
 void font_am_terminal_waehlen()
 {
@@ -42,7 +23,9 @@ void font_am_terminal_waehlen()
     char muster[200];
     printf("suche nach Fontnamen:");
     fflush(stdout);
-    if (!zeile_lesen(muster, sizeof muster) || muster[0] == '\0') {
+    bool gelesen = zeile_lesen(muster, sizeof muster);
+    muster[strcspn(muster, "\r")] = '\0';  // a line end typed as CR LF
+    if (!gelesen || muster[0] == '\0') {
         printf("\n");
         return;
     }
@@ -90,15 +73,6 @@ bool font_nach_muster(char *ziel, int n)
 }
 
 }  // namespace
-
-bool fontmuster_kuerzen(char *muster)
-{
-    size_t laenge = strlen(muster);
-    if (laenge <= 1) return false;
-    muster[laenge - 1] = '\0';
-    muster[laenge - 2] = '*';
-    return true;
-}
 
 void menu_font_anfordern()
 {

@@ -96,12 +96,9 @@ void requester_font_anfordern(int modus)
         // One character shorter each time, always ending in a star, down to "*".
         char muster[sizeof defaultfontname];
         snprintf(muster, sizeof muster, "%s", defaultfontname);
-        size_t n = strlen(muster);
-        while (!passt(muster) && n > 1) {
-            muster[--n] = '\0';
-            muster[n - 1] = '*';
-        }
-        if (passt(muster)) snprintf(name, sizeof name, "%s", muster);
+        bool gefunden = passt(muster);
+        while (!gefunden && fontmuster_kuerzen(muster)) gefunden = passt(muster);
+        if (gefunden) snprintf(name, sizeof name, "%s", muster);
     }
     if (modus != 0) printf("XLoadQueryFont(mydpy,'%s')\n", name);
     if (name[0]) requ_fontstruct = XLoadQueryFont(requester_dpy, name);
