@@ -2,6 +2,7 @@
 // shadow on the turned globe.
 #include "bessel.h"
 
+#include "besselsatz.h"
 #include "erdkarte.h"
 #include "xmalwerk1/xmalwerk1.h"
 
@@ -18,28 +19,16 @@ const double grad = 0.017453292519943295;  // radians per degree
 const double ortlaenge = 0.14835298641951802;
 const double ortbreite = 0.8290313946973066;
 
-enum Satzende { ganz, dateiende, kaputt };
-
-// One record of 31 numbers. dateiende only when the file ends before the
-// record's first number; a record cut short or holding text is kaputt.
+// One record, with the fields that the file does not hold cleared and the
+// modified Julian date derived.
 Satzende satz_lesen(FILE *f, Bessel &b)
 {
-    int n = fscanf(f, "%d %d %d", &b.fjahr, &b.fmonat, &b.ftag);
-    if (n == EOF) return dateiende;
-    if (n != 3) return kaputt;
-    if (fscanf(f, "%d %lf %lf", &b.zusatz0, &b.zusatz1, &b.zusatz2) != 3) return kaputt;
-    if (fscanf(f, "%lf %d %d %d", &b.jd, &b.zusatz3, &b.zusatz4, &b.zusatz5) != 4) return kaputt;
-    if (fscanf(f, "%lf %lf %lf %lf", &b.x[0], &b.x[1], &b.x[2], &b.x[3]) != 4) return kaputt;
-    if (fscanf(f, "%lf %lf %lf %lf", &b.y[0], &b.y[1], &b.y[2], &b.y[3]) != 4) return kaputt;
-    if (fscanf(f, "%lf %lf %lf", &b.d[0], &b.d[1], &b.d[2]) != 3) return kaputt;
-    if (fscanf(f, "%lf %lf", &b.mu[0], &b.mu[1]) != 2) return kaputt;
-    if (fscanf(f, "%lf %lf %lf", &b.l1[0], &b.l1[1], &b.l1[2]) != 3) return kaputt;
-    if (fscanf(f, "%lf %lf %lf", &b.l2[0], &b.l2[1], &b.l2[2]) != 3) return kaputt;
-    if (fscanf(f, "%lf %lf", &b.tanf1, &b.tanf2) != 2) return kaputt;
+    Satzende ende = besselsatz_lesen(f, b);
+    if (ende != Satzende::ganz) return ende;
     b.mu[2] = b.mu[3] = 0;
     b.l1[3] = b.l2[3] = 0;
     b.mjd = b.jd - 2400000.5;
-    return ganz;
+    return Satzende::ganz;
 }
 
 }  // namespace
@@ -86,8 +75,8 @@ void Bessel::dateneinlesen(int jahr, int monat)
     Bessel satz, letzter_satz;
     int anzahl = 0;
     bool treffer = false;
-    Satzende ende = ganz;
-    while ((ende = satz_lesen(f, satz)) == ganz) {
+    Satzende ende = Satzende::ganz;
+    while ((ende = satz_lesen(f, satz)) == Satzende::ganz) {
         letzter_satz = satz;
         ++anzahl;
         if (!(satz.fjahr < jahr || (satz.fjahr == jahr && satz.fmonat < monat))) {
@@ -96,7 +85,7 @@ void Bessel::dateneinlesen(int jahr, int monat)
         }
     }
     fclose(f);
-    if (!treffer && ende == kaputt)
+    if (!treffer && ende == Satzende::kaputt)
         printf("Fehlerhafte Daten in %s nach %d vollstaendigen Finsternissen.\n", besseldatei, anzahl);
     if (anzahl == 0) {
         printf("Keine Besselelemente in %s.\n", besseldatei);

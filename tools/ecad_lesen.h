@@ -1,6 +1,5 @@
-// Reading records of the eclipse file group by group with the very scanf
-// formats the viewer uses, so the converter's output can be checked the way
-// the program will see it.
+// Reading records of the eclipse file with the viewer's own record reader,
+// so the converter's output can be checked the way the program will see it.
 #ifndef UMBRIX_TOOLS_ECAD_LESEN_H
 #define UMBRIX_TOOLS_ECAD_LESEN_H
 
