@@ -109,24 +109,10 @@ void Bessel::beschriftung(double t, char *text, int groesse) const
 {
     static const char *const monatname[13] = {"",    "Jan", "Feb", "Mar", "Apr", "Mai", "Jun",
                                               "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
-    double h = (mjd - trunc(mjd)) * 24 + t;
-    long long tag = ftag;  // the day before the smallest int is no overflow
-    if (h < 0) {
-        tag -= 1;
-        h += 24;
-    } else if (h >= 24) {
-        tag += 1;
-        h -= 24;
-    }
-    // Nonsense in the file (not a number, or far out) must not reach the
-    // conversion to int.
-    int stunden = 0, minuten = 0;
-    if (h > -1e6 && h < 1e6) {
-        stunden = static_cast<int>(h);
-        minuten = static_cast<int>((h - stunden) * 60);
-    }
+    Tageszeit z = beschriftungszeit(mjd, ftag, t);
     const char *name = fmonat >= 0 && fmonat <= 12 ? monatname[fmonat] : "???";
-    snprintf(text, static_cast<size_t>(groesse), "%2lld.%s.%04d  %02d:%02d", tag, name, fjahr, stunden, minuten);
+    snprintf(text, static_cast<size_t>(groesse), "%2lld.%s.%04d  %02d:%02d", z.tag, name, fjahr, z.stunden,
+             z.minuten);
 }
 
 Kernschatten Bessel::kernschatten(double t)

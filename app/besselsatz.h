@@ -1,9 +1,10 @@
 // One record of the eclipse file: 31 numbers in fixed groups, read with the
-// viewer's scanf formats. Free of X, so the data tools read the file exactly
-// as the program does.
+// viewer's scanf formats, and the time of day of its caption. Free of X, so
+// the data tools read and show the file exactly as the program does.
 #ifndef UMBRIX_BESSELSATZ_H
 #define UMBRIX_BESSELSATZ_H
 
+#include <cmath>
 #include <cstdio>
 
 enum class Satzende { ganz, dateiende, kaputt };
@@ -26,6 +27,33 @@ Satzende besselsatz_lesen(std::FILE *f, Satz &s)
                 std::fscanf(f, "%lf %lf %lf", &s.l2[0], &s.l2[1], &s.l2[2]) == 3 &&
                 std::fscanf(f, "%lf %lf", &s.tanf1, &s.tanf2) == 2;
     return voll ? Satzende::ganz : Satzende::kaputt;
+}
+
+// The caption's day and time of day at t hours from T0 of a record with
+// day ftag and modified Julian date mjd: frac(mjd) * 24 + t hours, a day
+// back or on when that leaves the day; hours and minutes by truncation, 0
+// for nonsense far out of range, which must not reach the conversion to int.
+struct Tageszeit {
+    long long tag;  // the day before the smallest int is no overflow
+    int stunden, minuten;
+};
+
+inline Tageszeit beschriftungszeit(double mjd, int ftag, double t)
+{
+    double h = (mjd - std::trunc(mjd)) * 24 + t;
+    Tageszeit z{ftag, 0, 0};
+    if (h < 0) {
+        z.tag -= 1;
+        h += 24;
+    } else if (h >= 24) {
+        z.tag += 1;
+        h -= 24;
+    }
+    if (h > -1e6 && h < 1e6) {
+        z.stunden = static_cast<int>(h);
+        z.minuten = static_cast<int>((h - z.stunden) * 60);
+    }
+    return z;
 }
 
 #endif
