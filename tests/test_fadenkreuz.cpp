@@ -63,16 +63,6 @@ protected:
             }
         return ::testing::AssertionSuccess();
     }
-    std::string titel(Display *d, Window w)
-    {
-        char *name = nullptr;
-        std::string t;
-        if (XFetchName(d, w, &name) && name) {
-            t = name;
-            XFree(name);
-        }
-        return t;
-    }
     Malflaeche flaeche_{B, H};
     std::vector<unsigned long> bild_;
 };
@@ -97,7 +87,7 @@ TEST_F(Fadenkreuz, ErsterAufrufMitteDannFolgtEsDerBewegung)
             EXPECT_TRUE(kreuz_bei(f.display(), w, 330, 260));
             f.taste(XK_a);  // keys do not end the input
             f.abwarten();
-            EXPECT_EQ(titel(f.display(), w), fenstername2);
+            EXPECT_EQ(testhilfe::fenstertitel(f.display(), w), fenstername2);
             f.klick(120, 80);
         });
         mal_grein(&x, &y);
@@ -110,7 +100,7 @@ TEST_F(Fadenkreuz, ErsterAufrufMitteDannFolgtEsDerBewegung)
     EXPECT_DOUBLE_EQ(y, uy);
     EXPECT_EQ(mal_mausx, 120);
     EXPECT_EQ(mal_mausy, 80);
-    EXPECT_EQ(titel(dpy, win10), malwerk_fenstername);
+    EXPECT_EQ(testhilfe::fenstertitel(dpy, win10), malwerk_fenstername);
     EXPECT_TRUE(kreuz_bei(dpy, win10, -1, -1)) << "the picture is as it was";
 }
 

@@ -1,6 +1,7 @@
 // Coordinate mapping and the numeric helpers.
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
+#include "hilfe/plotdateien.h"
 #include "xmalwerk1/xmalwerk1.h"
 #include "xmalwerk1/core/intern.h"
 
@@ -11,17 +12,10 @@ namespace {
 
 // The state that qinital sets for a 1280 x 1024 drawing area under a
 // menu bar of 20 rows.
-void massstab(double xmin, double ymin, double xmax, double ymax, int b = 1280, int h = 1024, int menu = 20)
+void massstab(double xmin, double ymin, double xmax, double ymax)
 {
-    breite = b;
-    hoehe = h;
-    menubalkenhoehe = menu;
-    malwerk_xmin = xmin;
-    malwerk_ymin = ymin;
-    malwerk_xmax = xmax;
-    malwerk_ymax = ymax;
-    malwerk_xs = (breite - 1) / (xmax - xmin);
-    malwerk_ys = (hoehe - 1) / (ymax - ymin);
+    testhilfe::bild_ohne_fenster(xmin, ymin, xmax, ymax, 1280, 1024);
+    menubalkenhoehe = 20;
 }
 
 }  // namespace

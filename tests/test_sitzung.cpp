@@ -28,17 +28,6 @@ Geometrie geometrie(Display *d, Window w)
     return {x, y, b, h};
 }
 
-std::string fenstername(Display *d, Window w)
-{
-    char *name = nullptr;
-    std::string s;
-    if (XFetchName(d, w, &name) && name) {
-        s = name;
-        XFree(name);
-    }
-    return s;
-}
-
 bool hat_schliessprotokoll(Display *d, Window w)
 {
     Atom *protokolle = nullptr;
@@ -66,7 +55,7 @@ TEST(Sitzung, FesteGroesseOhneMenuIstZeichenflaechePlusEins)
     EXPECT_EQ(g.x, (1280 - 601) / 2);  // centred across, at the top
     EXPECT_EQ(g.y, 0);
     EXPECT_EQ(menubalkenhoehe, 0);
-    EXPECT_EQ(fenstername(dpy, win10), "  XMALWERK1   Version 2.89");
+    EXPECT_EQ(testhilfe::fenstertitel(dpy, win10), "  XMALWERK1   Version 2.89");
     EXPECT_TRUE(hat_schliessprotokoll(dpy, win10));
     EXPECT_EQ(malwerk_initalflag, 1);
     EXPECT_NEAR(malwerk_xs, 599 / 2.0, 1e-12);
@@ -151,7 +140,7 @@ TEST(Sitzung, VollbildOhneTitelProtokollUndMenu)
     Geometrie g = geometrie(dpy, win10);
     EXPECT_EQ(g.b, 640u);
     EXPECT_EQ(g.h, 480u + static_cast<unsigned>(menubalkenhoehe) * 0);
-    EXPECT_EQ(fenstername(dpy, win10), "");
+    EXPECT_EQ(testhilfe::fenstertitel(dpy, win10), "");
     EXPECT_FALSE(hat_schliessprotokoll(dpy, win10));
     term_exit();
     fullscreen_modus(0);
@@ -195,7 +184,7 @@ TEST(Sitzung, TitelUndVersion)
     qinital(1, 0, 0, 1, 1);
     char titel[] = "Neuer Titel";
     EXPECT_EQ(set_maltitel(titel), 1);
-    EXPECT_EQ(fenstername(dpy, win10), "Neuer Titel");
+    EXPECT_EQ(testhilfe::fenstertitel(dpy, win10), "Neuer Titel");
     EXPECT_STREQ(malwerk_fenstername, "Neuer Titel");
     int b, h, t, k;
     getsize(&b, &h, &t, &k);

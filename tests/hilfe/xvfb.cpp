@@ -239,6 +239,17 @@ int menu_zeilenabstand(Display *d)
     return (m.ascent + m.descent) * 3 / 2;
 }
 
+std::string fenstertitel(Display *d, Window w)
+{
+    char *name = nullptr;
+    std::string t;
+    if (XFetchName(d, w, &name) && name) {
+        t = name;
+        XFree(name);
+    }
+    return t;
+}
+
 Window fenster_suchen(Display *d, const std::string &titel, double sekunden)
 {
     double ende = jetzt() + sekunden;

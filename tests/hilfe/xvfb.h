@@ -59,6 +59,9 @@ int ausfuehren(const std::vector<std::string> &argumente, std::string *ausgabe, 
 // waiting up to sekunden for it to appear; 0 if none.
 Window fenster_suchen(Display *d, const std::string &titel, double sekunden = 10);
 
+// The window's WM_NAME; "" when it has none.
+std::string fenstertitel(Display *d, Window w);
+
 // Pixel value at (x, y) of a drawable.
 unsigned long pixel_lesen(Display *d, Drawable w, int x, int y);
 
