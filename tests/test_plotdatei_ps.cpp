@@ -34,14 +34,19 @@ struct EpsBild {
     {
         return testhilfe::eps_bildpunkt(x, y, xmin, ymin, xmax, ymax, dpi);
     }
+    // Whether a dark pixel lies within radius pixels of user point (x, y).
+    bool dunkel_bei(const RgbBild &b, double x, double y, int radius) const
+    {
+        auto p = punkt(x, y);
+        return testhilfe::dunkel_nahe(b, p.x, p.y, radius);
+    }
     // Whether the segment from (x0, y0) to (x1, y1) is drawn: dark pixels
     // near every point along it.
     bool strecke_sichtbar(const RgbBild &b, double x0, double y0, double x1, double y1) const
     {
         for (int i = 0; i <= 20; ++i) {
             double t = i / 20.0;
-            auto p = punkt(x0 + t * (x1 - x0), y0 + t * (y1 - y0));
-            if (!testhilfe::dunkel_nahe(b, p.x, p.y)) return false;
+            if (!dunkel_bei(b, x0 + t * (x1 - x0), y0 + t * (y1 - y0), 2)) return false;
         }
         return true;
     }
@@ -115,8 +120,7 @@ TEST(PostScriptDatei, EinzelneStreckeWirdGezeichnet)
     RgbBild b = gerendert("strecke.eps");
     EXPECT_TRUE(bild.strecke_sichtbar(b, 1, 2, 8, 6));
     // Nothing elsewhere: the far corner stays white.
-    auto leer = bild.punkt(9, 1);
-    EXPECT_FALSE(testhilfe::dunkel_nahe(b, leer.x, leer.y, 4));
+    EXPECT_FALSE(bild.dunkel_bei(b, 9, 1, 4));
 }
 
 TEST(PostScriptDatei, HundertfuenfzigStriche)
@@ -176,8 +180,7 @@ TEST(PostScriptDatei, LinienLiegenWoDerKastenSieHinlegt)
     EXPECT_TRUE(bild.strecke_sichtbar(b, 2, 1, 3, 1));
     // Empty places stay empty: the mark is not mirrored.
     for (auto [x, y] : {std::pair{-2.5, 1.0}, {2.5, -1.0}, {-2.5, -1.0}, {1.5, 2.0}}) {
-        auto p = bild.punkt(x, y);
-        EXPECT_FALSE(testhilfe::dunkel_nahe(b, p.x, p.y, 3)) << x << " " << y;
+        EXPECT_FALSE(bild.dunkel_bei(b, x, y, 3)) << x << " " << y;
     }
 }
 
@@ -221,8 +224,7 @@ TEST(PostScriptDatei, ErsterStrichOhneBewegungBeginntDort)
     bildclose();
     RgbBild b = gerendert("ohne_m.eps");
     EXPECT_TRUE(bild.strecke_sichtbar(b, 2, 2, 8, 2));
-    auto vorher = bild.punkt(1, 1);
-    EXPECT_FALSE(testhilfe::dunkel_nahe(b, vorher.x, vorher.y, 3));
+    EXPECT_FALSE(bild.dunkel_bei(b, 1, 1, 3));
 }
 
 TEST(PostScriptDatei, ZweiteDateiBeginntMitFrischemPfad)
@@ -243,7 +245,6 @@ TEST(PostScriptDatei, ZweiteDateiBeginntMitFrischemPfad)
     EXPECT_TRUE(bild.strecke_sichtbar(a, 1, 1, 9, 1.1));
     EXPECT_TRUE(bild.strecke_sichtbar(b, 2, 5, 8, 5.05));
     for (auto [x, y] : {std::pair{5.5, 5.95}, {5.0, 1.05}}) {
-        auto p = bild.punkt(x, y);
-        EXPECT_FALSE(testhilfe::dunkel_nahe(b, p.x, p.y, 2)) << x << " " << y;
+        EXPECT_FALSE(bild.dunkel_bei(b, x, y, 2)) << x << " " << y;
     }
 }
