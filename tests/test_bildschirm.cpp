@@ -235,6 +235,24 @@ TEST(Bildschirmgroesse, AspektNullLaesstDenAspektStehen)
     EXPECT_DOUBLE_EQ(getaspect(), 1.3);
 }
 
+TEST(Bildschirmgroesse, RandOhnePlatzZaehltNull)
+{
+    // Margins as large as the screen would leave a window of no size; a
+    // negative one is no margin either.
+    Leerumgebung leer(1920, 1080, 24);
+    datei_schreiben("xmalwerk.screens", "\"s\" 1920 1080 24 0 0 -4 1080 0\n");
+    Ergebnis r = maxsize();
+    EXPECT_EQ(r.breite, 1920);
+    EXPECT_EQ(r.hoehe, 1080);
+    EXPECT_EQ(scxrand, 0);
+    EXPECT_EQ(scyrand, 0);
+    EXPECT_NE(r.ausgabe.find("Bildschirmrand -4 passt nicht zu 1920 Pixeln"), std::string::npos) << r.ausgabe;
+    EXPECT_NE(r.ausgabe.find("Bildschirmrand 1080 passt nicht zu 1080 Pixeln"), std::string::npos) << r.ausgabe;
+    // The largest margin that leaves a row is kept.
+    datei_schreiben("xmalwerk.screens", "\"s\" 1920 1080 24 0 0 0 1079 0\n");
+    EXPECT_EQ(maxsize().hoehe, 1);
+}
+
 TEST(Bildschirmgroesse, VollbildLiestDieDateiNicht)
 {
     Leerumgebung leer(1920, 1080, 24);

@@ -32,6 +32,17 @@ void wert_erfragen(const char *prompt, int *wert)
     if (!isatty(0)) printf("\n");  // nobody typed the line end
 }
 
+// A margin that leaves nothing of the screen's side (from a broken file or
+// answer) would give a window of no size, which X refuses: the program
+// would run without any window. Such a margin, or a negative one, counts
+// as 0.
+void rand_begrenzen(int *rand, int seite)
+{
+    if (*rand >= 0 && *rand < seite) return;
+    printf("Bildschirmrand %d passt nicht zu %d Pixeln, 0 angenommen\n", *rand, seite);
+    *rand = 0;
+}
+
 }  // namespace
 
 FILE *screenmode_file_open()
@@ -120,6 +131,8 @@ void getmaxsize(int *width, int *height, int *depth, int *visualclass)
         }
     }
     if (debug) printf("Screen='%s' Breite=%d Hoehe=%d Tiefe=%d\n", name, w, h, tiefe);
+    rand_begrenzen(&scxrand, w);
+    rand_begrenzen(&scyrand, h);
     *width = w - scxrand;
     *height = h - scyrand;
     malwerk_borderflag = 1;
