@@ -11,63 +11,20 @@
 #include <X11/extensions/XTest.h>
 
 #include <cmath>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 using testhilfe::Bild;
 using testhilfe::Elemente;
 using testhilfe::Umbrixlauf;
+using testhilfe::finsternis;
+using testhilfe::schatten_bei;
+using testhilfe::gezeigte_bilder;
+using testhilfe::zeigen;
+using testhilfe::schwarz;
 
 namespace {
-
-const unsigned long weiss = 0xFFFFFF, schwarz = 0x000000, rot = 0xFF0000, gruen = 0x00FF00;
-const unsigned long hellblau = 0x6496FF;  // 100, 150, 255
-
-const Elemente &finsternis(int jahr, int monat)
-{
-    const Elemente *e = testhilfe::finsternis_ab(testhilfe::ecad22(), jahr, monat);
-    if (!e) throw std::runtime_error("keine Finsternis in den Daten");
-    return *e;
-}
-
-// Penumbra outline and the mark of the central shadow for moment t: the
-// mark has the umbra's radius at the surface in white, or, when that is
-// below 0.005 Earth radii, radius 0.005 in red (total) or green (annular).
-bool schatten_bei(const Umbrixlauf &u, const Bild &b, const Elemente &e, double t, int tol = 2)
-{
-    double r = e.kernradius(t);
-    unsigned long farbe = weiss;
-    if (r < 0.005) {
-        farbe = r < 0 ? gruen : rot;
-        r = 0.005;
-    }
-    return testhilfe::kreis_gezeichnet(u, b, e.X(t), e.Y(t), e.L1(t), weiss, tol) &&
-           testhilfe::kreis_gezeichnet(u, b, e.X(t), e.Y(t), r, farbe, 1);
-}
-
-// The animation frames (t = -3 + k * 0.05 h) whose penumbra the picture shows.
-std::vector<int> gezeigte_bilder(const Umbrixlauf &u, const Bild &b, const Elemente &e)
-{
-    std::vector<int> k;
-    for (int i = 0; i <= 120; ++i) {
-        double t = -3.0 + 0.05 * i;
-        if (testhilfe::kreis_gezeichnet(u, b, e.X(t), e.Y(t), e.L1(t), weiss, 1)) k.push_back(i);
-    }
-    return k;
-}
-
-// The pointer to column px, in a row of the drawing area below the globe;
-// then the picture once the program shows that moment steadily.
-std::unique_ptr<Bild> zeigen(Umbrixlauf &u, int px)
-{
-    u.zeiger(px, u.menubalken() + Umbrixlauf::hoehe - 20);
-    testhilfe::schlafen(0.1);
-    EXPECT_TRUE(u.ruhig_warten(10, 0.15)) << "picture does not settle at column " << px;
-    return u.bild();
-}
 
 // The caption's box: it starts at user (1.0, 1.0), its baseline there.
 struct Ausschnitt {
@@ -141,14 +98,17 @@ TEST(E2eFinsternis, April2024AnimiertWartetUndFolgtDerMaus)
     EXPECT_TRUE(schatten_bei(u, *u.bild(), e, Umbrixlauf::t_bei(640)));
 
     auto links = zeigen(u, 0);
+    ASSERT_TRUE(links);
     EXPECT_DOUBLE_EQ(Umbrixlauf::t_bei(0), -3.0);
     EXPECT_TRUE(schatten_bei(u, *links, e, -3.0));
     EXPECT_FALSE(schatten_bei(u, *links, e, -2.95));
     auto rechts = zeigen(u, Umbrixlauf::breite - 1);
+    ASSERT_TRUE(rechts);
     EXPECT_NEAR(Umbrixlauf::t_bei(Umbrixlauf::breite - 1), 3.0, 1e-12);
     EXPECT_TRUE(schatten_bei(u, *rechts, e, 3.0));
     EXPECT_FALSE(schatten_bei(u, *rechts, e, -3.0));
     auto mitte = zeigen(u, 640);
+    ASSERT_TRUE(mitte);
     EXPECT_TRUE(schatten_bei(u, *mitte, e, 0.0));
     EXPECT_FALSE(schatten_bei(u, *mitte, e, 0.05));
     EXPECT_FALSE(schatten_bei(u, *mitte, e, -0.05));
@@ -158,7 +118,10 @@ TEST(E2eFinsternis, April2024AnimiertWartetUndFolgtDerMaus)
     // columns tells T0's seconds. Near the left edge the shadow is far away.
     Ausschnitt text{u.spalte(1.0) - 2, u.reihe(1.0) - 25, u.spalte(1.0) + 220, u.reihe(1.0) + 6};
     std::vector<std::unique_ptr<Bild>> spalten;
-    for (int px = 0; px <= 6; ++px) spalten.push_back(zeigen(u, px));
+    for (int px = 0; px <= 6; ++px) {
+        spalten.push_back(zeigen(u, px));
+        ASSERT_TRUE(spalten.back());
+    }
     EXPECT_FALSE(nur_schwarz(*spalten[0], text));
     int wechsel = 0;
     for (int px = 1; px <= 6; ++px) {
@@ -184,17 +147,14 @@ void klick_haelt_an(const std::function<void(Umbrixlauf &, int)> &klick)
     const Elemente &e = finsternis(1999, 1);
     ASSERT_EQ(e.jahr * 10000 + e.monat * 100 + e.tag, 19990216);
     const Elemente &naechste = finsternis(e.jahr, e.monat + 1);
-    std::string naechste_zeile = std::to_string(naechste.tag) + "." + std::to_string(naechste.monat) + "." +
-                                 std::to_string(naechste.jahr) + " Besselelemente eingelesen.";
+    std::string naechste_zeile = testhilfe::eingelesen(naechste);
     Umbrixlauf u;
     u.daten_kopieren();
     ASSERT_TRUE(u.starten({"1999"})) << u.ausgabe();
     const int px = 900, py = u.menubalken() + Umbrixlauf::hoehe - 20;
     u.zeiger(200, py);
     ASSERT_TRUE(u.warten_auf("16.2.1999 Besselelemente eingelesen.\n", 10)) << u.ausgabe();
-    bool gezeigt = false;
-    for (int i = 0; i < 100 && !gezeigt; ++i) gezeigt = !gezeigte_bilder(u, *u.bild(), e).empty();
-    ASSERT_TRUE(gezeigt);
+    ASSERT_TRUE(testhilfe::animation_gezeigt(u, e));
     klick(u, px);
     // The animation runs at least 121 ticks of 20 ms; stopped, the picture
     // stands still long before that.

@@ -110,6 +110,19 @@ const Elemente *finsternis_ab(const std::vector<Elemente> &alle, int jahr, int m
     return nullptr;
 }
 
+const Elemente &finsternis(int jahr, int monat)
+{
+    const Elemente *e = finsternis_ab(ecad22(), jahr, monat);
+    if (!e) throw std::runtime_error("keine Finsternis ab diesem Monat in den Daten");
+    return *e;
+}
+
+std::string eingelesen(const Elemente &e)
+{
+    return std::to_string(e.tag) + "." + std::to_string(e.monat) + "." + std::to_string(e.jahr) +
+           " Besselelemente eingelesen.\n";
+}
+
 void grundebene(double laenge, double breite, double mu, double d, double *xi, double *eta, double *zeta)
 {
     // Local hour angle of the shadow axis at the place: Greenwich hour angle
@@ -227,6 +240,16 @@ int Umbrixlauf::pixel_x(double dx) const
     return runde(dx * (breite - 1) / (2 * xmax));
 }
 
+double Umbrixlauf::user_x(int px) const
+{
+    return px * (2 * xmax) / (breite - 1) - xmax;
+}
+
+double Umbrixlauf::user_y(int py) const
+{
+    return (balken_ + hoehe - 1 - py) * (2 * ymax) / (hoehe - 1) - ymax;
+}
+
 double Umbrixlauf::t_bei(int px)
 {
     double x = px * (2 * xmax) / (breite - 1) - xmax;
@@ -241,6 +264,15 @@ int Umbrixlauf::spalte_fuer(double t)
 void Umbrixlauf::zeiger(int x, int y)
 {
     XTestFakeMotionEvent(d_, DefaultScreen(d_), fx_ + x, fy_ + y, CurrentTime);
+    XSync(d_, False);
+}
+
+void Umbrixlauf::zeiger_in(Window w, int x, int y)
+{
+    Window kind;
+    int rx, ry;
+    XTranslateCoordinates(d_, w, DefaultRootWindow(d_), x, y, &rx, &ry, &kind);
+    XTestFakeMotionEvent(d_, DefaultScreen(d_), rx, ry, CurrentTime);
     XSync(d_, False);
 }
 
@@ -325,6 +357,51 @@ bool kreis_gezeichnet(const Umbrixlauf &u, const Bild &b, double x, double y, do
     }
     if (innen == 0) return false;
     return getroffen >= (mindestens > 0 ? mindestens : innen);
+}
+
+bool schatten_bei(const Umbrixlauf &u, const Bild &b, const Elemente &e, double t, int tol)
+{
+    double r = e.kernradius(t);
+    unsigned long farbe = weiss;
+    if (r < 0.005) {
+        farbe = r < 0 ? gruen : rot;
+        r = 0.005;
+    }
+    return kreis_gezeichnet(u, b, e.X(t), e.Y(t), e.L1(t), weiss, tol) &&
+           kreis_gezeichnet(u, b, e.X(t), e.Y(t), r, farbe, 1);
+}
+
+std::vector<int> gezeigte_bilder(const Umbrixlauf &u, const Bild &b, const Elemente &e)
+{
+    std::vector<int> k;
+    for (int i = 0; i <= 120; ++i) {
+        double t = -3.0 + 0.05 * i;
+        if (kreis_gezeichnet(u, b, e.X(t), e.Y(t), e.L1(t), weiss, 1)) k.push_back(i);
+    }
+    return k;
+}
+
+bool animation_gezeigt(Umbrixlauf &u, const Elemente &e)
+{
+    // A frame is shown when the next one begins.
+    for (double ende = jetzt() + 2; jetzt() < ende;)
+        if (!gezeigte_bilder(u, *u.bild(), e).empty()) return true;
+    return false;
+}
+
+std::unique_ptr<Bild> zeigen(Umbrixlauf &u, int px)
+{
+    u.zeiger(px, u.menubalken() + Umbrixlauf::hoehe - 20);
+    schlafen(0.1);
+    if (!u.ruhig_warten(10, 0.15)) return nullptr;
+    return u.bild();
+}
+
+bool anhalten(Umbrixlauf &u, const Elemente &e)
+{
+    if (!animation_gezeigt(u, e)) return false;
+    u.klick(640, u.menubalken() + Umbrixlauf::hoehe - 20);
+    return u.ruhig_warten(5, 0.15);
 }
 
 }  // namespace testhilfe

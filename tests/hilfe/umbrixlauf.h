@@ -49,6 +49,10 @@ std::vector<Elemente> ecad_lesen(const std::string &pfad);
 const std::vector<Elemente> &ecad22();
 // The first record at or after the year and month; null if none.
 const Elemente *finsternis_ab(const std::vector<Elemente> &alle, int jahr, int monat);
+// The first eclipse of the shipped file at or after the year and month.
+const Elemente &finsternis(int jahr, int monat);
+// Its line on the program's output: "T.M.JJJJ Besselelemente eingelesen.\n".
+std::string eingelesen(const Elemente &e);
 
 // A point of the Earth (degrees, east and north positive) as seen along the
 // shadow axis: coordinates in the fundamental plane in Earth radii (xi
@@ -98,6 +102,9 @@ public:
     int spalte(double x) const;
     int reihe(double y) const;
     int pixel_x(double dx) const;
+    // Window pixels to user coordinates.
+    double user_x(int px) const;
+    double user_y(int py) const;
     // The moment t that the pointer at window column px chooses, and the
     // column that comes closest to t.
     static double t_bei(int px);
@@ -105,6 +112,8 @@ public:
 
     // Input in window coordinates.
     void zeiger(int x, int y);
+    // The pointer to (x, y) of another window (a requester).
+    void zeiger_in(Window w, int x, int y);
     void druecken();
     void loslassen();
     void klick(int x, int y, double halten = 0.1);
@@ -132,6 +141,25 @@ private:
 // within tol pixels.
 bool kreis_gezeichnet(const Umbrixlauf &u, const Bild &b, double x, double y, double r, unsigned long farbe,
                       int tol = 2, int mindestens = 0);
+
+// Colours of the picture on a 24-bit screen.
+const unsigned long weiss = 0xFFFFFF, schwarz = 0x000000, rot = 0xFF0000, gruen = 0x00FF00;
+const unsigned long hellblau = 0x6496FF;  // 100, 150, 255: the globe
+
+// Penumbra outline and the mark of the central shadow for moment t: the
+// mark has the umbra's radius at the surface in white, or, when that is
+// below 0.005 Earth radii, radius 0.005 in red (total) or green (annular).
+bool schatten_bei(const Umbrixlauf &u, const Bild &b, const Elemente &e, double t, int tol = 2);
+// The animation frames (t = -3 + k * 0.05 h) whose penumbra the picture shows.
+std::vector<int> gezeigte_bilder(const Umbrixlauf &u, const Bild &b, const Elemente &e);
+// Waits (at most 2 s) until the window shows a frame of e's animation.
+bool animation_gezeigt(Umbrixlauf &u, const Elemente &e);
+// The pointer to column px, in a row of the drawing area below the globe;
+// then the picture once the program shows that moment steadily (null when
+// it does not settle).
+std::unique_ptr<Bild> zeigen(Umbrixlauf &u, int px);
+// Once e's animation shows, a click stops it; the picture settles.
+bool anhalten(Umbrixlauf &u, const Elemente &e);
 
 }  // namespace testhilfe
 
