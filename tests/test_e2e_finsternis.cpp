@@ -82,7 +82,7 @@ TEST(E2eFinsternis, April2024AnimiertWartetUndFolgtDerMaus)
         a = u.bild();
         ka = gezeigte_bilder(u, *a, e);
     }
-    testhilfe::schlafen(0.25);
+    testhilfe::schlafen(0.4);
     auto b = u.bild();
     std::vector<int> kb = gezeigte_bilder(u, *b, e);
     ASSERT_EQ(ka.size(), 1u) << u.ausgabe();
@@ -91,7 +91,7 @@ TEST(E2eFinsternis, April2024AnimiertWartetUndFolgtDerMaus)
     EXPECT_TRUE(schatten_bei(u, *a, e, -3.0 + 0.05 * ka[0]));
 
     // Afterwards it waits on this eclipse and shows the pointer's moment.
-    ASSERT_TRUE(u.ruhig_warten(30)) << u.ausgabe();
+    ASSERT_TRUE(u.ruhig_warten(60)) << u.ausgabe();
     EXPECT_TRUE(u.programm().laeuft());
     EXPECT_EQ(u.zaehlen("Besselelemente eingelesen"), 1) << u.ausgabe();
     EXPECT_EQ(u.zaehlen("Finsternis\n"), 1) << u.ausgabe();

@@ -174,7 +174,7 @@ TEST(E2eMenu, AutomatischVonFinsternisZuFinsternis)
     Umbrixlauf u;
     u.daten_kopieren();
     ASSERT_TRUE(u.starten({"1999"})) << u.ausgabe();
-    ASSERT_TRUE(u.warten_auf(eingelesen(c), 20)) << u.ausgabe();
+    ASSERT_TRUE(u.warten_auf(eingelesen(c), 40)) << u.ausgabe();
     std::string aus = u.ausgabe();
     size_t pa = aus.find(eingelesen(a)), pb = aus.find(eingelesen(b)), pc = aus.find(eingelesen(c));
     ASSERT_NE(pa, std::string::npos) << aus;

@@ -2,6 +2,7 @@
 // and the double frame of the requesters' buttons.
 #include "intern.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -67,15 +68,18 @@ void ellipse_abbilden(double x, double y, double rx, double ry, void (*form)(int
 }
 
 // Negative radii (a negative size in user units) are taken by their
-// length; X would read them as huge unsigned sizes.
+// length; X would read them as huge unsigned sizes. Radii beyond the
+// protocol's 16-bit sizes (an infinite one from broken data) are cut there,
+// so that neither the diameter nor the corner overflows.
 void ellipse(const char *name, int x, int y, int rx, int ry, bool fuellen)
 {
     if (!anzeige_offen(name)) return;
-    rx = abs(rx);
-    ry = abs(ry);
+    const long long grenze = 32767;
+    long long ax = std::min(std::llabs(static_cast<long long>(rx)), grenze);
+    long long ay = std::min(std::llabs(static_cast<long long>(ry)), grenze);
     auto zeichnen = fuellen ? XFillArc : XDrawArc;
-    zeichnen(dpy, aktuelles_ziel(), gc, x - rx, y - ry, static_cast<unsigned>(2 * rx), static_cast<unsigned>(2 * ry),
-             0, 23040);
+    zeichnen(dpy, aktuelles_ziel(), gc, static_cast<int>(x - ax), static_cast<int>(y - ay),
+             static_cast<unsigned>(2 * ax), static_cast<unsigned>(2 * ay), 0, 23040);
 }
 
 }  // namespace
