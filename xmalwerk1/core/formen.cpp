@@ -2,7 +2,7 @@
 // and the double frame of the requesters' buttons.
 #include "intern.h"
 
-#include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <vector>
 
@@ -68,18 +68,18 @@ void ellipse_abbilden(double x, double y, double rx, double ry, void (*form)(int
 }
 
 // Negative radii (a negative size in user units) are taken by their
-// length; X would read them as huge unsigned sizes. Radii beyond the
-// protocol's 16-bit sizes (an infinite one from broken data) are cut there,
-// so that neither the diameter nor the corner overflows.
+// length; X would read them as huge unsigned sizes. The bounding box is
+// worked out in 64 bits and pinned to the request's 16-bit fields, so a
+// huge radius (from far-out data) neither overflows nor wraps around into
+// a small circle somewhere else.
 void ellipse(const char *name, int x, int y, int rx, int ry, bool fuellen)
 {
     if (!anzeige_offen(name)) return;
-    const long long grenze = 32767;
-    long long ax = std::min(std::llabs(static_cast<long long>(rx)), grenze);
-    long long ay = std::min(std::llabs(static_cast<long long>(ry)), grenze);
+    const long long ax = llabs(rx), ay = llabs(ry);
+    auto kante = [](long long v) { return pixel16(static_cast<int>(v < INT_MIN ? INT_MIN : v)); };
+    auto weite = [](long long v) { return static_cast<unsigned>(v > 65535 ? 65535 : v); };
     auto zeichnen = fuellen ? XFillArc : XDrawArc;
-    zeichnen(dpy, aktuelles_ziel(), gc, static_cast<int>(x - ax), static_cast<int>(y - ay),
-             static_cast<unsigned>(2 * ax), static_cast<unsigned>(2 * ay), 0, 23040);
+    zeichnen(dpy, aktuelles_ziel(), gc, kante(x - ax), kante(y - ay), weite(2 * ax), weite(2 * ay), 0, 23040);
 }
 
 }  // namespace
