@@ -1,6 +1,12 @@
 #include "hilfe/umbrixlauf.h"
 
+// The close request lives with the XTest drivers, which are being merged
+// into one header.
+#if __has_include("hilfe/eingabe.h")
 #include "hilfe/eingabe.h"
+#else
+#include "hilfe/fernbedienung.h"
+#endif
 
 #include <X11/extensions/XTest.h>
 
