@@ -58,7 +58,7 @@ void formular_ausfuellen(Umbrixlauf &u, const std::string &j, const std::string 
     u.taste(XK_Tab);  // OK
     if (!ok) u.taste(XK_Tab);  // CANCEL
     u.taste(XK_Return);
-    EXPECT_EQ(testhilfe::fenster_suchen(u.display(), "Input-Requester", 0), 0u);
+    EXPECT_TRUE(u.fenster_weg("Input-Requester", 5));
 }
 
 }  // namespace
@@ -153,7 +153,7 @@ TEST(E2eMenu, HilfeOeffnetDieMeldungUndOSchliesst)
     EXPECT_GE(a.height, a.width * 3 / 4);
     u.zeiger_in(w, a.width / 2, 3);
     u.taste(XK_o);
-    EXPECT_EQ(testhilfe::fenster_suchen(u.display(), "Requester", 2), 0u) << "still open";
+    EXPECT_TRUE(u.fenster_weg("Requester", 5)) << "still open";
     auto b = testhilfe::zeigen(u, 1000);
     ASSERT_TRUE(b);
     EXPECT_TRUE(testhilfe::schatten_bei(u, *b, finsternis(2024, 4), Umbrixlauf::t_bei(1000)));

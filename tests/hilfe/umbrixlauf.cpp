@@ -221,6 +221,16 @@ int Umbrixlauf::schliessen(double sekunden)
     return k_->warten(sekunden);
 }
 
+bool Umbrixlauf::fenster_weg(const std::string &titel, double sekunden)
+{
+    double ende = jetzt() + sekunden;
+    while (fenster_suchen(d_, titel, 0)) {
+        if (jetzt() > ende) return false;
+        schlafen(0.02);
+    }
+    return true;
+}
+
 std::unique_ptr<Bild> Umbrixlauf::bild()
 {
     return std::make_unique<Bild>(d_, w_, static_cast<int>(fb_), static_cast<int>(fh_));

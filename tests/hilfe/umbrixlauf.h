@@ -86,6 +86,9 @@ public:
     // Window manager's close request; the exit status (-1 on time-out).
     int schliessen(double sekunden = 10);
 
+    // Waits until no top-level window of that title is left; false on time-out.
+    bool fenster_weg(const std::string &titel, double sekunden);
+
     // The window's picture now.
     std::unique_ptr<Bild> bild();
     // Waits until two pictures taken abstand seconds apart are the same
