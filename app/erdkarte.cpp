@@ -146,8 +146,11 @@ int karte_laden(char *name)
             if (!kueste) printf("unbekanntes Schluesselwort: %s\n", zeile);
         } else if (kueste && n <= 999) {
             // Lines without two numbers (the empty half of a CR LF line
-            // end, for one) are no points.
-            if (sscanf(zeile, "%lf %lf", &laengen[n], &breiten[n]) == 2) ++n;
+            // end, for one) are no points; nor are "nan" and "inf", which
+            // would be drawn at the drawing area's edge.
+            if (sscanf(zeile, "%lf %lf", &laengen[n], &breiten[n]) == 2 && std::isfinite(laengen[n]) &&
+                std::isfinite(breiten[n]))
+                ++n;
         }
         if (!weiter) break;
     }

@@ -66,8 +66,11 @@ int main(int argc, char **argv)
         double x = 0, y = 0;
         for (double t = -3.0; !schluss() && t <= 3.0; t += schritt) {
             waitBOF();
+            // The pacing call serves input too: a press it took counts even
+            // when the release is the next event, which mausposition takes.
+            bool gedrueckt = maustasten_zustand & 0x40;
             bild(bessel, t);
-            if (mausposition(&x, &y) & 0x40) {
+            if ((mausposition(&x, &y) & 0x40) || gedrueckt) {
                 gestoppt = true;
                 break;
             }

@@ -26,10 +26,25 @@ Requesterfenster::Requesterfenster(int x, int y, int breite, int hoehe, long mas
     fenster_anmelden(w);
 }
 
+namespace {
+
+Bool an_fenster(Display *, XEvent *ereignis, XPointer fenster)
+{
+    return ereignis->xany.window == reinterpret_cast<Window>(fenster);
+}
+
+}  // namespace
+
 Requesterfenster::~Requesterfenster()
 {
     fenster_abmelden(w);
     XFreeGC(d, g);
     XDestroyWindow(d, w);
     XSync(d, False);
+    // What reached the window before it went (the release of the key or
+    // button that closed it) nobody takes any more; at the head of the queue
+    // it would hide the close request behind it from the menu's queue check.
+    XEvent e;
+    while (XCheckIfEvent(d, &e, an_fenster, reinterpret_cast<XPointer>(w))) {
+    }
 }
