@@ -1,12 +1,6 @@
 #include "hilfe/umbrixlauf.h"
 
-// The close request lives with the XTest drivers, which are being merged
-// into one header.
-#if __has_include("hilfe/eingabe.h")
-#include "hilfe/eingabe.h"
-#else
 #include "hilfe/fernbedienung.h"
-#endif
 
 #include <X11/extensions/XTest.h>
 
@@ -153,14 +147,7 @@ Umbrixlauf::Umbrixlauf()
     d_ = XOpenDisplay(x_.name().c_str());
     if (!d_) throw std::runtime_error("Umbrixlauf: kein Display");
     XSetErrorHandler(fehler_uebergehen);
-    XFontStruct *f = XLoadQueryFont(d_, "-adobe-courier-medium-r-normal--14-140-75-75-m-90-iso8859-1");
-    if (f) {
-        XCharStruct m;
-        int richtung, auf, ab;
-        XTextExtents(f, "AbcdefghijKlmnopqRstuvwxyZ", 26, &richtung, &auf, &ab, &m);
-        zeile_ = (m.ascent + m.descent) * 3 / 2;
-        XFreeFont(d_, f);
-    }
+    zeile_ = menu_zeilenabstand(d_);
 }
 
 Umbrixlauf::~Umbrixlauf()
