@@ -35,6 +35,11 @@ void inital2();
 void setfullscreen(Display *display, Window window);
 void show_defaultvisual();
 
+// Installs the library's X error handlers (once; Xlib keeps them per
+// process): a protocol error prints one line and the program goes on, a
+// lost connection ends it with a message and status 1.
+void fehlerbehandlung_setzen();
+
 // Whether a word can be read from standard input without waiting forever
 // (a terminal, or a pipe or file that already holds data or its end).
 bool eingabe_lesbar();
