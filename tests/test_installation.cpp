@@ -71,6 +71,9 @@ TEST(Installation, DateienAnIhremPlatz)
                           "/requester/anordnung.h"})
         EXPECT_FALSE(gibt_es(inc + h)) << h;
 
+    EXPECT_EQ(datei_lesen(p + "/" INSTALL_DOCDIR "/examples/xmalwerk.screens"),
+              datei_lesen(UMBRIX_SOURCE_DIR "/data/xmalwerk.screens"));
+
     const std::string man = datei_lesen(p + "/" INSTALL_MANDIR "/man1/umbrix.1");
     EXPECT_EQ(man.rfind(".TH UMBRIX 1", 0), 0u);
     // The manual names the configured data directory and the environment.

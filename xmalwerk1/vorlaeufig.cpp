@@ -26,10 +26,6 @@ int term_refresh()
 }
 int Delay(int n) { return usleep(n <= 1 ? 20000 : static_cast<useconds_t>(n) * 20000); }
 
-// Plot files.
-void bildopen(const char *) { qsaveflag = 0; }
-void bildclose() { qsaveflag = 0; }
-int bildplot(double, double, int) { return 0; }
 
 // File requester: what the engine and the list drawing call.
 int darstellungsbreite = 40;

@@ -1,6 +1,10 @@
 #include "dateien.h"
 
+#include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 #include <cstdlib>
 #include <filesystem>
@@ -44,6 +48,54 @@ void datei_schreiben(const std::string &pfad, const std::string &text, unsigned 
         if (!aus) throw std::runtime_error("kann nicht schreiben: " + pfad);
     }
     chmod(pfad.c_str(), static_cast<mode_t>(modus));
+}
+
+bool datei_existiert(const std::string &pfad) { return access(pfad.c_str(), F_OK) == 0; }
+
+std::vector<std::string> verzeichnis_liste(const std::string &pfad)
+{
+    std::vector<std::string> namen;
+    if (DIR *d = opendir(pfad.c_str())) {
+        while (dirent *e = readdir(d)) {
+            std::string n = e->d_name;
+            if (n != "." && n != "..") namen.push_back(n);
+        }
+        closedir(d);
+    }
+    return namen;
+}
+
+Verzeichniswechsel::Verzeichniswechsel(const std::string &pfad)
+{
+    char *alt = getcwd(nullptr, 0);
+    alt_ = alt ? alt : "/";
+    free(alt);
+    if (chdir(pfad.c_str()) != 0) throw std::runtime_error("chdir " + pfad);
+}
+
+Verzeichniswechsel::~Verzeichniswechsel()
+{
+    if (chdir(alt_.c_str()) != 0) perror("chdir");
+}
+
+Umgebung::Umgebung(const char *name, const char *wert) : name_(name)
+{
+    if (const char *a = getenv(name)) {
+        hatte_ = true;
+        alt_ = a;
+    }
+    if (wert)
+        setenv(name, wert, 1);
+    else
+        unsetenv(name);
+}
+
+Umgebung::~Umgebung()
+{
+    if (hatte_)
+        setenv(name_.c_str(), alt_.c_str(), 1);
+    else
+        unsetenv(name_.c_str());
 }
 
 }  // namespace testhilfe

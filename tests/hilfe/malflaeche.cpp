@@ -83,7 +83,11 @@ std::string PostscriptMitschnitt::inhalt()
     fflush(datei_);
     rewind(datei_);
     int c;
-    while ((c = fgetc(datei_)) != EOF) s += static_cast<char>(c);
+    // The recorder ends its output line after every fourth item, an end of
+    // path included, which leaves empty lines between commands; they are
+    // no command and are dropped.
+    while ((c = fgetc(datei_)) != EOF)
+        if (c != '\n' || (!s.empty() && s.back() != '\n')) s += static_cast<char>(c);
     return s;
 }
 

@@ -39,7 +39,7 @@ class PostscriptMitschnitt {
 public:
     PostscriptMitschnitt();
     ~PostscriptMitschnitt();
-    std::string inhalt();  // everything written so far
+    std::string inhalt();  // everything written so far, without empty lines
     void leeren();         // forget what was written so far
 
 private:

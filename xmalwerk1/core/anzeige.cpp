@@ -26,6 +26,24 @@ bool eingabe_lesbar()
     return poll(&p, 1, 0) > 0 && (p.revents & (POLLIN | POLLHUP));
 }
 
+// One line of standard input, read byte by byte so that nothing of the
+// next answer is swallowed; without a terminal only what is already there
+// is read. False when nothing could be read.
+bool zeile_lesen(char *ziel, size_t groesse)
+{
+    size_t n = 0;
+    bool etwas = false;
+    while (eingabe_lesbar()) {
+        char c;
+        if (read(0, &c, 1) != 1) break;
+        etwas = true;
+        if (c == '\n') break;
+        if (n + 1 < groesse) ziel[n++] = c;
+    }
+    ziel[n] = '\0';
+    return etwas;
+}
+
 Display *meinXOpenDisplay(const char *name)
 {
     fehlerbehandlung_setzen();

@@ -1,8 +1,13 @@
 // How large a window may be: the screen's size less the room that frames
-// and panels of the desktop take, looked up by width, height and depth.
+// and panels of the desktop take, looked up by width, height and depth,
+// first in the screen description file, then in a built-in table.
 #include "intern.h"
+#include "bildschirmdatei.h"
+
+#include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 const char *MALWERK_SCREENDATEN = "xmalwerk.screens";
@@ -14,7 +19,37 @@ struct BekannterBildschirm {
     short breite, hoehe, tiefe, xrahmen, yrahmen, xrand, yrand;
 };
 
+// Asks on the terminal for one value; keeps the old one when nothing, or
+// no number, can be read. Without a terminal only input that is already
+// there is read, so a program started from a script never waits here.
+void wert_erfragen(const char *prompt, int *wert)
+{
+    printf("%s", prompt);
+    fflush(stdout);
+    char zeile[80];
+    int v;
+    if (zeile_lesen(zeile, sizeof zeile) && sscanf(zeile, "%d", &v) == 1) *wert = v;
+    if (!isatty(0)) printf("\n");  // nobody typed the line end
+}
+
 }  // namespace
+
+FILE *screenmode_file_open()
+{
+    if (!MALWERK_SCREENDATEN) return nullptr;
+    if (FILE *f = fopen(MALWERK_SCREENDATEN, "r")) return f;
+    const char *h = getenv("h");
+    if (!h) return nullptr;
+    char pfad[200];
+    int n = snprintf(pfad, sizeof pfad, "%s/%s", h, MALWERK_SCREENDATEN);
+    if (n < 0 || n >= static_cast<int>(sizeof pfad)) {
+        // Cut short it would name a different file.
+        printf("Pfad '%s/%s' ist zu lang (hoechstens %d Zeichen)\n", h, MALWERK_SCREENDATEN,
+               static_cast<int>(sizeof pfad) - 1);
+        return nullptr;
+    }
+    return fopen(pfad, "r");
+}
 
 void getmaxsize(int *width, int *height, int *depth, int *visualclass)
 {
@@ -25,7 +60,10 @@ void getmaxsize(int *width, int *height, int *depth, int *visualclass)
         {"Bildschirm E", 800, 581, 24, 8, 32, 20, 50}, {"", 0, 0, 0, 0, 0, 0, 0},
     };
     const char *name = "screenname";
+    Bildschirmeintrag satz;
+    double aspekt = 0;
     bool gefunden = false;
+    bool aus_datei = false;
 
     const char *dn = XDisplayName("");
     snprintf(displayname, sizeof displayname, "%s", dn ? dn : "");
@@ -43,6 +81,18 @@ void getmaxsize(int *width, int *height, int *depth, int *visualclass)
         malwerk_xborder = malwerk_yborder = scxrand = scyrand = 0;
         if (debug) printf("fullscreenmodus=%d --> alle Raender=0\n", fullscreenmodus);
     } else {
+        if (FILE *f = screenmode_file_open()) {
+            if (bildschirm_suchen(f, w, h, tiefe, &satz)) {
+                malwerk_xborder = satz.xrahmen;
+                malwerk_yborder = satz.yrahmen;
+                scxrand = satz.xrand;
+                scyrand = satz.yrand;
+                aspekt = satz.aspekt;
+                name = satz.name;
+                gefunden = aus_datei = true;
+            }
+            fclose(f);
+        }
         for (int i = 0; !gefunden && scr[i].breite != 0; ++i) {
             if (scr[i].breite == w && scr[i].hoehe == h && scr[i].tiefe == tiefe) {
                 malwerk_xborder = scr[i].xrahmen;
@@ -60,6 +110,12 @@ void getmaxsize(int *width, int *height, int *depth, int *visualclass)
             malwerk_yborder = 32;
             printf("angenommene FensterRandbreiten: 8 und 32\n");
             printf("angenommene ScreenRandbreiten: %d und %d\n", scxrand, scyrand);
+            if (debug > 1) {
+                wert_erfragen("malwerk_xborder:", &malwerk_xborder);
+                wert_erfragen("malwerk_yborder:", &malwerk_yborder);
+                wert_erfragen("scxrand:", &scxrand);
+                wert_erfragen("scyrand:", &scyrand);
+            }
             printf("Setzen Sie in \"%s\" neue Werte fuer diesen Screen!\n", MALWERK_SCREENDATEN);
         }
     }
@@ -67,4 +123,5 @@ void getmaxsize(int *width, int *height, int *depth, int *visualclass)
     *width = w - scxrand;
     *height = h - scyrand;
     malwerk_borderflag = 1;
+    if (aus_datei && aspekt > 0) setaspect(aspekt);
 }

@@ -61,6 +61,10 @@ void fehlerbehandlung_setzen();
 // Whether a word can be read from standard input without waiting forever
 // (a terminal, or a pipe or file that already holds data or its end).
 bool eingabe_lesbar();
+// One line of standard input, read byte by byte so that nothing of the
+// next answer is swallowed; without a terminal only what is already there
+// is read. False when nothing could be read.
+bool zeile_lesen(char *ziel, size_t groesse);
 
 // Colour table. rgbtabelle holds the defaults of colours 0 to 31; the
 // table itself exists from the first colour in table mode on, with

@@ -155,10 +155,33 @@ int fonthoehe(const char *fontname);
 // ---------------------------------------------------------------------------
 // Plot files
 // ---------------------------------------------------------------------------
+// The header record of an IFF bitmap (20 bytes), written into the BMHD
+// chunk of a vector file with the drawing area's size.
+struct BitMapHeader {
+    unsigned short w, h;              // width, height
+    short x, y;                       // position
+    unsigned char nPlanes;            // planes
+    unsigned char masking;
+    unsigned char compression;
+    unsigned char pad1;
+    unsigned short transparentColor;
+    unsigned char xAspect, yAspect;
+    short pageWidth, pageHeight;
+};
+extern BitMapHeader bmhd;
+
+// art: "IFF...", "POST..." or another text (TELL-A-GRAF) switches recording
+// on, "AU..." or "OF..." off; a plain text or a string descriptor.
 void plotsave(const char *art);
 void bildopen(const char *name);
+// Pen codes: 2 draw to, 3 move to, 4 end of path.
 int bildplot(double x, double y, int ipen);
 void bildclose();
+void bmhd_speichern();
+// Writes anzahl items of groesse bytes, each in big-endian byte order; the
+// buffer is left as it was.
+void ffwrite(char *daten, int groesse, int anzahl, FILE *ausgabe);
+void textfile_creat(const char *name);
 
 // ---------------------------------------------------------------------------
 // Boxes, circles and polygons

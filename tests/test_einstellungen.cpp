@@ -1,0 +1,193 @@
+// The settings store: one file per key in $ENV, with the process
+// environment as fall-back.
+#include <gtest/gtest.h>  // before Xlib, whose macros clash with it
+
+#include "hilfe/dateien.h"
+#include "xmalwerk1/xmalwerk1.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <string>
+
+using testhilfe::datei_existiert;
+using testhilfe::datei_lesen;
+using testhilfe::datei_schreiben;
+using testhilfe::Arbeitsverzeichnis;
+using testhilfe::Umgebung;
+
+namespace {
+
+std::string ausgabe_von(void (*f)())
+{
+    testing::internal::CaptureStdout();
+    f();
+    return testing::internal::GetCapturedStdout();
+}
+
+}  // namespace
+
+TEST(Einstellungen, WertHinUndZurueck)
+{
+    Arbeitsverzeichnis d;
+    Umgebung env("ENV", d.pfad().c_str());
+    Setenv("FARBE", "abc");
+    EXPECT_EQ(datei_lesen(d.datei("FARBE")), "abc\n");
+    const char *w = Getenv("FARBE");
+    ASSERT_NE(w, nullptr);
+    EXPECT_STREQ(w, "abc");
+
+    // A second value replaces the first completely, also a shorter one.
+    Setenv("FARBE", "x");
+    EXPECT_EQ(datei_lesen(d.datei("FARBE")), "x\n");
+    EXPECT_STREQ(Getenv("FARBE"), "x");
+}
+
+TEST(Einstellungen, ZweiZeilenOhneLetztenZeilenwechsel)
+{
+    Arbeitsverzeichnis d;
+    Umgebung env("ENV", d.pfad().c_str());
+    datei_schreiben(d.datei("TEXT"), "erste Zeile\nzweite Zeile\n");
+    EXPECT_STREQ(Getenv("TEXT"), "erste Zeile\nzweite Zeile");
+    // Only one newline is taken off.
+    datei_schreiben(d.datei("TEXT"), "a\n\n");
+    EXPECT_STREQ(Getenv("TEXT"), "a\n");
+}
+
+TEST(Einstellungen, LangerWertWirdAuf199Gekuerzt)
+{
+    Arbeitsverzeichnis d;
+    Umgebung env("ENV", d.pfad().c_str());
+    std::string lang(250, 'q');
+    lang[198] = 'Z';
+    Setenv("LANG_WERT", lang.c_str());
+    EXPECT_EQ(datei_lesen(d.datei("LANG_WERT")).size(), 251u);  // the file keeps everything
+    std::string w = Getenv("LANG_WERT");
+    EXPECT_EQ(w.size(), 199u);
+    EXPECT_EQ(w.back(), 'Z');
+    // Exactly 199 characters and a newline: the newline is not read any more.
+    datei_schreiben(d.datei("GRENZE"), std::string(199, 'g') + "\n");
+    EXPECT_EQ(std::string(Getenv("GRENZE")), std::string(199, 'g'));
+}
+
+TEST(Einstellungen, NullWertGibtLeerenTextNichtNull)
+{
+    Arbeitsverzeichnis d;
+    Umgebung env("ENV", d.pfad().c_str());
+    Umgebung leer("NICHTS", nullptr);
+    Setenv("NICHTS", nullptr);
+    EXPECT_EQ(datei_lesen(d.datei("NICHTS")), "\n");
+    const char *w = Getenv("NICHTS");
+    ASSERT_NE(w, nullptr);
+    EXPECT_STREQ(w, "");
+}
+
+TEST(Einstellungen, RueckfallAufDieProzessumgebung)
+{
+    Arbeitsverzeichnis d;
+    Umgebung wert("UMBRIX_PROBE", "aus der Umgebung");
+    {
+        Umgebung env("ENV", d.pfad().c_str());
+        EXPECT_STREQ(Getenv("UMBRIX_PROBE"), "aus der Umgebung");  // no file
+        datei_schreiben(d.datei("UMBRIX_PROBE"), "aus der Datei\n");
+        EXPECT_STREQ(Getenv("UMBRIX_PROBE"), "aus der Datei");  // the file wins
+    }
+    {
+        Umgebung env("ENV", nullptr);
+        EXPECT_STREQ(Getenv("UMBRIX_PROBE"), "aus der Umgebung");
+    }
+    {
+        Umgebung env("ENV", (d.pfad() + "/fehlt").c_str());  // no such directory
+        EXPECT_STREQ(Getenv("UMBRIX_PROBE"), "aus der Umgebung");
+        Umgebung weg("UMBRIX_PROBE_FEHLT", nullptr);
+        EXPECT_EQ(Getenv("UMBRIX_PROBE_FEHLT"), nullptr);
+    }
+    EXPECT_EQ(Getenv(nullptr), nullptr);
+}
+
+TEST(Einstellungen, FehlermeldungenBeimSpeichern)
+{
+    Arbeitsverzeichnis d;
+    {
+        Umgebung env("ENV", nullptr);
+        EXPECT_EQ(ausgabe_von([] { Setenv("A", "1"); }), "kann $ENV nicht finden (in .profile setzen!)\n");
+    }
+    {
+        Umgebung env("ENV", (d.pfad() + "/fehlt").c_str());
+        EXPECT_EQ(ausgabe_von([] { Setenv("A", "1"); }), "kann '" + d.pfad() + "/fehlt/A' nicht erstellen\n");
+        EXPECT_FALSE(datei_existiert(d.datei("fehlt")));
+    }
+    {
+        Umgebung env("ENV", d.pfad().c_str());
+        EXPECT_EQ(ausgabe_von([] { Setenv(nullptr, "1"); }), "");
+        EXPECT_TRUE(testhilfe::verzeichnis_liste(d.pfad()).empty());
+    }
+}
+
+TEST(Einstellungen, ZuLangerPfadWirdNichtGekuerztSondernAbgewiesen)
+{
+    Arbeitsverzeichnis d;
+    Umgebung env("ENV", d.pfad().c_str());
+    // The key makes the path 200 characters long: one more than fits. Cut to
+    // 199 it would name the file "...x" below, which must stay untouched.
+    std::string schluessel(200 - d.pfad().size() - 1, 'k');
+    std::string gekuerzt = schluessel.substr(0, schluessel.size() - 1);
+    datei_schreiben(d.datei(gekuerzt), "falsche Datei\n");
+    Umgebung wert(schluessel.c_str(), "aus der Umgebung");
+
+    testing::internal::CaptureStdout();
+    Setenv(schluessel.c_str(), "neu");
+    std::string meldung = testing::internal::GetCapturedStdout();
+    EXPECT_NE(meldung.find("zu lang"), std::string::npos) << meldung;
+    EXPECT_EQ(datei_lesen(d.datei(gekuerzt)), "falsche Datei\n");
+    EXPECT_EQ(testhilfe::verzeichnis_liste(d.pfad()).size(), 1u);
+
+    testing::internal::CaptureStdout();
+    const char *w = Getenv(schluessel.c_str());
+    meldung = testing::internal::GetCapturedStdout();
+    ASSERT_NE(w, nullptr);
+    EXPECT_STREQ(w, "aus der Umgebung");
+    EXPECT_NE(meldung.find("zu lang"), std::string::npos);
+
+    // One character less fits exactly.
+    Setenv(gekuerzt.c_str(), "passt");
+    EXPECT_STREQ(Getenv(gekuerzt.c_str()), "passt");
+}
+
+TEST(Einstellungen, ErsetzenLaesstLeserDenGanzenAltenWert)
+{
+    Arbeitsverzeichnis d;
+    Umgebung env("ENV", d.pfad().c_str());
+    Setenv("PLOTSAVE", "alter_name.ps");
+    FILE *leser = fopen((d.datei("PLOTSAVE")).c_str(), "r");
+    ASSERT_NE(leser, nullptr);
+    Setenv("PLOTSAVE", "neuer_name.eps");
+    // A reader that opened the file before keeps the complete old value:
+    // the new value arrives as a new file, not by truncating the old one.
+    char puffer[64] = "";
+    ASSERT_NE(fgets(puffer, sizeof puffer, leser), nullptr);
+    fclose(leser);
+    EXPECT_STREQ(puffer, "alter_name.ps\n");
+    EXPECT_STREQ(Getenv("PLOTSAVE"), "neuer_name.eps");
+    // No scratch files are left behind.
+    auto namen = testhilfe::verzeichnis_liste(d.pfad());
+    ASSERT_EQ(namen.size(), 1u);
+    EXPECT_EQ(namen[0], "PLOTSAVE");
+}
+
+TEST(Einstellungen, NeueDateiFolgtDerUmask)
+{
+    Arbeitsverzeichnis d;
+    Umgebung env("ENV", d.pfad().c_str());
+    mode_t alt = umask(022);
+    Setenv("MODUS", "1");
+    umask(alt);
+    struct stat st;
+    ASSERT_EQ(stat((d.datei("MODUS")).c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0644u);
+    // An existing file keeps its permissions when it is replaced.
+    chmod((d.datei("MODUS")).c_str(), 0640);
+    Setenv("MODUS", "2");
+    ASSERT_EQ(stat((d.datei("MODUS")).c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+}

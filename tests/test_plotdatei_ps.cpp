@@ -1,0 +1,249 @@
+// Encapsulated PostScript files: the prologue, path cutting, and every file
+// rendered with Ghostscript, which must accept it and draw the lines where
+// the user box puts them.
+#include <gtest/gtest.h>  // before Xlib, whose macros clash with it
+
+#include "hilfe/dateien.h"
+#include "hilfe/plotdateien.h"
+#include "xmalwerk1/core/intern.h"
+#include "xmalwerk1/xmalwerk1.h"
+
+#include <string>
+#include <vector>
+
+using testhilfe::datei_lesen;
+using testhilfe::RgbBild;
+using testhilfe::zeilen;
+using testhilfe::anzahl;
+
+namespace {
+
+const int dpi = 144;
+
+struct EpsBild {
+    testhilfe::Arbeitsverzeichnis d;
+    testhilfe::Verzeichniswechsel wd{d.pfad()};
+    double xmin, ymin, xmax, ymax;
+    EpsBild(double x0, double y0, double x1, double y1) : xmin(x0), ymin(y0), xmax(x1), ymax(y1)
+    {
+        testhilfe::bild_ohne_fenster(xmin, ymin, xmax, ymax);
+        malwerk_iffflag = 0;
+        malwerk_postflag = 1;
+    }
+    testhilfe::BildPunkt punkt(double x, double y) const
+    {
+        return testhilfe::eps_bildpunkt(x, y, xmin, ymin, xmax, ymax, dpi);
+    }
+    // Whether the segment from (x0, y0) to (x1, y1) is drawn: dark pixels
+    // near every point along it.
+    bool strecke_sichtbar(const RgbBild &b, double x0, double y0, double x1, double y1) const
+    {
+        for (int i = 0; i <= 20; ++i) {
+            double t = i / 20.0;
+            auto p = punkt(x0 + t * (x1 - x0), y0 + t * (y1 - y0));
+            if (!testhilfe::dunkel_nahe(b, p.x, p.y)) return false;
+        }
+        return true;
+    }
+};
+
+// Renders the file; a failure of Ghostscript fails the test.
+RgbBild gerendert(const std::string &datei)
+{
+    RgbBild b;
+    std::string meldungen;
+    int status = testhilfe::eps_rendern(datei, dpi, &b, &meldungen);
+    EXPECT_EQ(status, 0) << meldungen << "\n--- " << datei << " ---\n" << datei_lesen(datei);
+    EXPECT_EQ(meldungen.find("Error"), std::string::npos) << meldungen;
+    EXPECT_GT(b.breite, 0);
+    return b;
+}
+
+size_t dunkle_pixel(const RgbBild &b)
+{
+    size_t n = 0;
+    for (int y = 0; y < b.hoehe; ++y)
+        for (int x = 0; x < b.breite; ++x) n += !b.weiss(x, y);
+    return n;
+}
+
+}  // namespace
+
+TEST(PostScriptDatei, PrologUndSeitenmassstab)
+{
+    EpsBild bild(-2, -1, 3, 2);
+    bildopen("prolog.eps");
+    EXPECT_DOUBLE_EQ(psxkor(-2), 0);
+    EXPECT_DOUBLE_EQ(psxkor(3), 750);
+    EXPECT_DOUBLE_EQ(psykor(-1), 0);
+    EXPECT_DOUBLE_EQ(psykor(2), 558);
+    bildclose();
+    auto z = zeilen(datei_lesen("prolog.eps"));
+    std::vector<std::string> erwartet = {
+        "%!PS-Adobe-2.0 EPSF-1.2",
+        "%%Creator: xmalwerk1 Version 2.89",
+        "%%BoundingBox: -10 -19 564 788",
+        "save",
+        "/m /moveto load def",
+        "/d /lineto load def",
+        "/s /stroke load def",
+        "/dsm {2 copy lineto stroke moveto} bind def",
+        "/Helvetica findfont 15 scalefont setfont",
+        "0 750 translate  -90 rotate",
+    };
+    ASSERT_GE(z.size(), erwartet.size() + 1);
+    for (size_t i = 0; i < erwartet.size(); ++i) EXPECT_EQ(z[i], erwartet[i]);
+    EXPECT_EQ(z[z.size() - 2], " showpage");
+    EXPECT_EQ(z.back(), "restore");
+    RgbBild b = gerendert("prolog.eps");
+    EXPECT_EQ(dunkle_pixel(b), 0u);
+    // The picture is the bounding box: 574 x 807 points.
+    EXPECT_NEAR(b.breite, 574 * dpi / 72, 2);
+    EXPECT_NEAR(b.hoehe, 807 * dpi / 72, 2);
+}
+
+TEST(PostScriptDatei, EinzelneStreckeWirdGezeichnet)
+{
+    // A file whose only path is one segment must still stroke it.
+    EpsBild bild(0, 0, 10, 10);
+    bildopen("strecke.eps");
+    bildplot(1, 2, 3);
+    bildplot(8, 6, 2);
+    bildclose();
+    std::string text = datei_lesen("strecke.eps");
+    EXPECT_NE(text.find(" 75.00 111.60 m  600.00 334.80 d s\n showpage"), std::string::npos) << text;
+    RgbBild b = gerendert("strecke.eps");
+    EXPECT_TRUE(bild.strecke_sichtbar(b, 1, 2, 8, 6));
+    // Nothing elsewhere: the far corner stays white.
+    auto leer = bild.punkt(9, 1);
+    EXPECT_FALSE(testhilfe::dunkel_nahe(b, leer.x, leer.y, 4));
+}
+
+TEST(PostScriptDatei, HundertfuenfzigStriche)
+{
+    EpsBild bild(0, 0, 150, 100);
+    bildopen("lang.eps");
+    bildplot(0, 10, 3);
+    for (int i = 1; i <= 150; ++i) bildplot(i, 10 + (i % 2) * 80, 2);
+    bildplot(0, 5, 3);
+    bildplot(150, 5, 2);
+    bildclose();
+    std::string datei = datei_lesen("lang.eps");
+    std::string text = datei.substr(datei.find("rotate\n") + 7);
+    EXPECT_EQ(anzahl(text, "dsm"), 1u);
+    EXPECT_EQ(anzahl(text, " d"), 151u);
+    // After the 100th draw of the polyline.
+    std::string hundert = " 500.00 55.80 dsm";  // (100, 10) on the page
+    EXPECT_NE(text.find(hundert), std::string::npos) << text;
+    EXPECT_EQ(anzahl(text.substr(0, text.find(hundert)), " d"), 99u);
+    // The polyline ends with " s" and a line end at the next move.
+    EXPECT_NE(text.find(" 750.00 55.80 d s\n 0.00 27.90 m "), std::string::npos) << text;
+    // At most four items on a line.
+    for (const auto &z : zeilen(text))
+        EXPECT_LE(anzahl(z, " d") + anzahl(z, " m "), 4u) << z;
+    RgbBild b = gerendert("lang.eps");
+    // Segments before and after the cut are drawn, and the last line.
+    EXPECT_TRUE(bild.strecke_sichtbar(b, 99, 90, 100, 10 + 0));
+    EXPECT_TRUE(bild.strecke_sichtbar(b, 100, 10, 101, 90));
+    EXPECT_TRUE(bild.strecke_sichtbar(b, 149, 90, 150, 10));
+    EXPECT_TRUE(bild.strecke_sichtbar(b, 0, 5, 150, 5));
+}
+
+TEST(PostScriptDatei, LinienLiegenWoDerKastenSieHinlegt)
+{
+    // A frame just inside the box, a cross and a short mark at a known
+    // place: they land on the page where the landscape mapping says.
+    EpsBild bild(-4, -3, 4, 3);
+    bildopen("lage.eps");
+    bildplot(-3.9, -2.9, 3);
+    bildplot(3.9, -2.9, 2);
+    bildplot(3.9, 2.9, 2);
+    bildplot(-3.9, 2.9, 2);
+    bildplot(-3.9, -2.9, 2);
+    bildplot(-4, 0, 3);
+    bildplot(4, 0, 2);
+    bildplot(0, -3, 3);
+    bildplot(0, 3, 2);
+    bildplot(2, 1, 3);
+    bildplot(3, 1, 2);
+    bildclose();
+    RgbBild b = gerendert("lage.eps");
+    EXPECT_TRUE(bild.strecke_sichtbar(b, -3.9, -2.9, 3.9, -2.9));
+    EXPECT_TRUE(bild.strecke_sichtbar(b, 3.9, -2.9, 3.9, 2.9));
+    EXPECT_TRUE(bild.strecke_sichtbar(b, -3.9, 2.9, -3.9, -2.9));
+    EXPECT_TRUE(bild.strecke_sichtbar(b, -4, 0, 4, 0));
+    EXPECT_TRUE(bild.strecke_sichtbar(b, 0, -3, 0, 3));
+    EXPECT_TRUE(bild.strecke_sichtbar(b, 2, 1, 3, 1));
+    // Empty places stay empty: the mark is not mirrored.
+    for (auto [x, y] : {std::pair{-2.5, 1.0}, {2.5, -1.0}, {-2.5, -1.0}, {1.5, 2.0}}) {
+        auto p = bild.punkt(x, y);
+        EXPECT_FALSE(testhilfe::dunkel_nahe(b, p.x, p.y, 3)) << x << " " << y;
+    }
+}
+
+TEST(PostScriptDatei, StrichNachPfadendeGehtVomLetztenPunktWeiter)
+{
+    // Between two draws of one polyline a colour change ends the path in
+    // the file (the pen goes on from the last point); the next draw must
+    // start a new path there instead of drawing from no current point.
+    EpsBild bild(0, 0, 10, 10);
+    bildopen("weiter.eps");
+    bildplot(1, 1, 3);
+    bildplot(5, 1, 2);
+    bildplot(0, 0, 4);
+    fprintf(malwerk_fpbild, "1.000000 0.000000 0.000000 setrgbcolor\n");
+    bildplot(5, 8, 2);
+    bildplot(0, 0, 4);
+    // A text shown in between moves the current point; the draw after it
+    // still starts at the last point of the polyline.
+    fprintf(malwerk_fpbild, " 10.00 10.00 m (Text) show\n");
+    bildplot(9, 8, 2);
+    bildclose();
+    RgbBild b = gerendert("weiter.eps");
+    EXPECT_TRUE(bild.strecke_sichtbar(b, 1, 1, 5, 1));
+    EXPECT_TRUE(bild.strecke_sichtbar(b, 5, 1, 5, 8));
+    EXPECT_TRUE(bild.strecke_sichtbar(b, 5, 8, 9, 8));
+    auto mitte = bild.punkt(5, 4.5);
+    const uint8_t *p = nullptr;
+    for (int dx = -2; dx <= 2 && !p; ++dx)
+        if (!b.weiss(int(mitte.x) + dx, int(mitte.y))) p = b.pixel(int(mitte.x) + dx, int(mitte.y));
+    ASSERT_NE(p, nullptr);
+    EXPECT_GT(p[0], 150);  // red
+    EXPECT_LT(p[1], 100);
+}
+
+TEST(PostScriptDatei, ErsterStrichOhneBewegungBeginntDort)
+{
+    EpsBild bild(0, 0, 10, 10);
+    bildopen("ohne_m.eps");
+    bildplot(2, 2, 2);
+    bildplot(8, 2, 2);
+    bildclose();
+    RgbBild b = gerendert("ohne_m.eps");
+    EXPECT_TRUE(bild.strecke_sichtbar(b, 2, 2, 8, 2));
+    auto vorher = bild.punkt(1, 1);
+    EXPECT_FALSE(testhilfe::dunkel_nahe(b, vorher.x, vorher.y, 3));
+}
+
+TEST(PostScriptDatei, ZweiteDateiBeginntMitFrischemPfad)
+{
+    EpsBild bild(0, 0, 10, 10);
+    bildopen("a.eps");
+    bildplot(1, 1, 3);
+    for (int i = 0; i < 60; ++i) bildplot(1 + (i % 2) * 8, 1 + i * 0.1, 2);
+    // The next picture begins with draws, without a move: they must not
+    // start at the last point of a.eps, (9, 6.9).
+    bildopen("b.eps");  // closes a.eps first
+    bildplot(2, 5, 2);
+    bildplot(8, 5.05, 2);
+    bildclose();
+    EXPECT_NE(datei_lesen("a.eps").find("showpage"), std::string::npos);
+    RgbBild a = gerendert("a.eps");
+    RgbBild b = gerendert("b.eps");
+    EXPECT_TRUE(bild.strecke_sichtbar(a, 1, 1, 9, 1.1));
+    EXPECT_TRUE(bild.strecke_sichtbar(b, 2, 5, 8, 5.05));
+    for (auto [x, y] : {std::pair{5.5, 5.95}, {5.0, 1.05}}) {
+        auto p = bild.punkt(x, y);
+        EXPECT_FALSE(testhilfe::dunkel_nahe(b, p.x, p.y, 2)) << x << " " << y;
+    }
+}

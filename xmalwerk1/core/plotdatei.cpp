@@ -1,0 +1,122 @@
+// Recording pictures into plot files: switching recording on and off,
+// opening and closing the file of a picture, and passing every pen step to
+// the recorder of the file's format.
+#include "intern.h"
+#include "plotdatei_intern.h"
+#include "../menu/menu.h"
+#include "../requester/requester.h"
+
+#include <cstring>
+#include <string>
+
+Bildplotzustand bildplot_zustand;
+
+namespace {
+
+// The file name, kept apart from the settings buffer, which the next
+// Getenv call would overwrite.
+std::string bildname;
+
+bool beginnt_mit(const char *text, const char *anfang)
+{
+    return strncmp(text, anfang, strlen(anfang)) == 0;
+}
+
+enum class Plotformat { iff, postscript, tellagraf };
+
+Plotformat format()
+{
+    return malwerk_iffflag ? Plotformat::iff : malwerk_postflag ? Plotformat::postscript : Plotformat::tellagraf;
+}
+
+// A line counter of 1 counts the path's move: starting at 0 would leave a
+// file's first path unstroked when it has a single segment.
+void zustand_zuruecksetzen()
+{
+    bildplot_zustand = Bildplotzustand{};
+    bildplot_zustand.farbe = static_cast<unsigned char>(mal_farbe);
+}
+
+}  // namespace
+
+void plotsave(const char *art)
+{
+    const char *a = descrtext(art);
+    PLOT_FLUSH();
+    if (debug > 0) printf("plotsave('%s')\n", a);
+    // An open file gets its trailer before anything changes, whether
+    // recording goes off or on again in another format or under a new name.
+    if (malwerk_fpbild) bildclose();
+    if (beginnt_mit(a, "AU") || beginnt_mit(a, "OF")) {
+        qsave1flag = 0;
+        qsaveflag = 0;
+        return;
+    }
+    qsaveflag = 1;
+    const char *name = Getenv("PLOTSAVE");
+    bildname = name ? name : malwerk_bildname_default;
+    malwerk_bildname = bildname.c_str();
+    malwerk_iffflag = beginnt_mit(a, "IFF");
+    malwerk_postflag = beginnt_mit(a, "POST");
+    if (malwerk_initalflag) {
+        bildopen(malwerk_bildname);
+    } else {
+        qsave1flag = 1;
+        qsaveflag = 0;
+    }
+}
+
+void bildopen(const char *name)
+{
+    if (malwerk_fpbild) bildclose();
+    if (!name) name = malwerk_bildname_default;
+    if (debug > 0) printf("bildopen('%s')\n", name);
+    zustand_zuruecksetzen();
+    FILE *f;
+    if (format() == Plotformat::tellagraf) {
+        // Successive pictures are appended to one file.
+        textfile_creat(name);
+        f = fopen(name, "a");
+    } else {
+        f = fopen(name, "w");
+    }
+    if (!f) {
+        printf("Fehler beim Oeffnen von '%s'\n", name);
+        qsaveflag = 0;
+        return;
+    }
+    malwerk_fpbild = f;
+    qsaveflag = 1;
+    switch (format()) {
+    case Plotformat::iff: iff_kopf(f); break;
+    case Plotformat::postscript: ps_kopf(f); break;
+    case Plotformat::tellagraf: tella_kopf(f); break;
+    }
+}
+
+int bildplot(double x, double y, int ipen)
+{
+    FILE *f = malwerk_fpbild;
+    if (!f) return 0;
+    switch (format()) {
+    case Plotformat::iff: iff_plot(f, x, y, ipen); break;
+    case Plotformat::postscript: ps_plot(f, x, y, ipen); break;
+    case Plotformat::tellagraf: tella_plot(f, x, y, ipen); break;
+    }
+    return 0;
+}
+
+void bildclose()
+{
+    if (debug > 0) printf("bildclose()\n");
+    if (FILE *f = malwerk_fpbild) {
+        switch (format()) {
+        case Plotformat::iff: iff_schluss(f); break;
+        case Plotformat::postscript: ps_schluss(f); break;
+        case Plotformat::tellagraf: tella_schluss(f); break;
+        }
+        fclose(f);
+        malwerk_fpbild = nullptr;
+    }
+    qsaveflag = 0;
+}
