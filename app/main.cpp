@@ -1,22 +1,27 @@
 // umbrix: the shadow of the Moon on the Earth during solar eclipses.
+#include "bessel.h"
+#include "erdkarte.h"
 #include "umbrix.h"
 
 #include "xmalwerk1/xmalwerk1.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 namespace {
 
-// Until the animation exists the window serves its menus until Exit or the
-// window manager's close request.
-void warten_bis_schliessen()
+// The program ends on the Exit command and on the window manager's close
+// request, which waitmenu also takes while the pacing calls serve the menus.
+bool schluss()
 {
-    while (!exitflag && !schliessen_angefordert()) {
-        if (waitmenu(0)) return;
-        Delay(1);
-    }
+    return exitflag || schliessen_angefordert();
+}
+
+void bild(Bessel &bessel, double t)
+{
+    changebuffer(0, 1);
+    screenclear(-1);
+    bessel.zeichnen(t);
 }
 
 }  // namespace
@@ -44,7 +49,51 @@ int main(int argc, char **argv)
     qinital(1, xmin, ymin, xmax, ymax);
     setcolor(4, 100, 150, 255);
 
-    warten_bis_schliessen();
+    Bessel bessel;
+    const double schritt = 0.05;
+    bool gestoppt = false;
+    karte_laden(const_cast<char *>("gmtkuesten.dat"));
+
+    while (!schluss()) {
+        bessel.dateneinlesen(jahr, monat);
+        // Without the file (or any whole record in it) the search's year and
+        // month stay; the globe is then drawn without a shadow.
+        if (bessel.lesestand != Bessel::fehlgeschlagen) {
+            jahr = bessel.fjahr;
+            monat = bessel.fmonat;
+        }
+
+        double x = 0, y = 0;
+        for (double t = -3.0; !schluss() && t <= 3.0; t += schritt) {
+            waitBOF();
+            bild(bessel, t);
+            if (mausposition(&x, &y) & 0x40) {
+                gestoppt = true;
+                break;
+            }
+        }
+
+        if (alle == 1 && !gestoppt) {
+            monat += 1;
+            if (monat == 13) {
+                jahr += 1;
+                monat = 1;
+            }
+        }
+        // Past the file's last eclipse every later search comes back to that
+        // one: the automatic advance ends there as it ends after 2199.
+        bool weiter = bessel.lesestand == Bessel::gefunden;
+        if (alle == 1 && !gestoppt && weiter && jahr <= 2199 && !schluss()) continue;
+
+        nextflag = 0;
+        while (!schluss() && waitmenu(0) == 0 && !nextflag) {
+            mausposition(&x, &y);
+            double t = 3.0 / xmax * x;
+            waitTOF();
+            bild(bessel, t);
+        }
+        gestoppt = false;
+    }
 
     term_exit();
     delete[] aktuellerpfad;

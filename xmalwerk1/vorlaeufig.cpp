@@ -7,24 +7,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <unistd.h>
-
-// Buffers.
-int changebuffer(int a, int b)
-{
-    if (a == b) {
-        if (dpuffer) XFreePixmap(dpy, dpuffer);
-        if (leerpuffer) XFreePixmap(dpy, leerpuffer);
-        dpuffer = leerpuffer = 0;
-    }
-    return 0;
-}
-int term_refresh()
-{
-    malwerk_initalflag = 0;
-    return 0;
-}
-int Delay(int n) { return usleep(n <= 1 ? 20000 : static_cast<useconds_t>(n) * 20000); }
 
 
 // File requester: what the engine and the list drawing call.

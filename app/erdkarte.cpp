@@ -1,0 +1,160 @@
+// The coastline map: storage, the GMT file reader and the drawing on the
+// turned globe.
+#include "erdkarte.h"
+
+#include "umbrix.h"
+#include "xmalwerk1/xmalwerk1.h"
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const double grad = 0.017453292519943295;  // radians per degree
+
+}  // namespace
+
+Erdedetails erdkarte;
+
+Erdedetails::Erdedetails()
+{
+    nlinien = 0;
+    npunkte = 0;
+}
+
+void Erdedetails::liniekopieren(double *laengen, double *breiten, int n)
+{
+    if (n < 0) return;
+    if (nlinien > maxlinien - 1 || npunkte + n > maxpunkte - 1) {
+        printf("zu wenig Platz in Erdedetails::liniekopieren\n");
+        return;
+    }
+    for (int i = 0; i < n; ++i) {
+        int k = npunkte + i;
+        erdlaenge[k] = laengen[i] * grad;
+        erdbreite[k] = breiten[i] * grad;
+        double cb = cos(erdbreite[k]);
+        sinlaenge_cosbreite[k] = sin(erdlaenge[k]) * cb;
+        coslaenge_cosbreite[k] = cos(erdlaenge[k]) * cb;
+        sinbreite[k] = sin(erdbreite[k]);
+    }
+    npunkte += n;
+    linienende[nlinien] = npunkte;
+    nlinien += 1;
+}
+
+void Erdedetails::zeichnen(double drehung, double neigung)
+{
+    color(1);
+    // The same turning as erdkoordinatendrehen, with the sum of the angles
+    // taken apart so that the point's own sines come from the map.
+    const double cd = cos(drehung), sd = sin(drehung);
+    const double cn = cos(neigung), sn = sin(neigung);
+    int anfang = 0;
+    for (int j = 0; j < nlinien; ++j) {
+        int stift = 3;
+        for (int i = anfang; i < linienende[j]; ++i) {
+            double a = coslaenge_cosbreite[i] * cd - sinlaenge_cosbreite[i] * sd;
+            double b = sinbreite[i];
+            double z = cn * a + sn * b;
+            if (z < 0) {
+                stift = 3;
+                continue;
+            }
+            double x = sinlaenge_cosbreite[i] * cd + coslaenge_cosbreite[i] * sd;
+            double y = -sn * a + cn * b;
+            q2plot(x, y, stift);
+            stift = 2;
+        }
+        anfang = linienende[j];
+    }
+}
+
+void drehen(double &u, double &v, double w)
+{
+    double c = cos(w), s = sin(w);
+    double u2 = c * u - s * v;
+    v = s * u + c * v;
+    u = u2;
+}
+
+void erdkoordinatendrehen(double geolaenge, double geobreite, double drehung, double neigung, double *x,
+                          double *y, double *z)
+{
+    double h = geolaenge + drehung;
+    *x = sin(h) * cos(geobreite);
+    double a = cos(h) * cos(geobreite);
+    double b = sin(geobreite);
+    drehen(a, b, -neigung);
+    *y = b;
+    if (z) *z = a;
+}
+
+FILE *fopen2(char *name, char *mode)
+{
+    if (!aktuellerpfad) return fopen(name, mode);
+    std::string pfad = std::string(aktuellerpfad) + "/" + name;
+    return fopen(pfad.c_str(), mode);
+}
+
+int getline(FILE *f, char *buffer, int size)
+{
+    if (size < 1) return 0;  // not even room for the terminator
+    int ergebnis = 1;
+    char *p = buffer;
+    for (;;) {
+        if (--size == 0) break;
+        int c = getc(f);
+        if (c == EOF) {
+            ergebnis = 0;
+            break;
+        }
+        if (c == '\n' || c == '\r') break;
+        *p++ = static_cast<char>(c);
+    }
+    *p = '\0';
+    return ergebnis;
+}
+
+int karte_laden(char *name)
+{
+    FILE *f = fopen2(name, const_cast<char *>("r"));
+    if (!f) {
+        printf("'%s' nicht gefunden\n", name);
+        printf("Diese Datei kann mit GMT so erstellt werden:\n");
+        printf("pscoast -Dc -R/-180/180/-90/90 -W -M >%s\n", name);
+        return -1;
+    }
+    static double laengen[1000], breiten[1000];
+    char zeile[200];
+    int n = 0, segmente = 0;
+    bool kueste = false;
+    for (;;) {
+        int weiter = getline(f, zeile, sizeof zeile);
+        // A last line without a final line feed still counts.
+        if (!weiter && zeile[0] == '\0') break;
+        if (zeile[0] == ';' || zeile[0] == '#') {
+            // comment
+        } else if (zeile[0] == '>') {
+            if (n > 0) {
+                erdkarte.liniekopieren(laengen, breiten, n);
+                ++segmente;
+            }
+            n = 0;
+            kueste = strlen(zeile) >= 7 && strncmp(zeile + 2, "Shore", 5) == 0;
+            if (!kueste) printf("unbekanntes Schluesselwort: %s\n", zeile);
+        } else if (kueste && n <= 999) {
+            // Lines without two numbers (the empty half of a CR LF line
+            // end, for one) are no points.
+            if (sscanf(zeile, "%lf %lf", &laengen[n], &breiten[n]) == 2) ++n;
+        }
+        if (!weiter) break;
+    }
+    if (n > 0) {
+        erdkarte.liniekopieren(laengen, breiten, n);
+        ++segmente;
+    }
+    fclose(f);
+    return segmente;
+}
