@@ -142,7 +142,23 @@ TEST(Installation, DestdirLegtAllesUnterDenPrefix)
     EXPECT_TRUE(gibt_es(a.pfad() + INSTALL_FULL_LIBDIR "/pkgconfig/xmalwerk1.pc"));
 }
 
-TEST(Installation, InstalliertesUmbrixLaeuftAusEinemAnderenVerzeichnis)
+// Runs the installed umbrix on a private server until its output holds
+// text (or some seconds passed); returns the output.
+std::string umbrix_bis(const std::string &programm, const std::vector<std::string> &argumente,
+                       const std::string &verzeichnis, const std::string &text)
+{
+    testhilfe::XvfbServer x(1280, 1024, 24);
+    std::vector<std::string> aufruf{programm};
+    aufruf.insert(aufruf.end(), argumente.begin(), argumente.end());
+    testhilfe::Kindprozess umbrix(aufruf, {"DISPLAY=" + x.name()}, verzeichnis);
+    for (int i = 0; i < 500 && umbrix.laeuft() && umbrix.ausgabe().find(text) == std::string::npos; ++i)
+        testhilfe::schlafen(0.02);
+    x.beenden();  // the program ends with the lost server
+    umbrix.warten(5);
+    return umbrix.ausgabe();
+}
+
+TEST(Installation, InstalliertesUmbrixFindetSeineDatenVonUeberallHer)
 {
     Arbeitsverzeichnis a;
     const std::string p = a.pfad() + "/prefix";
@@ -150,14 +166,34 @@ TEST(Installation, InstalliertesUmbrixLaeuftAusEinemAnderenVerzeichnis)
     if (HasFatalFailure()) return;
     const std::string woanders = a.pfad() + "/woanders";  // holds no data files
     ASSERT_EQ(mkdir(woanders.c_str(), 0755), 0);
+    const std::string umbrix = p + "/bin/umbrix";
 
-    testhilfe::XvfbServer x(1280, 1024, 24);
-    Display *d = XOpenDisplay(x.name().c_str());
-    ASSERT_NE(d, nullptr);
-    testhilfe::Kindprozess umbrix({p + "/bin/umbrix", "2008", "8"}, {"DISPLAY=" + x.name()}, woanders);
-    Window w = testhilfe::fenster_suchen(d, "  XMALWERK1   Version 2.89");
-    EXPECT_NE(w, 0u) << umbrix.ausgabe();
-    XCloseDisplay(d);
-    x.beenden();
-    umbrix.warten(5);
+    std::string aus = umbrix_bis(umbrix, {"2008", "8"}, woanders, "Besselelemente eingelesen");
+    EXPECT_NE(aus.find("1.8.2008 Besselelemente eingelesen.\n"), std::string::npos) << aus;
+    EXPECT_EQ(aus.find("nicht gefunden"), std::string::npos) << aus;  // coastlines too
+
+    // Started by absolute path without arguments (a desktop launcher): the
+    // program's own directory holds no data, the installation's does.
+    aus = umbrix_bis(umbrix, {}, woanders, "Besselelemente eingelesen");
+    EXPECT_NE(aus.find(".1951 Besselelemente eingelesen.\n"), std::string::npos) << aus;
+    EXPECT_EQ(aus.find("nicht gefunden"), std::string::npos) << aus;
+}
+
+TEST(Installation, DatenImArbeitsverzeichnisGehenVor)
+{
+    Arbeitsverzeichnis a;
+    const std::string p = a.pfad() + "/prefix";
+    installieren(p);
+    if (HasFatalFailure()) return;
+    // An eclipse file of its own with only the first eclipse of the shipped one.
+    const std::string eigenes = a.pfad() + "/eigenes";
+    ASSERT_EQ(mkdir(eigenes.c_str(), 0755), 0);
+    std::string ecad = datei_lesen(UMBRIX_SOURCE_DIR "/data/Ecad22.prn");
+    size_t zeilen = 0, ende = 0;
+    while (zeilen < 10 && (ende = ecad.find('\n', ende) + 1) != 0) ++zeilen;
+    testhilfe::datei_schreiben(eigenes + "/Ecad22.prn", ecad.substr(0, ende));
+
+    std::string aus = umbrix_bis(p + "/bin/umbrix", {"2008", "8"}, eigenes, "Besselelemente eingelesen");
+    EXPECT_NE(aus.find("18.5.1901 Besselelemente eingelesen.\n"), std::string::npos) << aus;
+    EXPECT_EQ(aus.find(".2008 Besselelemente"), std::string::npos) << aus;
 }
