@@ -2,6 +2,7 @@
 // and the double frame of the requesters' buttons.
 #include "intern.h"
 
+#include <climits>
 #include <cstdlib>
 #include <vector>
 
@@ -67,15 +68,18 @@ void ellipse_abbilden(double x, double y, double rx, double ry, void (*form)(int
 }
 
 // Negative radii (a negative size in user units) are taken by their
-// length; X would read them as huge unsigned sizes.
+// length; X would read them as huge unsigned sizes. The bounding box is
+// worked out in 64 bits and pinned to the request's 16-bit fields, so a
+// huge radius (from far-out data) neither overflows nor wraps around into
+// a small circle somewhere else.
 void ellipse(const char *name, int x, int y, int rx, int ry, bool fuellen)
 {
     if (!anzeige_offen(name)) return;
-    rx = abs(rx);
-    ry = abs(ry);
+    const long long ax = llabs(rx), ay = llabs(ry);
+    auto kante = [](long long v) { return pixel16(static_cast<int>(v < INT_MIN ? INT_MIN : v)); };
+    auto weite = [](long long v) { return static_cast<unsigned>(v > 65535 ? 65535 : v); };
     auto zeichnen = fuellen ? XFillArc : XDrawArc;
-    zeichnen(dpy, aktuelles_ziel(), gc, x - rx, y - ry, static_cast<unsigned>(2 * rx), static_cast<unsigned>(2 * ry),
-             0, 23040);
+    zeichnen(dpy, aktuelles_ziel(), gc, kante(x - ax), kante(y - ay), weite(2 * ax), weite(2 * ay), 0, 23040);
 }
 
 }  // namespace
