@@ -258,6 +258,7 @@ int term_exit()
         if (malwerk_rambild) XFreePixmap(dpy, malwerk_rambild);
         malwerk_rambild = 0;
         malwerk_rambildflag = 0;
+        fadenkreuz_vergessen();
         if (win10) XDestroyWindow(dpy, win10);
         win10 = 0;
         // The text font belongs to this connection and ends with it.

@@ -157,4 +157,15 @@ void fenster_abmelden(Window fenster);
 // keyboard mapping change): such an event is never dropped from the queue.
 bool eigenes_ereignis(const XEvent &ereignis);
 
+// ---------------------------------------------------------------------------
+// Crosshair input
+// ---------------------------------------------------------------------------
+// Moves the crosshair to window pixel (x, y); (-1, -1) removes it.
+int grein_fadenkreuz(int x, int y);
+// Draws the two lines once (a second time removes them).
+void grein_faden_zeichnen(GC g, int x, int y);
+// The crosshair's graphics context belongs to the display connection: it is
+// freed before the connection closes, and made anew on the next one.
+void fadenkreuz_vergessen();
+
 #endif

@@ -42,4 +42,19 @@ struct Meldungsanordnung {
 // knopflaenge: characters of the longer button caption.
 Meldungsanordnung meldung_anordnen(int cw, int ch, int zeilen, int laengste, int knopflaenge, bool zwei_knoepfe);
 
+// The file requester: filter field (optional), list, path and file-name
+// fields, one under the other, and a row of four buttons.
+struct Dateianordnung {
+    bool mit_filter;
+    Rechteck filter, liste, pfad, datei;  // liste without its scroll bar
+    Rechteck ok, knopf1, knopf2, abbruch;
+    int feldhoehe;
+    int breite, hoehe;
+};
+
+// Lengths of the texts that the fields start with; filterlaenge < 0: no
+// filter field. The captions of all fields are 6 characters long.
+Dateianordnung dateirequester_anordnen(int cw, int ch, int zeilen, int filterlaenge, int pfadlaenge,
+                                       int dateilaenge);
+
 #endif

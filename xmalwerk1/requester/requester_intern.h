@@ -146,13 +146,45 @@ int xrequester_start(int anzahl, NewGadget *gadgets, int hoch, int, int breite, 
 int schlechte_tastatur(unsigned long keysym);
 int strncmpgross(const char *text, const char *name, int n);
 
-// File requester parts that the engine and the list drawing call.
+// ---------------------------------------------------------------------------
+// File requester
+// ---------------------------------------------------------------------------
+// Display width of the name part of a listing line in the list (set by
+// every listing).
 extern int darstellungsbreite;
+// The filter in effect for re-listings: the filter field's buffer while a
+// requester with a filter field runs, else null.
+extern char *g_filter;
+// The device list shown by the devices button, and the path field's text
+// while it is shown.
+extern const char *const GERAETELISTE;
+extern const char *const GERAETEPFAD;
+// A list's entry count is a short.
+constexpr int MAX_LISTENEINTRAEGE = 32767;
+
+int requester_datei(char *pfad, char *datei, int, int, int zeilen, int flags, const char *titel, char *filter,
+                    const char *ok, const char *abbruch, const char *knopf1, const char *knopf2);
+// Sorted listing of the directory pfad (new text, the caller deletes it).
+char *getfileliste(const char *pfad, const char *filter, int breite);
+int namenvergleich(const char *a, const char *b);
+char *sortieren(char *text);  // sorted copy; deletes text
+int filtervergleich(const char *name, const char *muster);
+int filtervergleich1(const char *name, const char *muster);
 void textkuerzen(const char *eintrag, char *ziel, int breite, int groesse);
 void fileliste_ins_gadget_kopieren(const char *text, Gadget2 *liste);
+void fileliste_aktualisieren(Gadget2 *liste, char *pfad);
 void ngnewpath(NewGadget *gadgets);
 int ngnewdir(Window w, GC g, NewGadget *gadgets, int index, char art);
 int ngnextdir(Window w, GC g, NewGadget *liste, int zeile, int zurueck);
 int neuerdateitext(Window w, GC g, int hoch, NewGadget *liste, int zeile, int anzahl, int mx, int my);
+
+// File names: a-1 and b-1 characters at most (b = 0: as a); max = 0: room
+// for both, a null ziel is allocated (the caller deletes it).
+void splitpfad(const char *name, char *pfad, char *datei, int a, int b);
+char *joinpfad(const char *pfad, const char *datei, char *ziel, int max);
+// The directory above pfad ("/" above "/usr", "" above "usr"), within n bytes.
+void elternpfad(const char *pfad, char *ziel, int n);
+// The directory of a device entry (ROOT, HOME, PWD, CDROM), within n bytes.
+void geraetepfad(const char *geraet, char *ziel, int n);
 
 #endif

@@ -1,0 +1,110 @@
+// Graphic input with a crosshair: a full-window cross follows the pointer
+// until a button is pressed in the drawing window; that point is returned
+// in user coordinates. The cross is drawn with a combining raster function,
+// so drawing it twice leaves the picture as it was.
+#include "menu_intern.h"
+#include "../core/intern.h"
+
+#include <X11/Xatom.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+GC mygc = nullptr;
+int flag = 0;  // 1 while a crosshair is drawn
+int x0 = 0, y0 = 0;
+bool erster_gebrauch = true;
+
+void fenstertitel(const char *titel)
+{
+    XChangeProperty(dpy, win10, XA_WM_NAME, XA_STRING, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char *>(titel), static_cast<int>(strlen(titel)));
+}
+
+}  // namespace
+
+void grein_faden_zeichnen(GC g, int x, int y)
+{
+    // Always on the window itself: a back buffer would hide the cross.
+    XDrawLine(dpy, win10, g, x, 0, x, hoehe + menubalkenhoehe);
+    XDrawLine(dpy, win10, g, 0, y, breite, y);
+}
+
+int grein_fadenkreuz(int x, int y)
+{
+    if (!dpy || !win10) return 0;
+    if (flag) grein_faden_zeichnen(mygc, x0, y0);
+    if (x < 0 && y < 0) {
+        flag = 0;
+        XFlush(dpy);
+        return 0;
+    }
+    if (!flag) {
+        if (!mygc) {
+            XGCValues werte;
+            werte.background = malwerk_hintergrundfarbe;
+            werte.foreground = malwerk_vordergrundfarbe;
+            werte.function = malwerk_vordergrundfarbe != 0 ? GXxor : GXequiv;
+            mygc = XCreateGC(dpy, win10, GCBackground | GCForeground | GCFunction, &werte);
+        }
+        if (erster_gebrauch && x == 0 && y == 0) {
+            x = breite / 2;
+            y = hoehe / 2;
+        }
+        erster_gebrauch = false;
+        flag = 1;
+    }
+    x0 = x;
+    y0 = y;
+    grein_faden_zeichnen(mygc, x0, y0);
+    XFlush(dpy);
+    return flag;
+}
+
+void fadenkreuz_vergessen()
+{
+    if (mygc && dpy) XFreeGC(dpy, mygc);
+    mygc = nullptr;
+    flag = 0;
+}
+
+void mal_grein(double *x, double *y)
+{
+    static XEvent event;
+    if (!anzeige_offen("mal_grein")) return;
+    PLOT_FLUSH();
+    grein_fadenkreuz(mal_mausx, mal_mausy);
+    if (debug > 0) printf("grein()  ButtonPress=%d\n", ButtonPress);
+    fenstertitel(fenstername2);
+    for (;;) {
+        XNextEvent(dpy, &event);
+        if (event.type == ButtonPress && event.xbutton.window == win10) break;
+        if (event.type == MotionNotify && event.xmotion.window == win10) {
+            // Of a run of motions only the last one counts.
+            while (XCheckTypedWindowEvent(dpy, win10, MotionNotify, &event)) {
+            }
+            grein_fadenkreuz(event.xmotion.x, event.xmotion.y);
+        } else if (debug > 0) {
+            printf("event.type=%d  ..window=%d (win1=%d)\n", event.type, static_cast<int>(event.xany.window),
+                   static_cast<int>(win10));
+        }
+    }
+    mal_mausx = event.xbutton.x;
+    mal_mausy = event.xbutton.y;
+    koordpix2user(mal_mausx, mal_mausy, x, y);
+    if (debug > 0)
+        printf("grein: 1000x=%d 1000y=%d\n", static_cast<int>(*x * 1000), static_cast<int>(*y * 1000));
+    fenstertitel(malwerk_fenstername);
+    grein_fadenkreuz(-1, -1);
+    fflush(stdout);
+}
+
+void grein(float *x, float *y)
+{
+    double dx = *x, dy = *y;
+    mal_grein(&dx, &dy);
+    *x = static_cast<float>(dx);
+    *y = static_cast<float>(dy);
+}
