@@ -16,6 +16,7 @@ sekunden="${1:-60}"
 [ $# -gt 0 ] && shift
 case "$sekunden" in ''|*[!0-9]*) echo "Aufruf: $0 [SEKUNDEN] [NAME...]" >&2; exit 2;; esac
 
+"$wurzel/scripts/einrichten.sh"  # clang and its fuzzer runtime among the rest
 bau="$wurzel/build-fuzz"
 cmake -S "$wurzel" -B "$bau" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DUMBRIX_FUZZ=ON >/dev/null

@@ -51,7 +51,7 @@ void requestname(Display *d, int request, char *name, int groesse)
         snprintf(name, static_cast<size_t>(groesse), "(Erweiterung)");
         return;
     }
-    char nummer[8];
+    char nummer[16];
     snprintf(nummer, sizeof nummer, "%d", request);
     char text[40] = "";
     XGetErrorDatabaseText(d, "XRequest", nummer, "", text, sizeof text);
