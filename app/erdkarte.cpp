@@ -93,9 +93,13 @@ void erdkoordinatendrehen(double geolaenge, double geobreite, double drehung, do
 
 FILE *fopen2(char *name, char *mode)
 {
-    if (!aktuellerpfad) return fopen(name, mode);
-    std::string pfad = std::string(aktuellerpfad) + "/" + name;
-    return fopen(pfad.c_str(), mode);
+    FILE *f = aktuellerpfad ? fopen((std::string(aktuellerpfad) + "/" + name).c_str(), mode) : fopen(name, mode);
+    // Not there: an installed program reads the files it brought along.
+    if (!f && mode[0] == 'r' && name[0] != '/') {
+        std::string verzeichnis = installiertes_datenverzeichnis();
+        if (!verzeichnis.empty()) f = fopen((verzeichnis + "/" + name).c_str(), mode);
+    }
+    return f;
 }
 
 int getline(FILE *f, char *buffer, int size)

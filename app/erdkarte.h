@@ -36,7 +36,9 @@ extern Erdedetails erdkarte;
 // segments handed to storage, or -1 when the file cannot be opened.
 int karte_laden(char *name);
 
-// Opens a data file of the program: below aktuellerpfad when that is set.
+// Opens a data file of the program: below aktuellerpfad when that is set,
+// else in the working directory; a file to read that is not there is
+// taken from the installation's data directory.
 FILE *fopen2(char *name, char *mode);
 
 // Reads one line of at most size - 1 characters, ending at a line feed or a

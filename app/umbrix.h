@@ -2,6 +2,8 @@
 #ifndef UMBRIX_UMBRIX_H
 #define UMBRIX_UMBRIX_H
 
+#include <string>
+
 extern int jahr;
 extern int monat;
 extern int alle;
@@ -22,6 +24,10 @@ int kommandozeile_auswerten(int argc, char **argv);
 // The largest 5:4 rectangle within the usable screen and 1280 x 1024;
 // the depth is limited to 8.
 void fenstergroesse_berechnen(int *breite, int *hoehe, int *tiefe);
+
+// The data directory of the installation (share/umbrix beside the
+// program's bin directory); fopen2 reads from it what it finds nowhere else.
+std::string installiertes_datenverzeichnis();
 
 // Menu commands.
 void m_next(long);

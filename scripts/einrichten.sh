@@ -4,7 +4,8 @@
 set -euo pipefail
 
 pakete=(build-essential cmake pkg-config libx11-dev libxtst-dev libgtest-dev libbenchmark-dev
-        xvfb xauth xfonts-base xfonts-75dpi xfonts-100dpi ghostscript)
+        xvfb xauth xfonts-base xfonts-75dpi xfonts-100dpi ghostscript
+        clang libclang-rt-dev)
 if [ "${1:-}" = "--nur-laufzeit" ]; then
     pakete=(build-essential cmake libx11-dev xfonts-base xfonts-75dpi xfonts-100dpi)
 fi

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: once in a normal build and once
-# built with AddressSanitizer and UndefinedBehaviorSanitizer. The tests run
-# against a private Xvfb; the user's own display is never touched.
+# built with AddressSanitizer and UndefinedBehaviorSanitizer; then each
+# fuzzing harness for 20 seconds on its corpus. The tests run against a
+# private Xvfb; the user's own display is never touched.
 set -euo pipefail
 wurzel="$(cd "$(dirname "$0")/.." && pwd)"
 "$wurzel/scripts/einrichten.sh"
@@ -51,3 +52,7 @@ export ASAN_OPTIONS="abort_on_error=0:halt_on_error=1:detect_leaks=1:exitcode=86
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:exitcode=87"
 export LSAN_OPTIONS="suppressions=$wurzel/tests/lsan.supp:print_suppressions=0"
 durchlauf "$wurzel/build-asan" -DCMAKE_BUILD_TYPE=Debug -DUMBRIX_SANITIZE=ON -DUMBRIX_BENCH=OFF
+
+echo "=== Fuzzing: jeder Harness 20 s ==="
+unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
+"$wurzel/scripts/fuzzen.sh" 20

@@ -196,6 +196,17 @@ TEST(Dateisortierung, HoechstensEineZeileBleibtDerselbeText)
     EXPECT_EQ(sortieren(nullptr), nullptr);
 }
 
+TEST(Dateisortierung, LeereZeilenBleibenErhalten)
+{
+    // Empty lines sort first; each keeps its line break.
+    char *sortiert = sortieren(newstring("\n\nb\n\na\n"));
+    EXPECT_STREQ(sortiert, "\n\n\n\na\nb");
+    delete[] sortiert;
+    sortiert = sortieren(newstring("b\n"));
+    EXPECT_STREQ(sortiert, "\nb");
+    delete[] sortiert;
+}
+
 TEST(Dateisortierung, GleichtWieBlasensortierungAufZufallslisten)
 {
     std::mt19937 zufall(4711);

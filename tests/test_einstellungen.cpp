@@ -105,6 +105,19 @@ TEST(Einstellungen, RueckfallAufDieProzessumgebung)
     EXPECT_EQ(Getenv(nullptr), nullptr);
 }
 
+TEST(Einstellungen, VerzeichnisIstKeineEinstellung)
+{
+    // A key that names a directory (an empty key, ".", a subdirectory)
+    // opens for reading, but holds no value: the environment's counts.
+    Arbeitsverzeichnis d;
+    Umgebung env("ENV", d.pfad().c_str());
+    ASSERT_EQ(mkdir(d.datei("UNTER").c_str(), 0755), 0);
+    Umgebung wert("UNTER", "aus der Umgebung");
+    EXPECT_STREQ(Getenv("UNTER"), "aus der Umgebung");
+    EXPECT_EQ(Getenv(""), nullptr);
+    EXPECT_EQ(Getenv("."), nullptr);
+}
+
 TEST(Einstellungen, FehlermeldungenBeimSpeichern)
 {
     Arbeitsverzeichnis d;

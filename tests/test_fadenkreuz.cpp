@@ -63,6 +63,22 @@ protected:
             }
         return ::testing::AssertionSuccess();
     }
+    // The title as desktops read it (UTF-8); changes with WM_NAME.
+    std::string netz_titel(Display *d, Window w)
+    {
+        Atom typ;
+        int format;
+        unsigned long n, rest;
+        unsigned char *daten = nullptr;
+        std::string t;
+        if (XGetWindowProperty(d, w, XInternAtom(d, "_NET_WM_NAME", False), 0, 256, False,
+                               XInternAtom(d, "UTF8_STRING", False), &typ, &format, &n, &rest, &daten) == Success &&
+            daten) {
+            t.assign(reinterpret_cast<char *>(daten), n);
+            XFree(daten);
+        }
+        return t;
+    }
     Malflaeche flaeche_{B, H};
     std::vector<unsigned long> bild_;
 };
@@ -88,6 +104,7 @@ TEST_F(Fadenkreuz, ErsterAufrufMitteDannFolgtEsDerBewegung)
             f.taste(XK_a);  // keys do not end the input
             f.abwarten();
             EXPECT_EQ(testhilfe::fenstertitel(f.display(), w), fenstername2);
+            EXPECT_EQ(netz_titel(f.display(), w), fenstername2);
             f.klick(120, 80);
         });
         mal_grein(&x, &y);
@@ -101,6 +118,7 @@ TEST_F(Fadenkreuz, ErsterAufrufMitteDannFolgtEsDerBewegung)
     EXPECT_EQ(mal_mausx, 120);
     EXPECT_EQ(mal_mausy, 80);
     EXPECT_EQ(testhilfe::fenstertitel(dpy, win10), malwerk_fenstername);
+    EXPECT_EQ(netz_titel(dpy, win10), malwerk_fenstername);
     EXPECT_TRUE(kreuz_bei(dpy, win10, -1, -1)) << "the picture is as it was";
 }
 

@@ -5,6 +5,7 @@
 #include "xmalwerk1/xmalwerk1.h"
 #include "xmalwerk1/core/intern.h"
 
+#include <climits>
 #include <string>
 
 using testhilfe::Malflaeche;
@@ -81,6 +82,24 @@ TEST(Ellipse, GleicheRadienWerdenBeiUngleichenMassstaebenZurEllipse)
     ifillcircle(350, 50, 5, 5);
     EXPECT_EQ(m.pixel(50, 50), m.schwarz());
     EXPECT_EQ(m.pixel(350, 50), 0x00FF00u);
+}
+
+TEST(Ellipse, RiesigeRadienBleibenAusserhalbDesFensters)
+{
+    // Circles around the window's centre far larger than the window (from
+    // far-out data): an outline passes outside, a filled one covers all.
+    Malflaeche m;
+    color(0xFF0000);
+    idrawcircle(200, 150, INT_MAX, INT_MAX);
+    idrawcircle(200, 150, INT_MIN, -40000);
+    drawcircle(200, 150, 1e300, 1e300);
+    drawcircle(200, 150, -1e300, 1e12);
+    EXPECT_EQ(m.zaehlen(0, 0, 399, 299, 0xFF0000), 0);
+    ifillcircle(200, 150, INT_MAX, 70000);
+    EXPECT_EQ(m.zaehlen(0, 0, 399, 299, 0xFF0000), 400 * 300);
+    color(0x00FF00);
+    fillcircle(200, 150, -1e300, 1e300);
+    EXPECT_EQ(m.zaehlen(0, 0, 399, 299, 0x00FF00), 400 * 300);
 }
 
 TEST(Vieleck, PunkteAusserhalbLiegenAufDemRand)

@@ -128,15 +128,7 @@ void XvfbServer::als_display_setzen() const
 Kindprozess::Kindprozess(const std::vector<std::string> &argumente, const std::vector<std::string> &umgebung,
                          const std::string &verzeichnis)
 {
-    int rohr[2];
-    if (pipe(rohr) != 0) throw std::runtime_error("pipe");
-    pid_ = fork();
-    if (pid_ == 0) {
-        close(rohr[0]);
-        int null = open("/dev/null", O_RDONLY);
-        dup2(null, 0);
-        dup2(rohr[1], 1);
-        dup2(rohr[1], 2);
+    starten([&] {
         if (!verzeichnis.empty() && chdir(verzeichnis.c_str()) != 0) _exit(126);
         for (const auto &u : umgebung) {
             auto gleich = u.find('=');
@@ -149,6 +141,34 @@ Kindprozess::Kindprozess(const std::vector<std::string> &argumente, const std::v
         for (const auto &a : argumente) argv.push_back(const_cast<char *>(a.c_str()));
         argv.push_back(nullptr);
         execv(argv[0], argv.data());
+        _exit(127);
+    });
+}
+
+Kindprozess::Kindprozess(const std::function<int()> &ablauf)
+{
+    starten([&] {
+        int status = ablauf();
+        fflush(stdout);
+        fflush(stderr);
+        _exit(status);
+    });
+}
+
+void Kindprozess::starten(const std::function<void()> &im_kind)
+{
+    int rohr[2];
+    if (pipe(rohr) != 0) throw std::runtime_error("pipe");
+    fflush(stdout);  // nothing buffered may be written twice
+    fflush(stderr);
+    pid_ = fork();
+    if (pid_ == 0) {
+        close(rohr[0]);
+        int null = open("/dev/null", O_RDONLY);
+        dup2(null, 0);
+        dup2(rohr[1], 1);
+        dup2(rohr[1], 2);
+        im_kind();
         _exit(127);
     }
     close(rohr[1]);

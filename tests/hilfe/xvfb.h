@@ -6,6 +6,7 @@
 #include <X11/Xlib.h>
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,9 @@ class Kindprozess {
 public:
     Kindprozess(const std::vector<std::string> &argumente, const std::vector<std::string> &umgebung = {},
                 const std::string &verzeichnis = "");
+    // Runs ablauf in a forked copy of the calling process (output captured
+    // the same way); its result becomes the exit status.
+    explicit Kindprozess(const std::function<int()> &ablauf);
     ~Kindprozess();
     // Waits at most sekunden; returns the exit status, or -1 (and kills the
     // process) on a time-out, or 128 + signal when a signal ended it.
@@ -44,6 +48,7 @@ public:
     pid_t pid() const { return pid_; }
 
 private:
+    void starten(const std::function<void()> &im_kind);
     void lesen(int wartezeit_ms);
     pid_t pid_ = -1;
     int lesefd_ = -1;

@@ -1,4 +1,4 @@
-// Opening the display connection, fatal exits and the X error handlers.
+// Opening the display connection and fatal exits.
 #include "intern.h"
 
 #include <poll.h>
@@ -15,44 +15,6 @@
     // A fatal condition is a failure: the caller's shell must see it.
     exit(1);
 }
-
-namespace {
-
-int anzahl_protokollfehler[256];
-
-int protokollfehler(Display *d, XErrorEvent *e)
-{
-    int &n = anzahl_protokollfehler[e->error_code & 0xFF];
-    ++n;
-    if (n <= 3) {
-        char text[160] = "";
-        XGetErrorText(d, e->error_code, text, sizeof text);
-        printf("X-Fehler: Request %d.%d, Fehlercode %d (%s)\n", e->request_code,
-               e->minor_code, e->error_code, text);
-    } else if (n == 4 || n % 100 == 0) {
-        printf("X-Fehler: Fehlercode %d schon %d mal\n", e->error_code, n);
-    }
-    fflush(stdout);
-    return 0;
-}
-
-int verbindung_verloren(Display *)
-{
-    printf("xmalwerk1: Verbindung zum X-Server '%s' verloren\n", displayname);
-    fflush(stdout);
-    _exit(1);
-}
-
-void fehlerbehandlung_setzen()
-{
-    static bool gesetzt = false;
-    if (gesetzt) return;
-    gesetzt = true;
-    XSetErrorHandler(protokollfehler);
-    XSetIOErrorHandler(verbindung_verloren);
-}
-
-}  // namespace
 
 // Whether a word can be read from standard input without waiting forever:
 // a terminal is asked, a pipe or file only when it already holds data (or

@@ -5,6 +5,8 @@
 
 #include "malwerk.h"
 
+#include <string>
+
 extern Display *dpy;
 extern Screen *screen;
 extern Window win10;
@@ -34,6 +36,27 @@ void doCreateWindow();
 void inital2();
 void setfullscreen(Display *display, Window window);
 void show_defaultvisual();
+
+// Window-manager conventions. fenstertitel_setzen gives the library's
+// window a new title (WM_NAME as it is, _NET_WM_NAME in UTF-8); every
+// title change goes through it. fensternamen_setzen does the same for any
+// window; fensterkennung_setzen sets WM_CLASS (program name, capitalised
+// class), WM_CLIENT_MACHINE and _NET_WM_PID; vollbild_anfordern asks for
+// the whole screen through _NET_WM_STATE (before the window is mapped).
+void fenstertitel_setzen(const char *titel);
+void fensternamen_setzen(Display *d, Window w, const char *titel);
+void fensterkennung_setzen(Display *d, Window w);
+void vollbild_anfordern(Display *d, Window w);
+// A title in UTF-8: kept when it is well-formed UTF-8, else read as ISO 8859-1.
+std::string titel_als_utf8(const char *titel);
+// The program's name (as started, without directories) and its class
+// (the same, first letter in capitals).
+void programmklasse(std::string *name, std::string *klasse);
+
+// Installs the library's X error handlers (once; Xlib keeps them per
+// process): a protocol error prints one line and the program goes on, a
+// lost connection ends it with a message and status 1.
+void fehlerbehandlung_setzen();
 
 // Whether a word can be read from standard input without waiting forever
 // (a terminal, or a pipe or file that already holds data or its end).

@@ -82,12 +82,6 @@ void plotdatei_beginnen()
     }
 }
 
-void wm_name_setzen(const char *titel)
-{
-    XChangeProperty(dpy, win10, XA_WM_NAME, XA_STRING, 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char *>(titel), static_cast<int>(strlen(titel)));
-}
-
 }  // namespace
 
 void qinital(int mode, double xmin, double ymin, double xmax, double ymax)
@@ -157,10 +151,12 @@ void opengrafik()
     }
     doCreateWindow();
     gc = DefaultGCOfScreen(screen);
+    fensterkennung_setzen(dpy, win10);
     if (fullscreenmodus) {
         setfullscreen(dpy, win10);
+        vollbild_anfordern(dpy, win10);
     } else {
-        wm_name_setzen(malwerk_fenstername);
+        fenstertitel_setzen(malwerk_fenstername);
         WM_PROTOCOLS = XInternAtom(dpy, "WM_PROTOCOLS", False);
         WM_DELETE_WINDOW = XInternAtom(dpy, "WM_DELETE_WINDOW", False);
         XChangeProperty(dpy, win10, WM_PROTOCOLS, XA_ATOM, 32, PropModeReplace,
@@ -289,7 +285,7 @@ int set_maltitel(char *title)
 {
     malwerk_fenstername = title;
     if (!dpy || !win10) return 0;
-    wm_name_setzen(title);
+    fenstertitel_setzen(title);
     return 1;
 }
 

@@ -48,6 +48,13 @@ char *Getenv(const char *name)
     const char *verzeichnis = getenv("ENV");
     if (verzeichnis && pfad_bilden(verzeichnis, name)) {
         FILE *f = fopen(str, "r");
+        // A directory opens too (an empty key, ".", a subdirectory), but
+        // it is no setting: such a key falls back like a missing file.
+        struct stat st;
+        if (f && fstat(fileno(f), &st) == 0 && S_ISDIR(st.st_mode)) {
+            fclose(f);
+            f = nullptr;
+        }
         if (f) {
             size_t n = 0;
             int c;

@@ -5,10 +5,7 @@
 #include "menu_intern.h"
 #include "../core/intern.h"
 
-#include <X11/Xatom.h>
-
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -16,12 +13,6 @@ GC mygc = nullptr;
 int flag = 0;  // 1 while a crosshair is drawn
 int x0 = 0, y0 = 0;
 bool erster_gebrauch = true;
-
-void fenstertitel(const char *titel)
-{
-    XChangeProperty(dpy, win10, XA_WM_NAME, XA_STRING, 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char *>(titel), static_cast<int>(strlen(titel)));
-}
 
 }  // namespace
 
@@ -77,7 +68,7 @@ void mal_grein(double *x, double *y)
     PLOT_FLUSH();
     grein_fadenkreuz(mal_mausx, mal_mausy);
     if (debug > 0) printf("grein()  ButtonPress=%d\n", ButtonPress);
-    fenstertitel(fenstername2);
+    fenstertitel_setzen(fenstername2);
     for (;;) {
         XNextEvent(dpy, &event);
         if (event.type == ButtonPress && event.xbutton.window == win10) break;
@@ -96,7 +87,7 @@ void mal_grein(double *x, double *y)
     koordpix2user(mal_mausx, mal_mausy, x, y);
     if (debug > 0)
         printf("grein: 1000x=%d 1000y=%d\n", static_cast<int>(*x * 1000), static_cast<int>(*y * 1000));
-    fenstertitel(malwerk_fenstername);
+    fenstertitel_setzen(malwerk_fenstername);
     grein_fadenkreuz(-1, -1);
     fflush(stdout);
 }

@@ -76,7 +76,8 @@ char *sortieren(char *text)
     char *neu = new char[gesamt];
     char *z = neu;
     for (const Zeile &zeile : zeilen) {
-        if (z != neu) *z++ = '\n';
+        // A newline before every line but the first, also after empty lines.
+        if (&zeile != &zeilen.front()) *z++ = '\n';
         memcpy(z, zeile.anfang, zeile.laenge);
         z += zeile.laenge;
     }

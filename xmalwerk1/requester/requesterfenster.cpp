@@ -1,9 +1,7 @@
 // The top-level window of a requester with its graphics context.
 #include "requester_intern.h"
 #include "../menu/menu_intern.h"
-
-#include <X11/Xatom.h>
-#include <cstring>
+#include "../core/intern.h"
 
 Requesterfenster::Requesterfenster(int x, int y, int breite, int hoehe, long maske, const char *titel)
     : d(requester_dpy)
@@ -17,9 +15,10 @@ Requesterfenster::Requesterfenster(int x, int y, int breite, int hoehe, long mas
     v.font = requ_fontstruct->fid;
     g = XCreateGC(d, w, GCForeground | GCBackground | GCFont, &v);
     XSelectInput(d, w, maske);
-    const char *t = titel ? titel : "";
-    XChangeProperty(d, w, XA_WM_NAME, XA_STRING, 8, PropModeReplace, reinterpret_cast<const unsigned char *>(t),
-                    static_cast<int>(strlen(t)));
+    fensternamen_setzen(d, w, titel);
+    fensterkennung_setzen(d, w);
+    // A dialog of the main window, when it is on the same connection.
+    if (d == dpy && win10) XSetTransientForHint(d, w, win10);
     XMapRaised(d, w);
     // The message box leaves other windows' events queued; the menu's queue
     // check must not take this window's events for strangers' and drop them.

@@ -1,0 +1,72 @@
+// The eclipse file: records of 31 numbers, searched for the first eclipse
+// at or after a year and month; then what the elements give for the frames
+// of an animation (caption, central shadow) is computed and drawn on a
+// private X server, as the program does with them.
+#include "fuzzhilfe.h"
+
+#include "bessel.h"
+#include "erdkarte.h"
+#include "umbrix.h"
+#include "xmalwerk1/xmalwerk1.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cmath>
+
+namespace {
+
+bool mit_anzeige = false;
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    fuzzhilfe::ausgabe_stumm();
+    // The file is read from aktuellerpfad, the program's directory.
+    const std::string &ordner = fuzzhilfe::arbeitsordner();
+    aktuellerpfad = new char[ordner.size() + 1];
+    memcpy(aktuellerpfad, ordner.c_str(), ordner.size() + 1);
+    mit_anzeige = fuzzhilfe::xvfb_starten();
+    if (mit_anzeige) {
+        // The program's window and user box: 5:4, the globe as unit circle.
+        setsize(320, 256, 8);
+        qinital(1, -1.875, -1.5, 1.875, 1.5);
+        setcolor(4, 100, 150, 255);
+    } else {
+        fprintf(stderr, "fuzz_besseldatei: kein Xvfb, es wird nur gerechnet\n");
+    }
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t n)
+{
+    FuzzedDataProvider d(daten, n);
+    const int jahr = d.ConsumeIntegral<int>();
+    const int monat = d.ConsumeIntegral<int>();
+    const std::string inhalt = d.ConsumeRemainingBytesAsString();
+    fuzzhilfe::als_datei(besseldatei, reinterpret_cast<const uint8_t *>(inhalt.data()), inhalt.size());
+
+    Bessel b;
+    b.dateneinlesen(jahr, monat);
+    if (b.lesestand == Bessel::gefunden)
+        FUZZ_PRUEFEN(!(b.fjahr < jahr || (b.fjahr == jahr && b.fmonat < monat)));
+    if (b.lesestand == Bessel::fehlgeschlagen) FUZZ_PRUEFEN(!b.elemente);
+
+    // The frames of the animation, from -3 h to +3 h.
+    int bild = 0;
+    for (double t = -3.0; t <= 3.0; t += 0.05, ++bild) {
+        char text[80];
+        b.beschriftung(t, text, sizeof text);
+        FUZZ_PRUEFEN(strlen(text) < sizeof text);
+        Kernschatten k = b.kernschatten(t);
+        FUZZ_PRUEFEN(k.farbe >= 1 && k.farbe <= 3);
+        FUZZ_PRUEFEN(!(k.r < 0.005));
+        // Drawing goes through the X requests; the first, middle and last frame are enough.
+        if (mit_anzeige && bild % 60 == 0) {
+            screenclear(-1);
+            b.zeichnen(t);
+        }
+    }
+    if (mit_anzeige) XSync(malwerk_dpy, False);
+    return 0;
+}
