@@ -2,7 +2,7 @@
 // at or after a year and month; then what the elements give for the frames
 // of an animation (caption, central shadow) is computed and drawn on a
 // private X server, as the program does with them.
-#include "fuzzhilfe.h"
+#include "programmfenster.h"
 
 #include "bessel.h"
 #include "erdkarte.h"
@@ -21,20 +21,7 @@ bool mit_anzeige = false;
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    fuzzhilfe::ausgabe_stumm();
-    // The file is read from aktuellerpfad, the program's directory.
-    const std::string &ordner = fuzzhilfe::arbeitsordner();
-    aktuellerpfad = new char[ordner.size() + 1];
-    memcpy(aktuellerpfad, ordner.c_str(), ordner.size() + 1);
-    mit_anzeige = fuzzhilfe::xvfb_starten();
-    if (mit_anzeige) {
-        // The program's window and user box: 5:4, the globe as unit circle.
-        setsize(320, 256, 8);
-        qinital(1, -1.875, -1.5, 1.875, 1.5);
-        setcolor(4, 100, 150, 255);
-    } else {
-        fprintf(stderr, "fuzz_besseldatei: kein Xvfb, es wird nur gerechnet\n");
-    }
+    mit_anzeige = fuzzhilfe::programmfenster_oeffnen("fuzz_besseldatei");
     return 0;
 }
 

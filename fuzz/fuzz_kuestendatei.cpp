@@ -2,7 +2,7 @@
 // segment headers, points read line by line into the fixed storage of the
 // map; the storage may already be partly filled, so that its limits are
 // reached with small inputs. The map is then drawn as for a frame.
-#include "fuzzhilfe.h"
+#include "programmfenster.h"
 
 #include "erdkarte.h"
 #include "umbrix.h"
@@ -27,17 +27,7 @@ void vorbelegen(int linien, int punkte)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    fuzzhilfe::ausgabe_stumm();
-    const std::string &ordner = fuzzhilfe::arbeitsordner();
-    aktuellerpfad = new char[ordner.size() + 1];
-    memcpy(aktuellerpfad, ordner.c_str(), ordner.size() + 1);
-    mit_anzeige = fuzzhilfe::xvfb_starten();
-    if (mit_anzeige) {
-        setsize(320, 256, 8);
-        qinital(1, -1.875, -1.5, 1.875, 1.5);
-    } else {
-        fprintf(stderr, "fuzz_kuestendatei: kein Xvfb, es wird nicht gezeichnet\n");
-    }
+    mit_anzeige = fuzzhilfe::programmfenster_oeffnen("fuzz_kuestendatei");
     return 0;
 }
 
