@@ -48,7 +48,7 @@ int kommandozeile_auswerten(int argc, char **argv)
             }
         }
     }
-    if (argflag['?'] || positional > 2) return 1;
+    if (argflag[static_cast<unsigned char>('?')] || positional > 2) return 1;
     if (jahr == 0) {
         jahr = 2008;
         monat = 8;
