@@ -1,7 +1,7 @@
 // Gregorian calendar dates and Julian day numbers (astronomical year
 // numbering, valid from about 4800 BC on).
-#ifndef UMBRIX_TOOLS_KALENDER_H
-#define UMBRIX_TOOLS_KALENDER_H
+#ifndef UMBRIX_KALENDER_H
+#define UMBRIX_KALENDER_H
 
 namespace ecad {
 
