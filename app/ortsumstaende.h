@@ -1,0 +1,54 @@
+// What one eclipse looks like from one place: contacts, maximum, magnitude,
+// obscuration and duration, from the Besselian elements. Free of X.
+#ifndef UMBRIX_ORTSUMSTAENDE_H
+#define UMBRIX_ORTSUMSTAENDE_H
+
+#include "fundamentalebene.h"
+
+#include <string>
+#include <vector>
+
+class Bessel;
+
+// The kind of the eclipse as seen from the place.
+enum class Sichtart { keine, partiell, total, ringfoermig };
+
+struct Kontakt {
+    bool gibt_es = false;    // false: this contact does not happen here
+    double t = 0;            // hours from T0
+    double ut = 0;           // UT as a modified Julian date
+    Sonnenstand sonne{};     // degrees
+    bool unter_horizont = false;
+};
+
+struct Ortsumstaende {
+    Sichtart art = Sichtart::keine;
+    Kontakt c1, c2, maximum, c3, c4;
+    double groesse = 0;                 // fraction of the Sun's diameter covered at maximum
+    double durchmesserverhaeltnis = 0;  // Moon's to Sun's apparent diameter
+    double bedeckung = 0;               // fraction of the Sun's disc area covered at maximum
+    double dauer = 0;                   // seconds of totality or annularity, 0 when not central
+};
+
+Ortsumstaende ortsumstaende(const Bessel &b, const Ort &ort);
+
+// The lines that `umbrix --ort` prints (without line ends): "Ort: ...",
+// "Finsternis: ...", the contacts, "Groesse: ..." and so on, or the line
+// "Keine Finsternis an diesem Ort." where the shadow misses the place.
+std::vector<std::string> ortszeilen(const Bessel &b, const Ort &ort, const Ortsumstaende &u);
+
+// Seen from the place: magnitude above 0 with the Sun above the horizon at
+// some moment of the eclipse.
+bool sichtbar(const Ortsumstaende &u);
+
+// One eclipse of the file seen from a place, as `umbrix --liste` lists it.
+struct Listeneintrag {
+    int jahr, monat, tag;  // the record's date, as `umbrix JAHR MONAT` selects it
+    std::string zeile;     // the printed line
+};
+
+// Every eclipse of the eclipse file from year von to bis (inclusive) seen
+// from the place, in file order.
+std::vector<Listeneintrag> finsternisliste(const Ort &ort, int von, int bis);
+
+#endif
