@@ -132,6 +132,25 @@ TEST(Installation, ProgrammBautMitPkgConfigGegenDenPrefix)
     EXPECT_EQ(aus, "320 200 0\n");
 }
 
+TEST(Installation, ProgrammBautMitFindPackageGegenDenPrefix)
+{
+    Arbeitsverzeichnis a;
+    const std::string p = a.pfad() + "/prefix";
+    installieren(p);
+    if (HasFatalFailure()) return;
+    const std::string bau = a.pfad() + "/bau";
+    std::string aus;
+    ASSERT_EQ(ausfuehren({CMAKE_BEFEHL, "-S", UMBRIX_SOURCE_DIR "/tests/extern", "-B", bau, "-DCMAKE_PREFIX_PATH=" + p,
+                          "-DCMAKE_CXX_COMPILER=" CXX_BEFEHL, "-DCMAKE_CXX_FLAGS=" SANITIZE_FLAGS,
+                          "-DCMAKE_EXE_LINKER_FLAGS=" SANITIZE_FLAGS},
+                         &aus, 120),
+              0)
+        << aus;
+    ASSERT_EQ(ausfuehren({CMAKE_BEFEHL, "--build", bau}, &aus, 120), 0) << aus;
+    ASSERT_EQ(ausfuehren({bau + "/anwendung"}, &aus, 10), 0) << aus;
+    EXPECT_EQ(aus, "Version 2.89\n");
+}
+
 TEST(Installation, DestdirLegtAllesUnterDenPrefix)
 {
     Arbeitsverzeichnis a;
