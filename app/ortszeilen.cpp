@@ -81,7 +81,7 @@ std::string dauertext(double sekunden)
     const double zehntel = std::round(sekunden * 10) / 10;
     const int minuten = static_cast<int>(zehntel / 60);
     char text[48];
-    std::snprintf(text, sizeof text, "%dm%.1fs", minuten, zehntel - 60.0 * minuten);
+    std::snprintf(text, sizeof text, "%dm%04.1fs", minuten, zehntel - 60.0 * minuten);
     return text;
 }
 
