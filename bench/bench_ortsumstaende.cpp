@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bessel.h"
+#include "hilfe/besselsaetze.h"
 #include "hilfe/dateien.h"
 #include "ortsumstaende.h"
 
@@ -15,20 +16,12 @@ const Ort dallas{32.7763, -96.7969, 0};
 
 const std::vector<Bessel> &alle()
 {
-    static const std::vector<Bessel> a = [] {
-        testhilfe::Verzeichniswechsel hier(UMBRIX_BUILD_DIR);
-        std::vector<Bessel> v;
-        finsternisse_lesen(&v);
-        return v;
-    }();
-    return a;
+    return testhilfe::besselsaetze();
 }
 
 const Bessel &april2024()
 {
-    for (const Bessel &b : alle())
-        if (b.fjahr == 2024 && b.fmonat == 4) return b;
-    return alle().front();
+    return testhilfe::besselsatz(2024, 4);
 }
 
 void EinOrtEineFinsternis(benchmark::State &state)
