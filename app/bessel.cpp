@@ -19,9 +19,9 @@ const double grad = 0.017453292519943295;  // radians per degree
 const double ortlaenge = 0.14835298641951802;
 const double ortbreite = 0.8290313946973066;
 
-// One record, with the fields that the file does not hold cleared and the
-// modified Julian date derived.
-Satzende satz_lesen(FILE *f, Bessel &b)
+}  // namespace
+
+Satzende bessel_satz_lesen(FILE *f, Bessel &b)
 {
     Satzende ende = besselsatz_lesen(f, b);
     if (ende != Satzende::ganz) return ende;
@@ -30,8 +30,6 @@ Satzende satz_lesen(FILE *f, Bessel &b)
     b.mjd = b.jd - 2400000.5;
     return Satzende::ganz;
 }
-
-}  // namespace
 
 double xvont(double *c, double t)
 {
@@ -76,7 +74,7 @@ void Bessel::dateneinlesen(int jahr, int monat)
     int anzahl = 0;
     bool treffer = false;
     Satzende ende = Satzende::ganz;
-    while ((ende = satz_lesen(f, satz)) == Satzende::ganz) {
+    while ((ende = bessel_satz_lesen(f, satz)) == Satzende::ganz) {
         letzter_satz = satz;
         ++anzahl;
         if (!(satz.fjahr < jahr || (satz.fjahr == jahr && satz.fmonat < monat))) {

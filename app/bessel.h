@@ -3,6 +3,8 @@
 #ifndef UMBRIX_BESSEL_H
 #define UMBRIX_BESSEL_H
 
+#include <cstdio>
+
 // Polynomials in t (hours), by Horner's rule.
 double xvont(double *c, double t);   // cubic
 double lvont(double *c, double t);   // quadratic
@@ -57,5 +59,11 @@ public:
     // eclipse when the central shadow changes between total and annular.
     Kernschatten kernschatten(double t);
 };
+
+// One record of the open eclipse file into b, with the fields that the file
+// does not hold cleared and the modified Julian date derived; leaves the
+// flags (lesestand, elemente) and vorher alone.
+enum class Satzende;
+Satzende bessel_satz_lesen(std::FILE *f, Bessel &b);
 
 #endif

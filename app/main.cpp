@@ -1,6 +1,7 @@
 // umbrix: the shadow of the Moon on the Earth during solar eclipses.
 #include "bessel.h"
 #include "erdkarte.h"
+#include "ortbefehl.h"
 #include "umbrix.h"
 
 #include "xmalwerk1/xmalwerk1.h"
@@ -28,9 +29,15 @@ void bild(Bessel &bessel, double t)
 
 int main(int argc, char **argv)
 {
+    // Local circumstances on the command line: answered without a display.
+    int status = 0;
+    if (ortbefehl(argc, argv, &status)) return status;
+
     if (kommandozeile_auswerten(argc, argv)) {
         printf("umbrix  %s\n", "Version 0.4");
         printf("Anwendung: umbrix Jahr Monat\n");
+        printf("           umbrix --ort Breite Laenge [Jahr [Monat]] [--hoehe Meter]\n");
+        printf("           umbrix --liste Breite Laenge [Von [Bis]] [--hoehe Meter]\n");
         exit(0);
     }
 

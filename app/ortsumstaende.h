@@ -28,14 +28,25 @@ struct Ortsumstaende {
     double durchmesserverhaeltnis = 0;  // Moon's to Sun's apparent diameter
     double bedeckung = 0;               // fraction of the Sun's disc area covered at maximum
     double dauer = 0;                   // seconds of totality or annularity, 0 when not central
+    double hoechste_sonne = -90;        // the Sun's highest altitude from C1 to C4, degrees
 };
 
 Ortsumstaende ortsumstaende(const Bessel &b, const Ort &ort);
 
+// The fraction of the Sun's disc (radius 1) that a Moon of radius
+// mondradius covers with its centre abstand away.
+double bedeckter_anteil(double mondradius, double abstand);
+
 // The lines that `umbrix --ort` prints (without line ends): "Ort: ...",
-// "Finsternis: ...", the contacts, "Groesse: ..." and so on, or the line
-// "Keine Finsternis an diesem Ort." where the shadow misses the place.
+// "Finsternis: ...", the contacts, "Groesse: ..." and so on; where nothing
+// of the eclipse is seen there (see sichtbar), "Ort: ...", "Finsternis:"
+// with the date alone and "Keine Finsternis an diesem Ort.".
 std::vector<std::string> ortszeilen(const Bessel &b, const Ort &ort, const Ortsumstaende &u);
+
+// The line of one visible eclipse in `umbrix --liste`: UT date and time of
+// the maximum, kind, magnitude, obscuration in per cent, the Sun's altitude
+// at maximum and the duration ("-" where not central), separated by blanks.
+std::string listenzeile(const Ortsumstaende &u);
 
 // Seen from the place: magnitude above 0 with the Sun above the horizon at
 // some moment of the eclipse.
@@ -50,5 +61,11 @@ struct Listeneintrag {
 // Every eclipse of the eclipse file from year von to bis (inclusive) seen
 // from the place, in file order.
 std::vector<Listeneintrag> finsternisliste(const Ort &ort, int von, int bis);
+// The same from records already read.
+std::vector<Listeneintrag> finsternisliste(const std::vector<Bessel> &alle, const Ort &ort, int von, int bis);
+
+// Every whole record of the eclipse file (found as the viewer finds it), in
+// file order, without printing anything; false when there is none.
+bool finsternisse_lesen(std::vector<Bessel> *alle);
 
 #endif

@@ -1,0 +1,40 @@
+// Every eclipse of the eclipse file, and those of them seen from a place.
+#include "bessel.h"
+#include "besselsatz.h"
+#include "erdkarte.h"
+#include "ortsumstaende.h"
+
+#include <cstdio>
+
+bool finsternisse_lesen(std::vector<Bessel> *alle)
+{
+    alle->clear();
+    FILE *f = fopen2(const_cast<char *>(besseldatei), const_cast<char *>("r"));
+    if (!f) return false;
+    Bessel satz;
+    while (bessel_satz_lesen(f, satz) == Satzende::ganz) {
+        satz.elemente = true;
+        satz.lesestand = Bessel::gefunden;
+        alle->push_back(satz);
+    }
+    std::fclose(f);
+    return !alle->empty();
+}
+
+std::vector<Listeneintrag> finsternisliste(const std::vector<Bessel> &alle, const Ort &ort, int von, int bis)
+{
+    std::vector<Listeneintrag> liste;
+    for (const Bessel &b : alle) {
+        if (b.fjahr < von || b.fjahr > bis) continue;
+        const Ortsumstaende u = ortsumstaende(b, ort);
+        if (sichtbar(u)) liste.push_back({b.fjahr, b.fmonat, b.ftag, listenzeile(u)});
+    }
+    return liste;
+}
+
+std::vector<Listeneintrag> finsternisliste(const Ort &ort, int von, int bis)
+{
+    std::vector<Bessel> alle;
+    finsternisse_lesen(&alle);
+    return finsternisliste(alle, ort, von, bis);
+}

@@ -1,0 +1,103 @@
+// Reading the arguments of --ort and --liste: only numbers in their ranges,
+// each fault named in one line.
+#include "ortbefehl.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+bool zahl_lesen(const char *text, double *wert)
+{
+    if (!*text) return false;
+    char *ende = nullptr;
+    errno = 0;
+    const double w = std::strtod(text, &ende);
+    if (*ende || errno == ERANGE || !std::isfinite(w)) return false;
+    *wert = w;
+    return true;
+}
+
+bool ganzzahl_lesen(const char *text, int *wert)
+{
+    if (!*text) return false;
+    char *ende = nullptr;
+    errno = 0;
+    const long w = std::strtol(text, &ende, 10);
+    if (*ende || errno == ERANGE || w < -1000000 || w > 1000000) return false;
+    *wert = static_cast<int>(w);
+    return true;
+}
+
+std::string zitat(const char *text)
+{
+    return std::string("\"") + text + "\"";
+}
+
+}  // namespace
+
+Ortbefehl ortbefehl_lesen(int argc, char **argv)
+{
+    Ortbefehl b;
+    if (argc < 2) return b;
+    if (std::strcmp(argv[1], "--ort") == 0)
+        b.art = Ortbefehl::ort;
+    else if (std::strcmp(argv[1], "--liste") == 0)
+        b.art = Ortbefehl::liste;
+    else
+        return b;
+    const char *jahresname = b.art == Ortbefehl::ort ? "JAHR" : "VON";
+    const char *monatsname = b.art == Ortbefehl::ort ? "MONAT" : "BIS";
+
+    int positionen = 0;
+    bool hoehe_gegeben = false;
+    for (int i = 2; i < argc; ++i) {
+        const char *a = argv[i];
+        if (std::strcmp(a, "--hoehe") == 0) {
+            if (hoehe_gegeben) return b.fehler = "--hoehe doppelt angegeben.", b;
+            if (i + 1 >= argc) return b.fehler = "--hoehe ohne METER.", b;
+            ++i;
+            if (!zahl_lesen(argv[i], &b.platz.hoehe))
+                return b.fehler = "Hoehe ist keine Zahl: " + zitat(argv[i]), b;
+            if (b.platz.hoehe < -1000 || b.platz.hoehe > 100000)
+                return b.fehler = "Hoehe ausserhalb -1000..100000 m: " + zitat(argv[i]), b;
+            hoehe_gegeben = true;
+            continue;
+        }
+        ++positionen;
+        if (positionen == 1 || positionen == 2) {
+            double w = 0;
+            const bool breite = positionen == 1;
+            if (!zahl_lesen(a, &w))
+                return b.fehler = std::string(breite ? "Breite" : "Laenge") + " ist keine Zahl: " + zitat(a), b;
+            if (breite && std::fabs(w) > 90) return b.fehler = "Breite ausserhalb -90..90: " + zitat(a), b;
+            if (!breite && std::fabs(w) > 180) return b.fehler = "Laenge ausserhalb -180..180: " + zitat(a), b;
+            (breite ? b.platz.breite : b.platz.laenge) = w;
+        } else if (positionen == 3 || positionen == 4) {
+            const char *name = positionen == 3 ? jahresname : monatsname;
+            int w = 0;
+            if (!ganzzahl_lesen(a, &w)) return b.fehler = std::string(name) + " ist keine ganze Zahl: " + zitat(a), b;
+            (positionen == 3 ? b.zahl1 : b.zahl2) = w;
+            b.jahre = positionen - 2;
+        } else {
+            return b.fehler = "Ueberzaehlige Angabe: " + zitat(a), b;
+        }
+    }
+    if (positionen < 1) return b.fehler = "Breite und Laenge fehlen.", b;
+    if (positionen < 2) return b.fehler = "Laenge fehlt.", b;
+    if (b.art == Ortbefehl::ort && b.jahre == 2 && (b.zahl2 < 1 || b.zahl2 > 12))
+        return b.fehler = "MONAT ausserhalb 1..12: " + std::to_string(b.zahl2), b;
+    if (b.art == Ortbefehl::liste && b.jahre == 2 && b.zahl2 < b.zahl1)
+        return b.fehler = "BIS liegt vor VON: " + std::to_string(b.zahl1) + " " + std::to_string(b.zahl2), b;
+    return b;
+}
+
+bool ortbefehl(int argc, char **argv, int *status)
+{
+    const Ortbefehl b = ortbefehl_lesen(argc, argv);
+    if (b.art == Ortbefehl::keiner) return false;
+    *status = ortbefehl_ausfuehren(b);
+    return true;
+}
