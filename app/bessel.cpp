@@ -109,9 +109,9 @@ void Bessel::beschriftung(double t, char *text, int groesse) const
 {
     static const char *const monatname[13] = {"",    "Jan", "Feb", "Mar", "Apr", "Mai", "Jun",
                                               "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
-    Tageszeit z = beschriftungszeit(mjd, ftag, t);
-    const char *name = fmonat >= 0 && fmonat <= 12 ? monatname[fmonat] : "???";
-    snprintf(text, static_cast<size_t>(groesse), "%2lld.%s.%04d  %02d:%02d", z.tag, name, fjahr, z.stunden,
+    Tageszeit z = beschriftungszeit(mjd, fjahr, fmonat, ftag, t);
+    const char *name = z.monat >= 0 && z.monat <= 12 ? monatname[z.monat] : "???";
+    snprintf(text, static_cast<size_t>(groesse), "%2lld.%s.%04d  %02d:%02d", z.tag, name, z.jahr, z.stunden,
              z.minuten);
 }
 

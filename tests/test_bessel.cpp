@@ -220,23 +220,32 @@ TEST(Besselleser, FehlendeDatei)
 
 TEST(Beschriftung, DatumUndUhrzeit)
 {
+    // Record date, T0's hour of the day, t, and the caption: past midnight
+    // the date rolls over as a calendar does.
+    struct Fall {
+        int jahr, monat, tag;
+        double stunde, t;
+        const char *text;
+    };
+    const Fall faelle[] = {
+        {2008, 8, 1, 10, 0.35, " 1.Aug.2008  10:21"},  {2008, 8, 1, 23, 1.5, " 2.Aug.2008  00:30"},
+        {2008, 8, 1, 1, -1, " 1.Aug.2008  00:00"},     {1970, 8, 31, 23, 1.5, " 1.Sep.1970  00:30"},
+        {2087, 6, 1, 1, -3, "31.Mai.2087  22:00"},     {2214, 12, 31, 23, 1.5, " 1.Jan.2215  00:30"},
+        {2000, 1, 1, 2, -3, "31.Dez.1999  23:00"},     {2100, 2, 28, 23, 1.5, " 1.Mar.2100  00:30"},
+        {2024, 3, 1, 1, -3, "29.Feb.2024  22:00"},     {2000, 2, 28, 23, 1.5, "29.Feb.2000  00:30"},
+    };
     Bessel b;
-    b.fjahr = 2008;
-    b.fmonat = 8;
-    b.ftag = 1;
-    b.mjd = testhilfe::julianisch(2008, 8, 1, 10) - 2400000.5 + 1e-7;
-    EXPECT_EQ(beschriftung(b, 0.35), " 1.Aug.2008  10:21");
-    // Past midnight only the day number moves on.
-    b.mjd = testhilfe::julianisch(2008, 8, 1, 23) - 2400000.5 + 1e-7;
-    EXPECT_EQ(beschriftung(b, 1.5), " 2.Aug.2008  00:30");
-    b.ftag = 31;
-    EXPECT_EQ(beschriftung(b, 1.5), "32.Aug.2008  00:30");
-    // Before midnight of the first: day 0.
+    for (const Fall &f : faelle) {
+        b.fjahr = f.jahr;
+        b.fmonat = f.monat;
+        b.ftag = f.tag;
+        b.mjd = testhilfe::julianisch(f.jahr, f.monat, f.tag, f.stunde) - 2400000.5 + 1e-7;
+        EXPECT_EQ(beschriftung(b, f.t), f.text) << f.jahr << "-" << f.monat << "-" << f.tag;
+    }
+
+    // A month outside the calendar has no name and no roll-over.
     b.ftag = 1;
     b.mjd = testhilfe::julianisch(2008, 8, 1, 1) - 2400000.5 + 1e-7;
-    EXPECT_EQ(beschriftung(b, -3), " 0.Aug.2008  22:00");
-    EXPECT_EQ(beschriftung(b, -1), " 1.Aug.2008  00:00");
-
     b.fjahr = 999;
     b.fmonat = 12;
     EXPECT_EQ(beschriftung(b, 0), " 1.Dez.0999  01:00");
@@ -244,6 +253,7 @@ TEST(Beschriftung, DatumUndUhrzeit)
     EXPECT_EQ(beschriftung(b, 0), " 1..0999  01:00");
     b.fmonat = 13;
     EXPECT_EQ(beschriftung(b, 0), " 1.???.0999  01:00");
+    EXPECT_EQ(beschriftung(b, -3), " 0.???.0999  22:00");
     b.fmonat = -1;
     EXPECT_EQ(beschriftung(b, 0), " 1.???.0999  01:00");
 
