@@ -35,18 +35,24 @@ Finsternis finsternis(int jahr, int monat, int tag, double stunde)
     return f;
 }
 
-// Reads (jahr, monat) from a file of the given text in a fresh directory;
-// returns what was printed.
-std::string lesen(Bessel &b, const std::string &inhalt, int jahr, int monat)
+// Runs lies on a file of the given text in a fresh directory; returns what
+// was printed.
+template <class Lesen>
+std::string lesen_mit(const std::string &inhalt, Lesen lies)
 {
     Arbeitsverzeichnis v;
     testhilfe::datei_schreiben(v.datei("Ecad22.prn"), inhalt);
     aktuellerpfad = const_cast<char *>(v.pfad().c_str());
     testing::internal::CaptureStdout();
-    b.dateneinlesen(jahr, monat);
+    lies();
     fflush(stdout);
     aktuellerpfad = nullptr;
     return testing::internal::GetCapturedStdout();
+}
+
+std::string lesen(Bessel &b, const std::string &inhalt, int jahr, int monat)
+{
+    return lesen_mit(inhalt, [&] { b.dateneinlesen(jahr, monat); });
 }
 
 std::string vier_finsternisse()
@@ -195,6 +201,44 @@ TEST(Besselleser, TextStattZahlenUndLeereDatei)
     EXPECT_EQ(lesen(b, "\n  \n", 2010, 1), "Keine Besselelemente in Ecad22.prn.\n");
     EXPECT_EQ(b.lesestand, Bessel::fehlgeschlagen);
     EXPECT_TRUE(b.elemente);
+}
+
+// Next and Vorige step through the records in file order, so the second
+// eclipse of a month is reached too; at either end the record shown stays.
+TEST(Besselleser, NachNummerInDateireihenfolge)
+{
+    const std::string juli = satz(finsternis(2000, 2, 5, 13)) + satz(finsternis(2000, 7, 1, 19)) +
+                             satz(finsternis(2000, 7, 31, 2)) + satz(finsternis(2000, 12, 25, 18));
+    Bessel b;
+    lesen(b, juli, 2000, 7);
+    EXPECT_EQ(b.satznummer, 1);
+    bool ok = false;
+    struct Schritt {
+        int nummer;
+        bool ok;
+        const char *ausgabe;
+        int tag, satznummer;  // of the record held afterwards
+    };
+    const Schritt schritte[] = {
+        {2, true, "31.7.2000 Besselelemente eingelesen.\n", 31, 2},
+        {1, true, "1.7.2000 Besselelemente eingelesen.\n", 1, 1},
+        {0, true, "5.2.2000 Besselelemente eingelesen.\n", 5, 0},
+        {-1, false, "Keine fruehere Finsternis in Ecad22.prn.\n", 5, 0},
+        {3, true, "25.12.2000 Besselelemente eingelesen.\n", 25, 3},
+        {4, false, "Keine spaetere Finsternis in Ecad22.prn.\n", 25, 3},
+    };
+    for (const Schritt &s : schritte) {
+        EXPECT_EQ(lesen_mit(juli, [&] { ok = b.satzeinlesen(s.nummer); }), s.ausgabe);
+        EXPECT_EQ(ok, s.ok) << s.nummer;
+        EXPECT_EQ(b.ftag, s.tag) << s.nummer;
+        EXPECT_EQ(b.satznummer, s.satznummer) << s.nummer;
+    }
+    // A broken record is not taken; the whole ones before it are.
+    std::string halb = juli.substr(0, juli.size() - 40);
+    EXPECT_EQ(lesen_mit(halb, [&] { ok = b.satzeinlesen(3); }),
+              "Fehlerhafte Daten in Ecad22.prn nach 3 vollstaendigen Finsternissen.\n");
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(b.ftag, 25);
 }
 
 TEST(Besselleser, FehlendeDatei)
