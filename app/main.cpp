@@ -123,6 +123,12 @@ int main(int argc, char **argv)
     setmenu(1, "%AXExit", menu_exit);
 
     qinital(1, -xmax, -ymax, xmax, ymax);
+    // The window may have come out lower than asked (the menu bar's rows
+    // count against the screen's height): the box follows the drawing area
+    // it got, so the globe stays round.
+    getsize(&w, &h, &d, &klasse);
+    xmax = rechter_rand(w, h);
+    inital_new(-xmax, -ymax, xmax, ymax);
     setcolor(4, 100, 150, 255);
 
     Bessel bessel;
