@@ -89,11 +89,12 @@ TEST(E2eMenu, NextZeigtDieNaechsteFinsternisExitBeendet)
     EXPECT_EQ(u.programm().warten(5), 0) << u.ausgabe();
 }
 
+// Escape X, the shortcut of Exit.
 TEST(E2eMenu, ExitImWartenBeendet)
 {
     Umbrixlauf u;
     ASSERT_TRUE(wartend_auf_april_2024(u)) << u.ausgabe();
-    u.menu_waehlen(file, exit_);
+    kuerzel(u, XK_x);
     EXPECT_EQ(u.programm().warten(5), 0) << u.ausgabe();
 }
 
@@ -142,8 +143,8 @@ TEST(E2eMenu, JahrMitCancelAendertNichts)
     EXPECT_TRUE(testhilfe::schatten_bei(u, *b, e, Umbrixlauf::t_bei(300)));
     testhilfe::schlafen(0.5);
     EXPECT_EQ(u.zaehlen("Besselelemente eingelesen"), 1) << u.ausgabe();
-    // Next then goes on from April 2024, not from the text typed.
-    u.menu_waehlen(file, next);
+    // Next (Escape N) then goes on from April 2024, not from the text typed.
+    kuerzel(u, XK_n);
     EXPECT_TRUE(u.warten_auf(eingelesen(finsternis(2024, 5)), 5)) << u.ausgabe();
     EXPECT_EQ(u.schliessen(5), 0) << u.ausgabe();
 }
