@@ -31,6 +31,38 @@ Satzende bessel_satz_lesen(FILE *f, Bessel &b)
     return Satzende::ganz;
 }
 
+namespace {
+
+FILE *datei_oeffnen()
+{
+    FILE *f = fopen2(const_cast<char *>(besseldatei), const_cast<char *>("r"));
+    if (!f) {
+        printf("Datei mit Besselelementen nicht gefunden.\n");
+        fflush(stdout);
+    }
+    return f;
+}
+
+// Reads whole records until passt(record, index) holds. satz then holds
+// that record, else the last whole one; anzahl counts the whole records
+// read. Returns ganz when one fitted, else how the reading ended; the
+// file's broken end is reported.
+template <class Passt>
+Satzende suchen(FILE *f, Passt passt, Bessel &satz, int &anzahl)
+{
+    Bessel s;
+    Satzende ende;
+    while ((ende = bessel_satz_lesen(f, s)) == Satzende::ganz) {
+        satz = s;
+        if (passt(s, anzahl++)) return Satzende::ganz;
+    }
+    if (ende == Satzende::kaputt)
+        printf("Fehlerhafte Daten in %s nach %d vollstaendigen Finsternissen.\n", besseldatei, anzahl);
+    return ende;
+}
+
+}  // namespace
+
 double xvont(double *c, double t)
 {
     return c[0] + t * (c[1] + t * (c[2] + t * c[3]));
@@ -63,28 +95,16 @@ Bessel::Bessel()
 
 void Bessel::dateneinlesen(int jahr, int monat)
 {
-    FILE *f = fopen2(const_cast<char *>(besseldatei), const_cast<char *>("r"));
+    FILE *f = datei_oeffnen();
     if (!f) {
-        printf("Datei mit Besselelementen nicht gefunden.\n");
-        fflush(stdout);
         lesestand = fehlgeschlagen;
         return;
     }
-    Bessel satz, letzter_satz;
+    Bessel satz;
     int anzahl = 0;
-    bool treffer = false;
-    Satzende ende = Satzende::ganz;
-    while ((ende = bessel_satz_lesen(f, satz)) == Satzende::ganz) {
-        letzter_satz = satz;
-        ++anzahl;
-        if (!(satz.fjahr < jahr || (satz.fjahr == jahr && satz.fmonat < monat))) {
-            treffer = true;
-            break;
-        }
-    }
+    auto ab_monat = [&](const Bessel &s, int) { return s.fjahr > jahr || (s.fjahr == jahr && s.fmonat >= monat); };
+    bool treffer = suchen(f, ab_monat, satz, anzahl) == Satzende::ganz;
     fclose(f);
-    if (!treffer && ende == Satzende::kaputt)
-        printf("Fehlerhafte Daten in %s nach %d vollstaendigen Finsternissen.\n", besseldatei, anzahl);
     if (anzahl == 0) {
         printf("Keine Besselelemente in %s.\n", besseldatei);
         fflush(stdout);
@@ -95,8 +115,41 @@ void Bessel::dateneinlesen(int jahr, int monat)
         printf("Keine Finsternis ab %d.%d in %s, es folgt die letzte der Datei.\n", monat, jahr, besseldatei);
     else if (!treffer)
         printf("Keine Finsternis ab %d in %s, es folgt die letzte der Datei.\n", jahr, besseldatei);
-    *this = letzter_satz;
+    uebernehmen(satz, anzahl - 1);
     lesestand = treffer ? gefunden : letzter;
+}
+
+bool Bessel::satzeinlesen(int nummer)
+{
+    if (nummer < 0) {
+        printf("Keine fruehere Finsternis in %s.\n", besseldatei);
+        fflush(stdout);
+        return false;
+    }
+    FILE *f = datei_oeffnen();
+    if (!f) return false;
+    Bessel satz;
+    int anzahl = 0;
+    auto an_der_stelle = [nummer](const Bessel &, int i) { return i == nummer; };
+    Satzende ende = suchen(f, an_der_stelle, satz, anzahl);
+    fclose(f);
+    if (ende != Satzende::ganz) {
+        if (ende == Satzende::dateiende && anzahl == 0)
+            printf("Keine Besselelemente in %s.\n", besseldatei);
+        else if (ende == Satzende::dateiende)
+            printf("Keine spaetere Finsternis in %s.\n", besseldatei);
+        fflush(stdout);
+        return false;
+    }
+    uebernehmen(satz, nummer);
+    lesestand = gefunden;
+    return true;
+}
+
+void Bessel::uebernehmen(const Bessel &satz, int nummer)
+{
+    *this = satz;
+    satznummer = nummer;
     elemente = true;
     printf("%d.%d.%d Besselelemente eingelesen.\n", ftag, fmonat, fjahr);
     fflush(stdout);
@@ -107,9 +160,9 @@ void Bessel::beschriftung(double t, char *text, int groesse) const
 {
     static const char *const monatname[13] = {"",    "Jan", "Feb", "Mar", "Apr", "Mai", "Jun",
                                               "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
-    Tageszeit z = beschriftungszeit(mjd, ftag, t);
-    const char *name = fmonat >= 0 && fmonat <= 12 ? monatname[fmonat] : "???";
-    snprintf(text, static_cast<size_t>(groesse), "%2lld.%s.%04d  %02d:%02d", z.tag, name, fjahr, z.stunden,
+    Tageszeit z = beschriftungszeit(mjd, fjahr, fmonat, ftag, t);
+    const char *name = z.monat >= 0 && z.monat <= 12 ? monatname[z.monat] : "???";
+    snprintf(text, static_cast<size_t>(groesse), "%2lld.%s.%04d  %02d:%02d", z.tag, name, z.jahr, z.stunden,
              z.minuten);
 }
 

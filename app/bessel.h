@@ -40,7 +40,7 @@ public:
     double vorher;
     int fjahr = 0, fmonat = 0, ftag = 0;
 
-    // How the last dateneinlesen went.
+    // How the last read that changed the object went.
     enum Lesestand {
         gefunden,       // the first eclipse at or after the requested month
         letzter,        // none at or after it: the last eclipse of the file
@@ -48,9 +48,14 @@ public:
     };
     Lesestand lesestand = fehlgeschlagen;
     bool elemente = false;  // without elements the globe is drawn without a shadow
+    int satznummer = -1;    // index of the record held in the file (0: its first); -1: none
 
     Bessel();
     void dateneinlesen(int jahr, int monat);
+    // Reads the record of that index (satznummer + 1 is the next eclipse in
+    // the file, satznummer - 1 the one before). False, with a message and
+    // the object unchanged, when the file has no whole record there.
+    bool satzeinlesen(int nummer);
     void zeichnen(double t);
 
     // The caption for moment t: "%2d.%s.%04d  %02d:%02d".
@@ -58,6 +63,10 @@ public:
     // Shadow axis, penumbra and umbra for moment t; prints the kind of the
     // eclipse when the central shadow changes between total and annular.
     Kernschatten kernschatten(double t);
+
+private:
+    // Takes a record read from the file as the eclipse shown.
+    void uebernehmen(const Bessel &satz, int nummer);
 };
 
 // One record of the open eclipse file into b, with the fields that the file

@@ -4,7 +4,6 @@
 #ifndef UMBRIX_BESSELSATZ_H
 #define UMBRIX_BESSELSATZ_H
 
-#include <cmath>
 #include <cstdio>
 
 enum class Satzende { ganz, dateiende, kaputt };
@@ -29,31 +28,20 @@ Satzende besselsatz_lesen(std::FILE *f, Satz &s)
     return voll ? Satzende::ganz : Satzende::kaputt;
 }
 
-// The caption's day and time of day at t hours from T0 of a record with
-// day ftag and modified Julian date mjd: frac(mjd) * 24 + t hours, a day
-// back or on when that leaves the day; hours and minutes by truncation, 0
-// for nonsense far out of range, which must not reach the conversion to int.
+// The caption's date and time of day at t hours from T0 of a record of
+// date jahr/monat/tag and modified Julian date mjd: frac(mjd) * 24 + t
+// hours, a day back or on when that leaves the day, and the date then rolled
+// over as a calendar does (day 0 is the last of the month before, the day
+// after the 31st of December the 1st of January). A record whose date is no
+// calendar date keeps its month and year and only the day moves. Hours and
+// minutes by truncation, 0 for nonsense far out of range, which must not
+// reach the conversion to int.
 struct Tageszeit {
     long long tag;  // the day before the smallest int is no overflow
+    int monat, jahr;
     int stunden, minuten;
 };
 
-inline Tageszeit beschriftungszeit(double mjd, int ftag, double t)
-{
-    double h = (mjd - std::trunc(mjd)) * 24 + t;
-    Tageszeit z{ftag, 0, 0};
-    if (h < 0) {
-        z.tag -= 1;
-        h += 24;
-    } else if (h >= 24) {
-        z.tag += 1;
-        h -= 24;
-    }
-    if (h > -1e6 && h < 1e6) {
-        z.stunden = static_cast<int>(h);
-        z.minuten = static_cast<int>((h - z.stunden) * 60);
-    }
-    return z;
-}
+Tageszeit beschriftungszeit(double mjd, int jahr, int monat, int tag, double t);
 
 #endif

@@ -10,6 +10,7 @@ int monat = 0;
 int alle = 0;
 int exitflag = 0;
 int nextflag = 0;
+int satzschritt = 0;
 unsigned char argflag[128];
 char *aktuellerpfad = nullptr;
 

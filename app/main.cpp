@@ -25,6 +25,82 @@ void bild(Bessel &bessel, double t)
     bessel.zeichnen(t);
 }
 
+// The user box's right edge for a drawing area of that size: the globe is
+// the unit circle, with half a radius above and below it.
+double rechter_rand(int breite, int hoehe)
+{
+    return 1.5 * breite / hoehe;
+}
+
+// The search's year and month follow the eclipse read (without the file
+// they stay as asked).
+void datum_uebernehmen(const Bessel &bessel)
+{
+    if (bessel.lesestand == Bessel::fehlgeschlagen) return;
+    jahr = bessel.fjahr;
+    monat = bessel.fmonat;
+}
+
+// Reads the eclipse that Next, Vorige or Jahr... chose, if one was chosen.
+// False when nothing was chosen, or there is none before the file's first
+// or after its last: the eclipse shown then stays and goes on.
+bool befehl_ausfuehren(Bessel &bessel)
+{
+    if (!nextflag) return false;
+    nextflag = 0;
+    bool gelesen = true;
+    if (satzschritt == 0)
+        bessel.dateneinlesen(jahr, monat);
+    else
+        gelesen = bessel.satzeinlesen(bessel.satznummer + satzschritt);
+    datum_uebernehmen(bessel);
+    return gelesen;
+}
+
+// The automatic advance: the next record of the file, unless the file ends
+// or the month after the eclipse shown lies beyond 2199.
+bool weiterschalten(Bessel &bessel)
+{
+    int folgejahr = monat == 12 ? jahr + 1 : jahr;
+    if (schluss() || bessel.lesestand != Bessel::gefunden || folgejahr > 2199) return false;
+    bool gelesen = bessel.satzeinlesen(bessel.satznummer + 1);
+    datum_uebernehmen(bessel);
+    return gelesen;
+}
+
+enum class Animation { durchgelaufen, angehalten, gewechselt };
+
+// Six hours around T0, three minutes a frame. A command that chose another
+// eclipse ends it at the next frame.
+Animation animieren(Bessel &bessel)
+{
+    const double schritt = 0.05;
+    double x = 0, y = 0;
+    for (double t = -3.0; !schluss() && t <= 3.0; t += schritt) {
+        waitBOF();
+        if (befehl_ausfuehren(bessel)) return Animation::gewechselt;
+        // The pacing call serves input too: a press it took counts even
+        // when the release is the next event, which mausposition takes.
+        bool gedrueckt = maustasten_zustand & 0x40;
+        bild(bessel, t);
+        if ((mausposition(&x, &y) & 0x40) || gedrueckt) return Animation::angehalten;
+    }
+    return befehl_ausfuehren(bessel) ? Animation::gewechselt : Animation::durchgelaufen;
+}
+
+// The pointer's column chooses the moment shown, until a command chooses
+// another eclipse or the program ends.
+void betrachten(Bessel &bessel, double xmax)
+{
+    double x = 0, y = 0;
+    while (!schluss() && waitmenu(0) == 0 && !befehl_ausfuehren(bessel)) {
+        mausposition(&x, &y);
+        double t = 3.0 / xmax * x;
+        waitTOF();
+        bild(bessel, t);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
@@ -44,65 +120,34 @@ int main(int argc, char **argv)
     int w, h, d, klasse;
     getmaxsize(&w, &h, &d, &klasse);
     fenstergroesse_berechnen(&w, &h, &d);
-    double aspect = static_cast<double>(w) / h;
-    double xmax = 1.5 * aspect, xmin = -xmax, ymin = -1.5, ymax = 1.5;
+    double xmax = rechter_rand(w, h), ymax = 1.5;
     setsize(w, h, d);
 
     setmenu(2, "File", "Hilfe");
-    setmenu(2, "Next", "Hilfe...", m_next, m_hilfe);
+    setmenu(2, "%ANNext", "Hilfe...", m_next, m_hilfe);
+    setmenu(1, "%AVVorige", m_vorige);
     setmenu(1, "Jahr...", m_set);
-    setmenu(1, "Exit", menu_exit);
+    setmenu(1, "%AXExit", menu_exit);
 
-    qinital(1, xmin, ymin, xmax, ymax);
+    qinital(1, -xmax, -ymax, xmax, ymax);
+    // The window may have come out lower than asked (the menu bar's rows
+    // count against the screen's height): the box follows the drawing area
+    // it got, so the globe stays round.
+    getsize(&w, &h, &d, &klasse);
+    xmax = rechter_rand(w, h);
+    inital_new(-xmax, -ymax, xmax, ymax);
     setcolor(4, 100, 150, 255);
 
     Bessel bessel;
-    const double schritt = 0.05;
-    bool gestoppt = false;
     karte_laden(const_cast<char *>("gmtkuesten.dat"));
 
+    bessel.dateneinlesen(jahr, monat);
+    datum_uebernehmen(bessel);
     while (!schluss()) {
-        bessel.dateneinlesen(jahr, monat);
-        // Without the file (or any whole record in it) the search's year and
-        // month stay; the globe is then drawn without a shadow.
-        if (bessel.lesestand != Bessel::fehlgeschlagen) {
-            jahr = bessel.fjahr;
-            monat = bessel.fmonat;
-        }
-
-        double x = 0, y = 0;
-        for (double t = -3.0; !schluss() && t <= 3.0; t += schritt) {
-            waitBOF();
-            // The pacing call serves input too: a press it took counts even
-            // when the release is the next event, which mausposition takes.
-            bool gedrueckt = maustasten_zustand & 0x40;
-            bild(bessel, t);
-            if ((mausposition(&x, &y) & 0x40) || gedrueckt) {
-                gestoppt = true;
-                break;
-            }
-        }
-
-        if (alle == 1 && !gestoppt) {
-            monat += 1;
-            if (monat == 13) {
-                jahr += 1;
-                monat = 1;
-            }
-        }
-        // Past the file's last eclipse every later search comes back to that
-        // one: the automatic advance ends there as it ends after 2199.
-        bool weiter = bessel.lesestand == Bessel::gefunden;
-        if (alle == 1 && !gestoppt && weiter && jahr <= 2199 && !schluss()) continue;
-
-        nextflag = 0;
-        while (!schluss() && waitmenu(0) == 0 && !nextflag) {
-            mausposition(&x, &y);
-            double t = 3.0 / xmax * x;
-            waitTOF();
-            bild(bessel, t);
-        }
-        gestoppt = false;
+        Animation a = animieren(bessel);
+        if (a == Animation::gewechselt) continue;
+        if (a == Animation::durchgelaufen && alle == 1 && weiterschalten(bessel)) continue;
+        betrachten(bessel, xmax);
     }
 
     term_exit();

@@ -1,4 +1,4 @@
-// The four menu commands of the viewer.
+// The menu commands of the viewer.
 #include "umbrix.h"
 
 #include "xmalwerk1/xmalwerk1.h"
@@ -14,19 +14,23 @@ const char *const hilfetext =
 
 void m_next(long)
 {
-    monat += 1;
-    if (monat == 13) {
-        jahr += 1;
-        monat = 1;
-    }
+    satzschritt = 1;
+    nextflag = 1;
+}
+
+void m_vorige(long)
+{
+    satzschritt = -1;
     nextflag = 1;
 }
 
 void m_set(long)
 {
     if (requester_input(3, " Jahr ", "%d", "%d", &jahr, " Monat", "%d", "%d\n", &monat,
-                        "automatisch weiter (1=ja, 0=nein)", "%d", "%d", &alle))
+                        "automatisch weiter (1=ja, 0=nein)", "%d", "%d", &alle)) {
+        satzschritt = 0;
         nextflag = 1;
+    }
 }
 
 void m_hilfe(long)

@@ -9,6 +9,9 @@ extern int monat;
 extern int alle;
 extern int exitflag;
 extern int nextflag;
+// What a command with nextflag chose: 0 the first eclipse at or after jahr
+// and monat, 1 the record after the one shown, -1 the one before.
+extern int satzschritt;
 extern unsigned char argflag[128];
 extern char *aktuellerpfad;
 
@@ -31,6 +34,7 @@ std::string installiertes_datenverzeichnis();
 
 // Menu commands.
 void m_next(long);
+void m_vorige(long);
 void m_set(long);
 void m_hilfe(long);
 void menu_exit(long);

@@ -113,6 +113,23 @@ void BM_dateneinlesen_letzte(benchmark::State &state)
 }
 BENCHMARK(BM_dateneinlesen_letzte)->Unit(benchmark::kMillisecond);
 
+// Vorige from the file's last eclipse: the reader goes through the file to
+// the record before it.
+void BM_satzeinlesen_vorletzte(benchmark::State &state)
+{
+    Bessel b;
+    bool ok = true;
+    {
+        OhneAusgabe still;
+        b.dateneinlesen(99999, 1);
+        int nummer = b.satznummer - 1;
+        for (auto _ : state) ok = b.satzeinlesen(nummer) && ok;
+    }
+    state.counters["Satz"] = b.satznummer;
+    if (!ok) state.SkipWithError("Ecad22.prn fehlt oder ist zu kurz");
+}
+BENCHMARK(BM_satzeinlesen_vorletzte)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char **argv)

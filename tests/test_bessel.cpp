@@ -35,18 +35,24 @@ Finsternis finsternis(int jahr, int monat, int tag, double stunde)
     return f;
 }
 
-// Reads (jahr, monat) from a file of the given text in a fresh directory;
-// returns what was printed.
-std::string lesen(Bessel &b, const std::string &inhalt, int jahr, int monat)
+// Runs lies on a file of the given text in a fresh directory; returns what
+// was printed.
+template <class Lesen>
+std::string lesen_mit(const std::string &inhalt, Lesen lies)
 {
     Arbeitsverzeichnis v;
     testhilfe::datei_schreiben(v.datei("Ecad22.prn"), inhalt);
     aktuellerpfad = const_cast<char *>(v.pfad().c_str());
     testing::internal::CaptureStdout();
-    b.dateneinlesen(jahr, monat);
+    lies();
     fflush(stdout);
     aktuellerpfad = nullptr;
     return testing::internal::GetCapturedStdout();
+}
+
+std::string lesen(Bessel &b, const std::string &inhalt, int jahr, int monat)
+{
+    return lesen_mit(inhalt, [&] { b.dateneinlesen(jahr, monat); });
 }
 
 std::string vier_finsternisse()
@@ -197,6 +203,44 @@ TEST(Besselleser, TextStattZahlenUndLeereDatei)
     EXPECT_TRUE(b.elemente);
 }
 
+// Next and Vorige step through the records in file order, so the second
+// eclipse of a month is reached too; at either end the record shown stays.
+TEST(Besselleser, NachNummerInDateireihenfolge)
+{
+    const std::string juli = satz(finsternis(2000, 2, 5, 13)) + satz(finsternis(2000, 7, 1, 19)) +
+                             satz(finsternis(2000, 7, 31, 2)) + satz(finsternis(2000, 12, 25, 18));
+    Bessel b;
+    lesen(b, juli, 2000, 7);
+    EXPECT_EQ(b.satznummer, 1);
+    bool ok = false;
+    struct Schritt {
+        int nummer;
+        bool ok;
+        const char *ausgabe;
+        int tag, satznummer;  // of the record held afterwards
+    };
+    const Schritt schritte[] = {
+        {2, true, "31.7.2000 Besselelemente eingelesen.\n", 31, 2},
+        {1, true, "1.7.2000 Besselelemente eingelesen.\n", 1, 1},
+        {0, true, "5.2.2000 Besselelemente eingelesen.\n", 5, 0},
+        {-1, false, "Keine fruehere Finsternis in Ecad22.prn.\n", 5, 0},
+        {3, true, "25.12.2000 Besselelemente eingelesen.\n", 25, 3},
+        {4, false, "Keine spaetere Finsternis in Ecad22.prn.\n", 25, 3},
+    };
+    for (const Schritt &s : schritte) {
+        EXPECT_EQ(lesen_mit(juli, [&] { ok = b.satzeinlesen(s.nummer); }), s.ausgabe);
+        EXPECT_EQ(ok, s.ok) << s.nummer;
+        EXPECT_EQ(b.ftag, s.tag) << s.nummer;
+        EXPECT_EQ(b.satznummer, s.satznummer) << s.nummer;
+    }
+    // A broken record is not taken; the whole ones before it are.
+    std::string halb = juli.substr(0, juli.size() - 40);
+    EXPECT_EQ(lesen_mit(halb, [&] { ok = b.satzeinlesen(3); }),
+              "Fehlerhafte Daten in Ecad22.prn nach 3 vollstaendigen Finsternissen.\n");
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(b.ftag, 25);
+}
+
 TEST(Besselleser, FehlendeDatei)
 {
     Bessel b;
@@ -220,23 +264,32 @@ TEST(Besselleser, FehlendeDatei)
 
 TEST(Beschriftung, DatumUndUhrzeit)
 {
+    // Record date, T0's hour of the day, t, and the caption: past midnight
+    // the date rolls over as a calendar does.
+    struct Fall {
+        int jahr, monat, tag;
+        double stunde, t;
+        const char *text;
+    };
+    const Fall faelle[] = {
+        {2008, 8, 1, 10, 0.35, " 1.Aug.2008  10:21"},  {2008, 8, 1, 23, 1.5, " 2.Aug.2008  00:30"},
+        {2008, 8, 1, 1, -1, " 1.Aug.2008  00:00"},     {1970, 8, 31, 23, 1.5, " 1.Sep.1970  00:30"},
+        {2087, 6, 1, 1, -3, "31.Mai.2087  22:00"},     {2214, 12, 31, 23, 1.5, " 1.Jan.2215  00:30"},
+        {2000, 1, 1, 2, -3, "31.Dez.1999  23:00"},     {2100, 2, 28, 23, 1.5, " 1.Mar.2100  00:30"},
+        {2024, 3, 1, 1, -3, "29.Feb.2024  22:00"},     {2000, 2, 28, 23, 1.5, "29.Feb.2000  00:30"},
+    };
     Bessel b;
-    b.fjahr = 2008;
-    b.fmonat = 8;
-    b.ftag = 1;
-    b.mjd = testhilfe::julianisch(2008, 8, 1, 10) - 2400000.5 + 1e-7;
-    EXPECT_EQ(beschriftung(b, 0.35), " 1.Aug.2008  10:21");
-    // Past midnight only the day number moves on.
-    b.mjd = testhilfe::julianisch(2008, 8, 1, 23) - 2400000.5 + 1e-7;
-    EXPECT_EQ(beschriftung(b, 1.5), " 2.Aug.2008  00:30");
-    b.ftag = 31;
-    EXPECT_EQ(beschriftung(b, 1.5), "32.Aug.2008  00:30");
-    // Before midnight of the first: day 0.
+    for (const Fall &f : faelle) {
+        b.fjahr = f.jahr;
+        b.fmonat = f.monat;
+        b.ftag = f.tag;
+        b.mjd = testhilfe::julianisch(f.jahr, f.monat, f.tag, f.stunde) - 2400000.5 + 1e-7;
+        EXPECT_EQ(beschriftung(b, f.t), f.text) << f.jahr << "-" << f.monat << "-" << f.tag;
+    }
+
+    // A month outside the calendar has no name and no roll-over.
     b.ftag = 1;
     b.mjd = testhilfe::julianisch(2008, 8, 1, 1) - 2400000.5 + 1e-7;
-    EXPECT_EQ(beschriftung(b, -3), " 0.Aug.2008  22:00");
-    EXPECT_EQ(beschriftung(b, -1), " 1.Aug.2008  00:00");
-
     b.fjahr = 999;
     b.fmonat = 12;
     EXPECT_EQ(beschriftung(b, 0), " 1.Dez.0999  01:00");
@@ -244,6 +297,7 @@ TEST(Beschriftung, DatumUndUhrzeit)
     EXPECT_EQ(beschriftung(b, 0), " 1..0999  01:00");
     b.fmonat = 13;
     EXPECT_EQ(beschriftung(b, 0), " 1.???.0999  01:00");
+    EXPECT_EQ(beschriftung(b, -3), " 0.???.0999  22:00");
     b.fmonat = -1;
     EXPECT_EQ(beschriftung(b, 0), " 1.???.0999  01:00");
 

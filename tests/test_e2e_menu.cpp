@@ -1,7 +1,8 @@
 // The real program's commands as a user gives them with the mouse and the
-// keyboard: File -> Next, Jahr... (OK and CANCEL), Exit, Hilfe -> Hilfe...,
-// the window manager's close request during the animation and while
-// waiting, and the automatic advance from one eclipse to the next.
+// keyboard: File -> Next, Vorige, Jahr... (OK and CANCEL), Exit, Hilfe ->
+// Hilfe..., commands during the animation, the window manager's close
+// request during the animation and while waiting, and the automatic
+// advance from one eclipse to the next.
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
 #include "hilfe/umbrixlauf.h"
@@ -21,7 +22,7 @@ namespace {
 // the last menu, "Hilfe".
 const int file = 12, hilfe = 400;
 // Rows of the File menu.
-const int next = 1, jahr = 2, exit_ = 3;
+const int next = 1, jahr = 3, exit_ = 4;
 
 int datum(const Elemente &e)
 {
@@ -35,6 +36,14 @@ bool wartend_auf_april_2024(Umbrixlauf &u)
     if (!u.starten({"2024", "4"})) return false;
     const Elemente &e = finsternis(2024, 4);
     return u.warten_auf(eingelesen(e), 10) && testhilfe::anhalten(u, e);
+}
+
+// Escape and a letter: the shortcut of a File item.
+void kuerzel(Umbrixlauf &u, unsigned long taste)
+{
+    u.zeiger(640, u.menubalken() + 300);  // keys go to the window under the pointer
+    u.taste(XK_Escape);
+    u.taste(taste);
 }
 
 // Types year and month into the form "Input-Requester" and ends it with OK
@@ -80,11 +89,12 @@ TEST(E2eMenu, NextZeigtDieNaechsteFinsternisExitBeendet)
     EXPECT_EQ(u.programm().warten(5), 0) << u.ausgabe();
 }
 
+// Escape X, the shortcut of Exit.
 TEST(E2eMenu, ExitImWartenBeendet)
 {
     Umbrixlauf u;
     ASSERT_TRUE(wartend_auf_april_2024(u)) << u.ausgabe();
-    u.menu_waehlen(file, exit_);
+    kuerzel(u, XK_x);
     EXPECT_EQ(u.programm().warten(5), 0) << u.ausgabe();
 }
 
@@ -133,8 +143,8 @@ TEST(E2eMenu, JahrMitCancelAendertNichts)
     EXPECT_TRUE(testhilfe::schatten_bei(u, *b, e, Umbrixlauf::t_bei(300)));
     testhilfe::schlafen(0.5);
     EXPECT_EQ(u.zaehlen("Besselelemente eingelesen"), 1) << u.ausgabe();
-    // Next then goes on from April 2024, not from the text typed.
-    u.menu_waehlen(file, next);
+    // Next (Escape N) then goes on from April 2024, not from the text typed.
+    kuerzel(u, XK_n);
     EXPECT_TRUE(u.warten_auf(eingelesen(finsternis(2024, 5)), 5)) << u.ausgabe();
     EXPECT_EQ(u.schliessen(5), 0) << u.ausgabe();
 }
@@ -183,5 +193,84 @@ TEST(E2eMenu, AutomatischVonFinsternisZuFinsternis)
     EXPECT_EQ(u.zaehlen("Besselelemente eingelesen"), 3) << aus;
     EXPECT_EQ(aus.substr(pa, pb - pa), eingelesen(a) + "Ringfoermige Finsternis\n");
     EXPECT_EQ(aus.substr(pb, pc - pb), eingelesen(b) + "Totale Finsternis\n");
+    EXPECT_EQ(u.schliessen(5), 0) << u.ausgabe();
+}
+
+// Next during the animation of 1 June 2011 ends it and shows 1 July 2011,
+// the eclipse after it, not the one after the month after.
+TEST(E2eMenu, NextWaehrendDerAnimation)
+{
+    const Elemente &juni = finsternis(2011, 6), &juli = finsternis(2011, 7);
+    ASSERT_EQ(datum(juni), 20110601);
+    ASSERT_EQ(datum(juli), 20110701);
+    Umbrixlauf u;
+    u.daten_kopieren();
+    ASSERT_TRUE(u.starten({"2011", "6"})) << u.ausgabe();
+    ASSERT_TRUE(testhilfe::animation_gezeigt(u, juni)) << u.ausgabe();
+    u.menu_waehlen(file, next);
+    ASSERT_TRUE(u.warten_auf(eingelesen(juli), 5)) << u.ausgabe();
+    EXPECT_TRUE(testhilfe::animation_gezeigt(u, juli));
+    EXPECT_EQ(u.zaehlen("Besselelemente eingelesen"), 2) << u.ausgabe();
+    EXPECT_EQ(u.schliessen(5), 0) << u.ausgabe();
+}
+
+// Jahr... during the automatic animation of April 2024: 2017 and 8 show 21
+// August 2017 next, without the month step.
+TEST(E2eMenu, JahrWaehrendDerAnimation)
+{
+    const Elemente &april = finsternis(2024, 4), &august = finsternis(2017, 8);
+    Umbrixlauf u;
+    u.daten_kopieren();
+    ASSERT_TRUE(u.starten({"2024"})) << u.ausgabe();
+    ASSERT_TRUE(testhilfe::animation_gezeigt(u, april)) << u.ausgabe();
+    u.menu_waehlen(file, jahr);
+    formular_ausfuellen(u, "2017", "8", true);
+    ASSERT_TRUE(u.warten_auf(eingelesen(august), 5)) << u.ausgabe();
+    // Nothing between them: no month step, no February 2018.
+    EXPECT_EQ(u.zaehlen("Besselelemente eingelesen"), 2) << u.ausgabe();
+    EXPECT_TRUE(testhilfe::animation_gezeigt(u, august));
+    EXPECT_EQ(u.schliessen(5), 0) << u.ausgabe();
+}
+
+// Both eclipses of July 2000 are reached: Next from the first, Escape V
+// (Vorige) back from the second.
+TEST(E2eMenu, NextUndVorigeInDateireihenfolge)
+{
+    const auto &alle = testhilfe::ecad22();
+    const Elemente *erste = testhilfe::finsternis_ab(alle, 2000, 7);
+    ASSERT_TRUE(erste && erste + 1 < alle.data() + alle.size());
+    const Elemente &zweite = erste[1];
+    ASSERT_EQ(datum(*erste), 20000701);
+    ASSERT_EQ(datum(zweite), 20000731);
+    Umbrixlauf u;
+    u.daten_kopieren();
+    ASSERT_TRUE(u.starten({"2000", "7"})) << u.ausgabe();
+    ASSERT_TRUE(testhilfe::anhalten(u, *erste)) << u.ausgabe();
+    u.menu_waehlen(file, next);
+    ASSERT_TRUE(u.warten_auf(eingelesen(zweite), 5)) << u.ausgabe();
+    ASSERT_TRUE(testhilfe::animation_gezeigt(u, zweite));
+    kuerzel(u, XK_v);
+    ASSERT_TRUE(u.warten_auf("Besselelemente eingelesen", 5, 3)) << u.ausgabe();
+    std::string aus = u.ausgabe();
+    // "1.7.2000 ..." is also the end of "31.7.2000 ...": the whole line.
+    EXPECT_GT(aus.rfind("\n" + eingelesen(*erste)), aus.find(eingelesen(zweite))) << aus;
+    EXPECT_EQ(u.schliessen(5), 0) << u.ausgabe();
+}
+
+// Vorige at the file's first eclipse: a line says so, and that eclipse
+// stays and follows the pointer.
+TEST(E2eMenu, VorigeBeiDerErstenFinsternis)
+{
+    const Elemente &e = testhilfe::ecad22().front();
+    Umbrixlauf u;
+    u.daten_kopieren();
+    ASSERT_TRUE(u.starten({"1900", "1"})) << u.ausgabe();
+    ASSERT_TRUE(testhilfe::anhalten(u, e)) << u.ausgabe();
+    kuerzel(u, XK_v);
+    ASSERT_TRUE(u.warten_auf("Keine fruehere Finsternis in Ecad22.prn.\n", 5)) << u.ausgabe();
+    auto b = testhilfe::zeigen(u, 900);
+    ASSERT_TRUE(b);
+    EXPECT_TRUE(testhilfe::schatten_bei(u, *b, e, Umbrixlauf::t_bei(900)));
+    EXPECT_EQ(u.zaehlen("Besselelemente eingelesen"), 1) << u.ausgabe();
     EXPECT_EQ(u.schliessen(5), 0) << u.ausgabe();
 }

@@ -2,6 +2,8 @@
 // window on screens of several sizes, the close request and a lost server.
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
+#include "hilfe/bild.h"
+#include "hilfe/dateien.h"
 #include "hilfe/fernbedienung.h"
 #include "hilfe/xvfb.h"
 
@@ -11,6 +13,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <string>
 
 using testhilfe::Kindprozess;
@@ -104,6 +107,44 @@ TEST(Programm, FenstergroesseAufVerschiedenenBildschirmen)
         EXPECT_EQ(protokolle[0], XInternAtom(d, "WM_DELETE_WINDOW", False));
         XFree(protokolle);
 
+        testhilfe::schliessen_anfordern(d, w);
+        EXPECT_EQ(umbrix.warten(10), 0) << umbrix.ausgabe();
+        XCloseDisplay(d);
+    }
+}
+
+// The Earth is a circle also where the window came out lower than asked
+// (the menu bar's rows count against the screen's height): the light blue
+// disc is as wide as it is high.
+TEST(Programm, ErdeIstAufJedemBildschirmRund)
+{
+    const int bildschirme[][2] = {{1280, 1024}, {1024, 768}, {1920, 1080}};
+    for (const auto &g : bildschirme) {
+        XvfbServer x(g[0], g[1], 24);
+        Display *d = XOpenDisplay(x.name().c_str());
+        ASSERT_NE(d, nullptr);
+        testhilfe::Arbeitsverzeichnis leer;  // no data: the globe alone
+        Kindprozess umbrix({UMBRIX_BINARY, "2008", "8"}, {"DISPLAY=" + x.name()}, leer.pfad());
+        Window w = testhilfe::fenster_suchen(d, titel);
+        ASSERT_NE(w, 0u) << umbrix.ausgabe();
+        XWindowAttributes a;
+        ASSERT_TRUE(XGetWindowAttributes(d, w, &a));
+        int links = a.width, rechts = -1, oben = a.height, unten = -1;
+        for (int versuch = 0; versuch < 50 && rechts < 0; ++versuch) {
+            testhilfe::schlafen(0.1);
+            testhilfe::Bild b(d, w, a.width, a.height);
+            for (int py = 0; py < a.height; ++py)
+                for (int px = 0; px < a.width; ++px)
+                    if (b.pixel(px, py) == 0x6496FF) {
+                        links = std::min(links, px);
+                        rechts = std::max(rechts, px);
+                        oben = std::min(oben, py);
+                        unten = std::max(unten, py);
+                    }
+        }
+        ASSERT_GE(rechts, 0) << umbrix.ausgabe();
+        int breit = rechts - links + 1, hoch = unten - oben + 1;
+        EXPECT_LE(std::abs(breit - hoch), 2) << g[0] << "x" << g[1] << ": " << breit << "x" << hoch;
         testhilfe::schliessen_anfordern(d, w);
         EXPECT_EQ(umbrix.warten(10), 0) << umbrix.ausgabe();
         XCloseDisplay(d);

@@ -15,8 +15,8 @@ int satz_lesen(std::FILE *f, EcadSatz &s)
 
 Uhrzeit beschriftungszeit(const EcadSatz &s, double t)
 {
-    const Tageszeit z = ::beschriftungszeit(s.jd - 2400000.5, s.ftag, t);
-    return {static_cast<int>(z.tag), z.stunden, z.minuten};
+    const Tageszeit z = ::beschriftungszeit(s.jd - 2400000.5, s.fjahr, s.fmonat, s.ftag, t);
+    return {z.jahr, z.monat, static_cast<int>(z.tag), z.stunden, z.minuten};
 }
 
 }  // namespace ecad

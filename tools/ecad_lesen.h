@@ -22,10 +22,11 @@ struct EcadSatz {
 // holds something that is not a number.
 int satz_lesen(std::FILE *f, EcadSatz &s);
 
-// The caption's time of day at t hours from T0 as the viewer computes it:
-// frac(jd - 2400000.5) * 24 + t, then day, hours and minutes by truncation.
+// The caption's date and time of day at t hours from T0 as the viewer
+// computes it: frac(jd - 2400000.5) * 24 + t, the date rolled over past
+// midnight, hours and minutes by truncation.
 struct Uhrzeit {
-    int tag, stunden, minuten;
+    int jahr, monat, tag, stunden, minuten;
 };
 Uhrzeit beschriftungszeit(const EcadSatz &s, double t);
 
