@@ -37,6 +37,14 @@ void inital2();
 void setfullscreen(Display *display, Window window);
 void show_defaultvisual();
 
+// Window and drawing-area sizes. fenstergroesse_festlegen turns what
+// setsize left (0: as large as the screen allows, negative: ten-thousandths
+// of the other side) into the window's size within maxbreite × maxhoehe.
+struct Fenstermasse {
+    int winbreite, winhoehe, breite, hoehe;
+};
+void fenstergroesse_festlegen(Fenstermasse &m, int maxbreite, int maxhoehe, int menuhoehe);
+
 // Window-manager conventions. fenstertitel_setzen gives the library's
 // window a new title (WM_NAME as it is, _NET_WM_NAME in UTF-8); every
 // title change goes through it. fensternamen_setzen does the same for any
