@@ -27,6 +27,9 @@ extern char fenstername2[52];
 extern int modus;
 extern double malwerk_aspect;
 extern int qsave1flag, qsaveflag;
+// bildclose, telling whether the plot file was written completely (a
+// failure has been reported, naming the file).
+bool bild_schliessen();
 extern int debug;
 extern int xsync_modus;
 

@@ -259,10 +259,11 @@ int term_exit()
     screen = malwerk_screen = nullptr;
     gc = malwerk_gc = nullptr;
     malwerk_win = 0;
-    if (qsaveflag) bildclose();
+    const bool plotdatei_gelungen = !qsaveflag || bild_schliessen();
     malwerk_initalflag = 0;
     requester_font_flag = 0;
-    return menu_reset();
+    const int ergebnis = menu_reset();
+    return plotdatei_gelungen ? ergebnis : -1;
 }
 
 void term()
