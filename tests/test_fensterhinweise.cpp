@@ -167,7 +167,11 @@ TEST_F(Fensterhinweise, VollbildFragtNachDemGanzenSchirmOhneTitel)
     Atom motif = XInternAtom(wm, "_MOTIF_WM_HINTS", False);
     XSync(wm, False);
     fullscreen_modus(1);
+    setmenu(1, "File");
     oeffnen(0, 0);
+    // No menu bar is shown, so no rows are kept free for one.
+    EXPECT_EQ(menubalkenhoehe, 0);
+    EXPECT_EQ(malwerk_hoehe, 599);
     Atom typ;
     std::vector<long> zustand = werte32(d_, win10, "_NET_WM_STATE", &typ);
     EXPECT_EQ(typ, XA_ATOM);
