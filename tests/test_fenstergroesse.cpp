@@ -28,7 +28,8 @@ TEST(Fenstergroesse, AnteiligeSeiteFolgtDerAnderen)
         {-7500, -7500, 0, {1274, 955, 1273, 954}, true},   // neither side given
     };
     for (const Fall &f : faelle) {
-        Fenstermasse m{f.winbreite, f.winhoehe, f.winbreite - 1, f.winhoehe - f.menu - 1};
+        auto gegeben = [](int seite, int abzug) { return seite > 0 ? seite - abzug : seite; };
+        Fenstermasse m{f.winbreite, f.winhoehe, gegeben(f.winbreite, 1), gegeben(f.winhoehe, f.menu + 1)};
         testing::internal::CaptureStdout();
         fenstergroesse_festlegen(m, 1274, 998, f.menu);
         std::string aus = testing::internal::GetCapturedStdout();
