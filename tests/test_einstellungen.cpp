@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
 #include "hilfe/dateien.h"
+#include "hilfe/xvfb.h"
 #include "xmalwerk1/xmalwerk1.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -203,4 +205,49 @@ TEST(Einstellungen, NeueDateiFolgtDerUmask)
     Setenv("MODUS", "2");
     ASSERT_EQ(stat((d.datei("MODUS")).c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST(Einstellungen, VerweisBleibtVerweisUndSeinZielBekommtDenWert)
+{
+    Arbeitsverzeichnis d;
+    Umgebung env("ENV", d.pfad().c_str());
+    ASSERT_EQ(mkdir(d.datei("ziele").c_str(), 0755), 0);
+    // A relative link to a link to a file that is not there yet.
+    ASSERT_EQ(symlink("ziele/plotname", d.datei("zwischen").c_str()), 0);
+    ASSERT_EQ(symlink("zwischen", d.datei("PLOTSAVE").c_str()), 0);
+    Setenv("PLOTSAVE", "bild.eps");
+    Setenv("PLOTSAVE", "bild2.eps");
+    struct stat st;
+    ASSERT_EQ(lstat(d.datei("PLOTSAVE").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(datei_lesen(d.datei("ziele/plotname")), "bild2.eps\n");
+    // No scratch files are left beside the links or the target.
+    EXPECT_EQ(testhilfe::verzeichnis_liste(d.pfad()).size() + testhilfe::verzeichnis_liste(d.datei("ziele")).size(), 4u);
+
+    // A cycle of links names no file: the link stays.
+    ASSERT_EQ(symlink("KREIS", d.datei("KREIS").c_str()), 0);
+    EXPECT_EQ(ausgabe_von([] { Setenv("KREIS", "x"); }), "kann '" + d.datei("KREIS") + "' nicht erstellen\n");
+    ASSERT_EQ(lstat(d.datei("KREIS").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+}
+
+TEST(Einstellungen, NurLesbaresVerzeichnisMitSchreibbarerDatei)
+{
+    Arbeitsverzeichnis d;
+    Umgebung env("ENV", d.pfad().c_str());
+    datei_schreiben(d.datei("FARBE"), "alt\n", 0666);
+    chmod(d.pfad().c_str(), 0555);
+    // The directory takes no scratch file; as root only a process that
+    // has given up its rights sees that.
+    testhilfe::Kindprozess kind([] {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return 2;
+        Setenv("FARBE", "neu");
+        Setenv("NEUE_TASTE", "x");
+        return 0;
+    });
+    EXPECT_EQ(kind.warten(10), 0);
+    chmod(d.pfad().c_str(), 0755);
+    EXPECT_EQ(datei_lesen(d.datei("FARBE")), "neu\n");
+    // A new key still has no place to go.
+    EXPECT_EQ(kind.ausgabe(), "kann '" + d.datei("NEUE_TASTE") + "' nicht erstellen\n");
 }

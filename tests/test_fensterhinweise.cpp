@@ -69,9 +69,9 @@ class Fensterhinweise : public ::testing::Test {
 protected:
     void SetUp() override { x_.als_display_setzen(); }
     void TearDown() override { term_exit(); }
-    void oeffnen()
+    void oeffnen(int breite = 300, int hoehe = 200)
     {
-        setsize(300, 200, 24);
+        setsize(breite, hoehe, 24);
         qinital(1, 0, 0, 1, 1);
         ASSERT_NE(dpy, nullptr);
         d_ = XOpenDisplay(x_.name().c_str());  // the view from outside
@@ -167,7 +167,11 @@ TEST_F(Fensterhinweise, VollbildFragtNachDemGanzenSchirmOhneTitel)
     Atom motif = XInternAtom(wm, "_MOTIF_WM_HINTS", False);
     XSync(wm, False);
     fullscreen_modus(1);
-    oeffnen();
+    setmenu(1, "File");
+    oeffnen(0, 0);
+    // No menu bar is shown, so no rows are kept free for one.
+    EXPECT_EQ(menubalkenhoehe, 0);
+    EXPECT_EQ(malwerk_hoehe, 599);
     Atom typ;
     std::vector<long> zustand = werte32(d_, win10, "_NET_WM_STATE", &typ);
     EXPECT_EQ(typ, XA_ATOM);
@@ -184,6 +188,15 @@ TEST_F(Fensterhinweise, VollbildFragtNachDemGanzenSchirmOhneTitel)
     XFree(k.res_class);
     EXPECT_EQ(werte32(d_, win10, "_NET_WM_PID"), std::vector<long>{static_cast<long>(getpid())});
     XCloseDisplay(wm);
+    fullscreen_modus(0);
+}
+
+TEST_F(Fensterhinweise, VollbildMitKleinererGroesseFragtNichtNachDemSchirm)
+{
+    fullscreen_modus(1);
+    oeffnen(400, 300);
+    fullscreen_modus(0);
+    EXPECT_TRUE(werte32(d_, win10, "_NET_WM_STATE").empty());
 }
 
 TEST_F(Fensterhinweise, RequesterfensterIstDialogDesHauptfensters)

@@ -3,6 +3,8 @@
 // the program goes on; a lost server ends it at once with a message.
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
+#include "hilfe/dateien.h"
+#include "hilfe/plotdateien.h"
 #include "hilfe/xvfb.h"
 #include "xmalwerk1/core/intern.h"
 #include "xmalwerk1/requester/requester_intern.h"
@@ -169,4 +171,34 @@ TEST(XFehler, VerlorenerServerImRequesterEndetSofort)
     EXPECT_NE(kind.ausgabe().find("xmalwerk1: Verbindung zum X-Server '" + x.name() + "' verloren\n"),
               std::string::npos)
         << kind.ausgabe();
+}
+
+TEST(XFehler, VerlorenerServerSchliesstDiePlotdatei)
+{
+    XvfbServer x(800, 600, 24);
+    testhilfe::Arbeitsverzeichnis d;
+    const std::string datei = d.datei("bild.iff");
+    Kindprozess kind([&]() -> int {
+        setenv("DISPLAY", x.name().c_str(), 1);
+        unsetenv("ENV");
+        setenv("PLOTSAVE", datei.c_str(), 1);
+        qinital(1, 0, 0, 1, 1);
+        plotsave("IFF");
+        q2plot(0, 0, 3);
+        q2plot(1, 1, 2);
+        mal_flush();
+        char bereit[] = "gezeichnet";
+        set_maltitel(bereit);
+        for (;;) waitTOF();
+    });
+    Display *d2 = XOpenDisplay(x.name().c_str());
+    ASSERT_NE(d2, nullptr);
+    ASSERT_NE(testhilfe::fenster_suchen(d2, "gezeichnet"), 0u) << kind.ausgabe();
+    XCloseDisplay(d2);
+    x.beenden();
+    EXPECT_EQ(kind.warten(5), 1) << kind.ausgabe();
+    // Complete: the lengths are patched and the line is there.
+    testhilfe::IffDatei iff = testhilfe::iff_lesen(datei);
+    EXPECT_EQ(iff.fehler, "");
+    EXPECT_EQ(iff.linien.size(), 1u);
 }

@@ -27,6 +27,9 @@ extern char fenstername2[52];
 extern int modus;
 extern double malwerk_aspect;
 extern int qsave1flag, qsaveflag;
+// bildclose, telling whether the plot file was written completely (a
+// failure has been reported, naming the file).
+bool bild_schliessen();
 extern int debug;
 extern int xsync_modus;
 
@@ -36,6 +39,14 @@ void doCreateWindow();
 void inital2();
 void setfullscreen(Display *display, Window window);
 void show_defaultvisual();
+
+// Window and drawing-area sizes. fenstergroesse_festlegen turns what
+// setsize left (0: as large as the screen allows, negative: ten-thousandths
+// of the other side) into the window's size within maxbreite × maxhoehe.
+struct Fenstermasse {
+    int winbreite, winhoehe, breite, hoehe;
+};
+void fenstergroesse_festlegen(Fenstermasse &m, int maxbreite, int maxhoehe, int menuhoehe);
 
 // Window-manager conventions. fenstertitel_setzen gives the library's
 // window a new title (WM_NAME as it is, _NET_WM_NAME in UTF-8); every

@@ -47,6 +47,7 @@ void fullscreen_modus(int on);
 void qinital(int modus, double xmin, double ymin, double xmax, double ymax);
 void inital(float *xmin, float *ymin, float *xmax, float *ymax);
 int inital_new(double xmin, double ymin, double xmax, double ymax);
+// 0, or -1 when the plot file being written could not be completed.
 int term_exit();
 void term();
 [[noreturn]] void err_exit(const char *text);
@@ -129,6 +130,7 @@ void setzehintergrundweiss();
 // ---------------------------------------------------------------------------
 int changebuffer(int a, int b);
 int screenclear(int farbe);
+// 0, or -1 when the picture's plot file could not be completed.
 int term_refresh();
 int waitTOF();
 int waitBOF();
@@ -174,7 +176,8 @@ extern BitMapHeader bmhd;
 // on, "AU..." or "OF..." off; a plain text or a string descriptor.
 void plotsave(const char *art);
 void bildopen(const char *name);
-// Pen codes: 2 draw to, 3 move to, 4 end of path.
+// Pen codes: 2 draw to, 3 move to, 4 end of path. 0, or -1 once writing
+// the plot file has failed (reported once, naming the file).
 int bildplot(double x, double y, int ipen);
 void bildclose();
 void bmhd_speichern();

@@ -6,6 +6,7 @@
 #include "../menu/menu.h"
 #include "../requester/requester.h"
 
+#include <cerrno>
 #include <cstring>
 #include <string>
 
@@ -16,6 +17,33 @@ namespace {
 // The file name, kept apart from the settings buffer, which the next
 // Getenv call would overwrite.
 std::string bildname;
+
+// The open file's name for messages, and whether its failure was reported:
+// a full disk gives one message per file, not one per point.
+std::string offene_datei;
+bool fehler_gemeldet = false;
+
+// Prints the message of a failed write, once per file.
+void fehler_melden(int grund)
+{
+    if (!fehler_gemeldet) {
+        if (grund)
+            printf("Fehler beim Schreiben von '%s' (%s)\n", offene_datei.c_str(), strerror(grund));
+        else
+            printf("Fehler beim Schreiben von '%s'\n", offene_datei.c_str());
+        fehler_gemeldet = true;
+    }
+}
+
+// False when writing to the open file failed (ok false, or its error flag
+// set); the first failure is reported.
+bool schreiben_gelungen(FILE *f, bool ok = true)
+{
+    const int grund = errno;
+    if (ok && !ferror(f)) return true;
+    fehler_melden(grund);
+    return false;
+}
 
 bool beginnt_mit(const char *text, const char *anfang)
 {
@@ -86,37 +114,57 @@ void bildopen(const char *name)
         return;
     }
     malwerk_fpbild = f;
+    offene_datei = name;
+    fehler_gemeldet = false;
     qsaveflag = 1;
+    errno = 0;
     switch (format()) {
     case Plotformat::iff: iff_kopf(f); break;
     case Plotformat::postscript: ps_kopf(f); break;
     case Plotformat::tellagraf: tella_kopf(f); break;
     }
+    schreiben_gelungen(f);
 }
 
 int bildplot(double x, double y, int ipen)
 {
     FILE *f = malwerk_fpbild;
     if (!f) return 0;
+    errno = 0;
     switch (format()) {
     case Plotformat::iff: iff_plot(f, x, y, ipen); break;
     case Plotformat::postscript: ps_plot(f, x, y, ipen); break;
     case Plotformat::tellagraf: tella_plot(f, x, y, ipen); break;
     }
-    return 0;
+    return schreiben_gelungen(f) ? 0 : -1;
+}
+
+bool bild_schliessen()
+{
+    if (debug > 0) printf("bildclose()\n");
+    bool gelungen = true;
+    if (FILE *f = malwerk_fpbild) {
+        errno = 0;
+        bool ok = true;
+        switch (format()) {
+        case Plotformat::iff: ok = iff_schluss(f); break;
+        case Plotformat::postscript: ps_schluss(f); break;
+        case Plotformat::tellagraf: tella_schluss(f); break;
+        }
+        // fclose writes what is still buffered: a full disk often shows
+        // only here.
+        gelungen = schreiben_gelungen(f, ok && fflush(f) == 0);
+        if (fclose(f) != 0) {
+            fehler_melden(errno);
+            gelungen = false;
+        }
+        malwerk_fpbild = nullptr;
+    }
+    qsaveflag = 0;
+    return gelungen;
 }
 
 void bildclose()
 {
-    if (debug > 0) printf("bildclose()\n");
-    if (FILE *f = malwerk_fpbild) {
-        switch (format()) {
-        case Plotformat::iff: iff_schluss(f); break;
-        case Plotformat::postscript: ps_schluss(f); break;
-        case Plotformat::tellagraf: tella_schluss(f); break;
-        }
-        fclose(f);
-        malwerk_fpbild = nullptr;
-    }
-    qsaveflag = 0;
+    bild_schliessen();
 }

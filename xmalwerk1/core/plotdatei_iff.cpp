@@ -143,11 +143,13 @@ void iff_plot(FILE *f, double x, double y, int ipen)
     }
 }
 
-void iff_schluss(FILE *f)
+bool iff_schluss(FILE *f)
 {
     iff_plot(f, xminsav, yminsav, 3);  // writes the last record
-    fseek(f, 4, SEEK_SET);
+    // A file that cannot seek (a pipe) keeps lengths that do not fit it.
+    if (fseek(f, 4, SEEK_SET) != 0) return false;
     feld(laenge1, f);
-    fseek(f, 104, SEEK_SET);
+    if (fseek(f, 104, SEEK_SET) != 0) return false;
     feld(laenge3, f);
+    return true;
 }

@@ -32,7 +32,8 @@ extern unsigned short uxmax, uymax;
 extern double xminsav, yminsav, xssav, yssav;
 void iff_kopf(FILE *f);
 void iff_plot(FILE *f, double x, double y, int ipen);
-void iff_schluss(FILE *f);
+// False when the lengths could not be patched (the file cannot seek).
+bool iff_schluss(FILE *f);
 // File units of one coordinate: 0 for values of 0 or less, rounded, and
 // at most 65535 so that it fits its 16-bit field.
 unsigned short iff_einheit(double u, double min, double faktor);

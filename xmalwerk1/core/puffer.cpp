@@ -104,6 +104,7 @@ int screenclear(int farbe)
 int term_refresh()
 {
     if (dpy) PLOT_FLUSH();
+    int ergebnis = 0;
     if (malwerk_initalflag && dpy) {
         if (!malwerk_rambild) malwerk_rambild = neues_bild(aktuelles_ziel());
         ganz_kopieren(aktuelles_ziel(), malwerk_rambild);
@@ -111,7 +112,7 @@ int term_refresh()
         malwerk_refreshflag = 1;
         malwerk_rambildflag = 1;
         if (qsaveflag) {
-            bildclose();
+            if (!bild_schliessen()) ergebnis = -1;
             qsave1flag = 1;
             qsaveflag = 0;
         }
@@ -123,5 +124,5 @@ int term_refresh()
         XSync(dpy, False);
     }
     malwerk_initalflag = 0;
-    return 0;
+    return ergebnis;
 }

@@ -25,8 +25,10 @@ void setsize(int width, int height, int depth)
         depth = depth % 1000;
     }
     if (width != 0 && height != 0) {
-        winbreite = width + 1;
-        winhoehe = height + menubalkenhoehe + 1;
+        // A negative side stays as it is: a proportion of the other side,
+        // worked out when the window is made.
+        winbreite = width > 0 ? width + 1 : width;
+        winhoehe = height > 0 ? height + menubalkenhoehe + 1 : height;
     } else {
         winbreite = width;
         winhoehe = height;
@@ -135,7 +137,8 @@ void opengrafik()
     dpy = malwerk_dpy = meinXOpenDisplay(displayname);
     if (!dpy) return;
     menu_font_anfordern();
-    if (menuvorhanden()) {
+    // Full-screen mode shows no menu bar, so it reserves no rows for one.
+    if (menuvorhanden() && !fullscreenmodus) {
         menubalkenhoehe = get_menuleistenhoehe();
         if (debug > 0) printf("opengrafik() menubalkenhoehe=%d\n", menubalkenhoehe);
     }
@@ -154,7 +157,9 @@ void opengrafik()
     fensterkennung_setzen(dpy, win10);
     if (fullscreenmodus) {
         setfullscreen(dpy, win10);
-        vollbild_anfordern(dpy, win10);
+        // A smaller window asked for by its size stays that size: a window
+        // manager would stretch a full-screen one over the whole screen.
+        if (winbreite >= WidthOfScreen(screen) && winhoehe >= HeightOfScreen(screen)) vollbild_anfordern(dpy, win10);
     } else {
         fenstertitel_setzen(malwerk_fenstername);
         WM_PROTOCOLS = XInternAtom(dpy, "WM_PROTOCOLS", False);
@@ -177,28 +182,12 @@ void doCreateWindow()
     if (debug > 0)
         printf("winbreite=%d maxbreite=%d\nwinhoehe=%d  maxhoehe=%d\n", winbreite, maxbreite, winhoehe,
                maxhoehe);
-    if (winbreite == 0 || winbreite > maxbreite) {
-        winbreite = maxbreite;
-        breite = maxbreite - 1;
-        if (winhoehe < 0) {
-            // A negative height is the height in ten-thousandths of the width.
-            winhoehe = (-winhoehe * winbreite) / 10000 + menubalkenhoehe;
-            hoehe = winhoehe - menubalkenhoehe - 1;
-        }
-    }
-    if (winhoehe == 0 || winhoehe > maxhoehe) {
-        winhoehe = maxhoehe;
-        hoehe = maxhoehe - menubalkenhoehe - 1;
-        if (winbreite < 0) {
-            winbreite = ((winhoehe - menubalkenhoehe) * -winbreite) / 10000;
-            breite = winbreite - 1;
-        }
-        if (winbreite > maxbreite) {
-            winbreite = maxbreite;
-            breite = maxbreite - 1;
-            printf("winbreite=maxbreite=%d\n", winbreite);
-        }
-    }
+    Fenstermasse m{winbreite, winhoehe, breite, hoehe};
+    fenstergroesse_festlegen(m, maxbreite, maxhoehe, menubalkenhoehe);
+    winbreite = m.winbreite;
+    winhoehe = m.winhoehe;
+    breite = m.breite;
+    hoehe = m.hoehe;
     xswa.background_pixel = malwerk_hintergrundfarbe;
     xswa.border_pixel = malwerk_vordergrundfarbe;
     xswa.event_mask = KeyPressMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | ExposureMask;
@@ -270,10 +259,11 @@ int term_exit()
     screen = malwerk_screen = nullptr;
     gc = malwerk_gc = nullptr;
     malwerk_win = 0;
-    if (qsaveflag) bildclose();
+    const bool plotdatei_gelungen = !qsaveflag || bild_schliessen();
     malwerk_initalflag = 0;
     requester_font_flag = 0;
-    return menu_reset();
+    const int ergebnis = menu_reset();
+    return plotdatei_gelungen ? ergebnis : -1;
 }
 
 void term()

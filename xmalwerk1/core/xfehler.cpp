@@ -93,8 +93,11 @@ int protokollfehler(Display *d, XErrorEvent *e)
 [[noreturn]] int verbindung_verloren(Display *d)
 {
     printf("xmalwerk1: Verbindung zum X-Server '%s' verloren\n", d ? DisplayString(d) : displayname);
+    // The plot file needs no server: it is completed up to its last point.
+    // No other clean-up: every further call on the connection would fail
+    // again.
+    if (malwerk_fpbild) bild_schliessen();
     fflush(stdout);
-    // No clean-up: every further call on the connection would fail again.
     _exit(1);
 }
 

@@ -6,10 +6,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -38,6 +40,35 @@ mode_t neuer_dateimodus(const char *pfad)
     mode_t maske = umask(0);
     umask(maske);
     return 0666 & ~maske;
+}
+
+// The file that a path names in the end: the path itself, or the target of
+// the chain of links that it is (a relative target counts from its link's
+// directory), also when the last target does not exist yet. Empty for a
+// chain that does not end (a cycle), as the system counts it.
+std::string linkziel(const std::string &pfad)
+{
+    std::string p = pfad;
+    for (int schritte = 0; schritte <= 40; ++schritte) {
+        struct stat st;
+        if (lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
+        std::vector<char> ziel(static_cast<size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
+        ssize_t n = readlink(p.c_str(), ziel.data(), ziel.size());
+        if (n <= 0 || static_cast<size_t>(n) >= ziel.size()) return p;
+        std::string z(ziel.data(), static_cast<size_t>(n));
+        p = z[0] == '/' ? z : p.substr(0, p.rfind('/') + 1) + z;
+    }
+    return std::string();
+}
+
+// The value and a newline into f, which is closed; false when f is null
+// or anything failed.
+bool wert_schreiben(FILE *f, const char *wert)
+{
+    if (!f) return false;
+    bool gut = !wert || fputs(wert, f) >= 0;
+    gut = putc('\n', f) != EOF && gut;
+    return fclose(f) == 0 && gut;
 }
 
 }  // namespace
@@ -78,28 +109,28 @@ void Setenv(const char *name, const char *wert)
     }
     if (!pfad_bilden(verzeichnis, name)) return;
 
-    // The value goes into a scratch file beside the old one, which is then
+    // A settings file that is a link stays one: its target gets the value.
+    const std::string ziel = linkziel(str);
+    if (ziel.empty()) {
+        printf("kann '%s' nicht erstellen\n", str);
+        return;
+    }
+    // The value goes into a scratch file beside the target, which is then
     // renamed over it: a reader sees the old value or the new, never a part.
-    std::string vorlage = str;
+    std::string vorlage = ziel;
     size_t schnitt = vorlage.rfind('/') + 1;
     vorlage.insert(schnitt, ".");
     vorlage += ".XXXXXX";
     int fd = mkstemp(&vorlage[0]);
     if (fd < 0) {
-        printf("kann '%s' nicht erstellen\n", str);
+        // A directory that takes no new file may still hold a writable one.
+        if (!wert_schreiben(fopen(ziel.c_str(), "w"), wert)) printf("kann '%s' nicht erstellen\n", str);
         return;
     }
-    fchmod(fd, neuer_dateimodus(str));
+    fchmod(fd, neuer_dateimodus(ziel.c_str()));
     FILE *f = fdopen(fd, "w");
-    bool gut = f != nullptr;
-    if (gut) {
-        if (wert) gut = fputs(wert, f) >= 0;
-        gut = putc('\n', f) != EOF && gut;
-        gut = fclose(f) == 0 && gut;
-    } else {
-        close(fd);
-    }
-    if (!gut || rename(vorlage.c_str(), str) != 0) {
+    if (!f) close(fd);
+    if (!wert_schreiben(f, wert) || rename(vorlage.c_str(), ziel.c_str()) != 0) {
         unlink(vorlage.c_str());
         printf("kann '%s' nicht erstellen\n", str);
     }
