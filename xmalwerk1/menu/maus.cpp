@@ -75,8 +75,7 @@ void bild_auffrischen()
     if (malwerk_rambildflag && malwerk_refreshflag && !malwerk_initalflag) {
         if (debug > 0) printf("Bildrefresh\n");
         zusammenfassen(malwerk_event, predicate2);
-        XCopyArea(dpy, malwerk_rambild, aktuelles_ziel(), gc, 0, 0, static_cast<unsigned>(winbreite),
-                  static_cast<unsigned>(winhoehe), 0, 0);
+        ganz_kopieren(malwerk_rambild, aktuelles_ziel());
     } else if (malwerk_rambildflag) {
         malwerk_refreshflag = 1;
     }
