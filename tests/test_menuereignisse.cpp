@@ -479,6 +479,18 @@ TEST(Menuereignisse, BildrefreshAusDemRambild)
     malwerk_initalflag = 0;
     XClearArea(dpy, win10, 0, 0, 0, 0, True);
     EXPECT_TRUE(abwarten([] { return testhilfe::pixel_lesen(dpy, win10, 300, 300) == 0xFF0000u; }));
+    // In the complement drawing mode the repaint still copies the picture
+    // as it is (onto the same picture: a combining copy would erase it).
+    drawmode(3);
+    XEvent e{};
+    e.xexpose.type = Expose;
+    e.xexpose.window = win10;
+    e.xexpose.width = winbreite;
+    e.xexpose.height = winhoehe;
+    XSendEvent(dpy, win10, False, ExposureMask, &e);
+    XSync(dpy, False);
+    Sitzung::pumpen(0.1);
+    EXPECT_EQ(testhilfe::pixel_lesen(dpy, win10, 300, 300), 0xFF0000u);
 }
 
 TEST(Menuereignisse, WarteschlangeBehaeltEigeneEreignisse)
@@ -505,6 +517,46 @@ TEST(Menuereignisse, WarteschlangeBehaeltEigeneEreignisse)
     for (int i = 0; i < 5; ++i) myXCheckEvent(dpy, ClientMessage, &e);
     EXPECT_EQ(XEventsQueued(dpy, QueuedAfterReading), 2);
     XFreePixmap(dpy, p);
+}
+
+namespace {
+int formular_ergebnis = -1;
+void formular_oeffnen(long)
+{
+    int jahr = 2000;
+    formular_ergebnis = requester_input(1, " Jahr ", "%d", "%d", &jahr);
+}
+}  // namespace
+
+TEST(Menuereignisse, SchliessanfrageImFormularEinesMenuepunkts)
+{
+    XvfbServer x(1280, 1024, 24);
+    x.als_display_setzen();
+    setmenu(1, "File");
+    setmenu(1, "Jahr...", formular_oeffnen);
+    setsize(400, 300, 24);
+    qinital(1, 0, 0, 1, 1);
+    Sitzung::pumpen(0.1);
+    Punkt t = titel(0), jahr = punkt(0, 1);
+    Fernsteuerung skript(x.name(), win10, [&](Fernbedienung &fb) {
+        fb.bewegen(t.x, t.y);
+        fb.druecken();
+        fb.bewegen(jahr.x, jahr.y);
+        fb.loslassen();
+        ASSERT_NE(testhilfe::fenster_suchen(fb.display(), "Input-Requester"), 0u);
+        testhilfe::schliessen_anfordern(fb.display(), win10);
+        fb.abwarten(0.5);
+        // A form that missed the request is cancelled by hand.
+        if (testhilfe::fenster_suchen(fb.display(), "Input-Requester", 0.1) && fb.fenster_finden("Input-Requester")) {
+            fb.taste(XK_Tab, XK_Shift_L);
+            fb.taste(XK_Return);
+        }
+    });
+    // The form ends as if cancelled, and the waiting loop learns of the request.
+    EXPECT_EQ(waitmenu(1), 1);
+    EXPECT_EQ(formular_ergebnis, 0);
+    EXPECT_EQ(schliessen_angefordert(), 1);
+    term_exit();
 }
 
 TEST(Menuereignisse, AutomenuLoopEndetMitExit)
