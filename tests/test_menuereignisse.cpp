@@ -526,23 +526,26 @@ void formular_oeffnen(long)
     int jahr = 2000;
     formular_ergebnis = requester_input(1, " Jahr ", "%d", "%d", &jahr);
 }
+void formularmenue()
+{
+    setmenu(1, "File");
+    setmenu(1, "Jahr...", formular_oeffnen);
+}
+// Press on the title, drag to the item, release there.
+void ziehen(Fernbedienung &fb, Punkt titel, Punkt punkt)
+{
+    fb.bewegen(titel.x, titel.y);
+    fb.druecken();
+    fb.bewegen(punkt.x, punkt.y);
+    fb.loslassen();
+}
 }  // namespace
 
 TEST(Menuereignisse, SchliessanfrageImFormularEinesMenuepunkts)
 {
-    XvfbServer x(1280, 1024, 24);
-    x.als_display_setzen();
-    setmenu(1, "File");
-    setmenu(1, "Jahr...", formular_oeffnen);
-    setsize(400, 300, 24);
-    qinital(1, 0, 0, 1, 1);
-    Sitzung::pumpen(0.1);
-    Punkt t = titel(0), jahr = punkt(0, 1);
-    Fernsteuerung skript(x.name(), win10, [&](Fernbedienung &fb) {
-        fb.bewegen(t.x, t.y);
-        fb.druecken();
-        fb.bewegen(jahr.x, jahr.y);
-        fb.loslassen();
+    Sitzung s(formularmenue);
+    Fernsteuerung skript(s.x.name(), win10, [&](Fernbedienung &fb) {
+        ziehen(fb, titel(0), punkt(0, 1));
         ASSERT_NE(testhilfe::fenster_suchen(fb.display(), "Input-Requester"), 0u);
         testhilfe::schliessen_anfordern(fb.display(), win10);
         fb.abwarten(0.5);
@@ -556,7 +559,6 @@ TEST(Menuereignisse, SchliessanfrageImFormularEinesMenuepunkts)
     EXPECT_EQ(waitmenu(1), 1);
     EXPECT_EQ(formular_ergebnis, 0);
     EXPECT_EQ(schliessen_angefordert(), 1);
-    term_exit();
 }
 
 TEST(Menuereignisse, AutomenuLoopEndetMitExit)
@@ -567,13 +569,7 @@ TEST(Menuereignisse, AutomenuLoopEndetMitExit)
     setsize(400, 300, 24);
     qinital(1, 0, 0, 1, 1);
     Sitzung::pumpen(0.1);
-    Punkt t = titel(0), exit = punkt(0, 1);
-    Fernsteuerung skript(x.name(), win10, [&](Fernbedienung &fb) {
-        fb.bewegen(t.x, t.y);
-        fb.druecken();
-        fb.bewegen(exit.x, exit.y);
-        fb.loslassen();
-    });
+    Fernsteuerung skript(x.name(), win10, [&](Fernbedienung &fb) { ziehen(fb, titel(0), punkt(0, 1)); });
     EXPECT_EQ(automenu_loop(), 0);
     EXPECT_EQ(malwerk_initalflag, 0);  // the plot phase was ended first
     term_exit();
