@@ -113,12 +113,12 @@ Eintragsart eintrag_zerlegen(const char *eintrag, char *name, int n)
         if (strncmp(tag, "     ", 5) == 0) return Eintragsart::datei;
         return Eintragsart::anderes;
     }
-    // A device line ("HOME        (disk)"), or ".." and the like.
+    // A device line ("HOME        (disk)"), ".." or a line of another make:
+    // the name ends at the first blank, the tags are searched.
+    strcpybis(name, eintrag, ' ', n);
     const char *disk = strstr(eintrag, "(disk)");
-    if (disk && disk[6] == '\0') {
-        strcpybis(name, eintrag, ' ', n);
-        return Eintragsart::geraet;
-    }
-    strcpymax(name, eintrag, n);
+    if (disk && disk[6] == '\0') return Eintragsart::geraet;
+    if (strstr(eintrag, " (dir) ")) return Eintragsart::verzeichnis;
+    if (strstr(eintrag, " (lnk) ")) return Eintragsart::verweis;
     return Eintragsart::anderes;
 }
