@@ -421,6 +421,20 @@ TEST(Menuereignisse, ImausklickWartetAufDruck)
     EXPECT_EQ(y, 77);
 }
 
+TEST(Menuereignisse, ImausklickEndetMitDerSchliessanfrage)
+{
+    Sitzung s(nullptr);
+    Fernsteuerung skript(s.x.name(), win10, [&](Fernbedienung &fb) {
+        testhilfe::schliessen_anfordern(fb.display(), win10);
+        fb.abwarten(0.5);
+        fb.klick(211, 99);  // ends a wait that missed the request
+    });
+    int x = -1, y = -1;
+    imausklick(0, &x, &y);
+    EXPECT_NE(x, 211);
+    EXPECT_EQ(schliessen_angefordert(), 1);
+}
+
 namespace {
 int gedrueckt = 0, losgelassen = 0, belichtet = 0, bewegt = 0;
 void hook_druck() { ++gedrueckt; }

@@ -65,6 +65,17 @@ void taste_gedrueckt(XKeyEvent &ereignis)
     keyget_flag = 1;
 }
 
+// Polls until one of the buttons is held (gehalten) or none is; false when
+// the close request ends the waiting instead.
+bool tasten_abwarten(int tasten, bool gehalten)
+{
+    while (((maustasten() & tasten) != 0) != gehalten) {
+        if (schliessanfrage_nehmen(dpy)) return false;
+        Delay(2);
+    }
+    return true;
+}
+
 void bild_auffrischen()
 {
     if (funk_expose) {
@@ -155,12 +166,11 @@ void imausklick(int modus, int *x, int *y)
     int tasten = modus & ~3;
     if (!(tasten & alle_tasten)) tasten = alle_tasten;
     int art = modus & 3;
-    if (dpy) {
-        if (art != 1)
-            while (maustasten() & tasten) Delay(2);
-        if (art != 2)
-            while (!(maustasten() & tasten)) Delay(2);
-    }
+    // Unless only the press counts, first until the buttons are free; unless
+    // only the release counts, then until one of them is held.
+    bool weiter = dpy != nullptr;
+    if (weiter && art != 1) weiter = tasten_abwarten(tasten, false);
+    if (weiter && art != 2) tasten_abwarten(tasten, true);
     *x = mal_mausx;
     *y = mal_mausy;
 }

@@ -158,6 +158,8 @@ bool eigenes_ereignis(const XEvent &ereignis);
 // remembered for schliessen_angefordert and the result is false. Other
 // events of the program stay queued; strangers' events are dropped.
 bool ereignis_abwarten(Display *d, XEvent *ereignis, Bool (*gewollt)(Display *, XEvent *, XPointer), XPointer arg);
+// For a polling wait: takes a queued close request and remembers it (true).
+bool schliessanfrage_nehmen(Display *d);
 // Whether a client message is the window manager's close request, and
 // remembering one that a loop other than waitmenu took.
 bool ist_schliessanfrage(const XClientMessageEvent &e);
