@@ -419,6 +419,9 @@ TEST(Menuereignisse, ImausklickWartetAufDruck)
     imausklick(1, &x, &y);
     EXPECT_EQ(x, 123);
     EXPECT_EQ(y, 77);
+    // The release too, so that no button is left held for later tests.
+    imausklick(2, &x, &y);
+    EXPECT_EQ(maustasten_zustand, 0);
 }
 
 TEST(Menuereignisse, ImausklickEndetMitDerSchliessanfrage)
