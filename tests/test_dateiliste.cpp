@@ -35,15 +35,17 @@ std::vector<std::string> zeilen_von(const char *text)
     return z;
 }
 
+// The name and the kind tag of a listing line whose size has at most 9
+// digits: the last 16 characters are a blank, the tag, a blank, the size.
 std::string name_von(const std::string &zeile)
 {
-    std::string n = zeile.substr(0, 80);
+    std::string n = zeile.substr(0, zeile.size() - 16);
     return n.substr(0, n.find_last_not_of(' ') + 1);
 }
 
 std::string kennung_von(const std::string &zeile)
 {
-    return zeile.substr(81, 5);
+    return zeile.substr(zeile.size() - 15, 5);
 }
 
 std::vector<std::string> namen(const char *text)
@@ -300,13 +302,42 @@ TEST_F(Verzeichnisliste, FilterLaesstVerzeichnisseUndVerweise)
     EXPECT_EQ(auflisten(v_.pfad(), "").size(), 9u) << "a cleared filter shows everything";
 }
 
-TEST_F(Verzeichnisliste, LangerNameWirdAufAchtzigGekappt)
+TEST_F(Verzeichnisliste, LangerNameBleibtGanz)
 {
     std::string lang(200, 'L');
     datei_schreiben(v_.datei(lang), "");
-    const std::string *z = suchen(auflisten(v_.pfad()), std::string(80, 'L'));
+    const std::vector<std::string> liste = auflisten(v_.pfad());
+    const std::string *z = suchen(liste, lang);
     ASSERT_TRUE(z);
-    EXPECT_EQ(z->size(), 96u);
+    EXPECT_EQ(z->size(), 216u);
+    char name[400];
+    EXPECT_EQ(eintrag_zerlegen(z->c_str(), name, sizeof name), Eintragsart::datei);
+    EXPECT_EQ(name, lang);
+}
+
+TEST(Listeneintraege, NameUndArtEinesEintrags)
+{
+    const std::string lang(80, 'x');
+    const struct {
+        std::string eintrag;
+        int n;
+        const char *name;
+        Eintragsart art;
+    } faelle[] = {
+        {zeile("my file.txt", "     ", 12), 400, "my file.txt", Eintragsart::datei},
+        {zeile("My Files", "(dir)", 4096), 400, "My Files", Eintragsart::verzeichnis},
+        {zeile("a (dir) b", "(lnk)", 3), 400, "a (dir) b", Eintragsart::verweis},
+        {zeile("rohr", "(003)", 0), 400, "rohr", Eintragsart::anderes},
+        {lang + " (dir) 1234567890", 400, lang.c_str(), Eintragsart::verzeichnis},  // a size of 10 digits
+        {zeile("abcdef", "     ", 1), 4, "abc", Eintragsart::datei},
+        {"HOME        (disk)", 400, "HOME", Eintragsart::geraet},
+        {"..", 400, "..", Eintragsart::anderes},
+    };
+    for (const auto &f : faelle) {
+        char name[400];
+        EXPECT_EQ(eintrag_zerlegen(f.eintrag.c_str(), name, f.n), f.art) << f.eintrag;
+        EXPECT_STREQ(name, f.name) << f.eintrag;
+    }
 }
 
 TEST(Verzeichnisliste2, LeeresUndFehlendesVerzeichnis)
@@ -364,10 +395,10 @@ TEST(Verzeichnisliste2, EintragOhneLesbarenStatus)
     close(f);
 
     std::vector<std::string> z = auflisten(pfad);
-    const std::string *n = suchen(z, std::string(80, 'n'));
+    const std::string *n = suchen(z, lang);
     ASSERT_TRUE(n);
     EXPECT_EQ(kennung_von(*n), "(003)");
-    EXPECT_EQ(n->substr(87), "        0");
+    EXPECT_EQ(n->substr(n->size() - 9), "        0");
     ASSERT_TRUE(suchen(z, "k"));
     EXPECT_EQ(kennung_von(*suchen(z, "k")), "     ");
 

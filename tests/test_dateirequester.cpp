@@ -137,6 +137,22 @@ TEST_F(Dateirequester, DoppelklickOeffnetUnterverzeichnis)
     EXPECT_EQ(std::string(name_), v_.datei("unter/zweite.txt"));
 }
 
+TEST_F(Dateirequester, NamenMitLeerzeichenUndLangeNamenGanz)
+{
+    ASSERT_EQ(mkdir(v_.datei("My Files").c_str(), 0755), 0);  // row 0, before "unter"
+    const std::string namen[] = {"my file.txt", std::string(150, 'z')};
+    for (const std::string &n : namen) datei_schreiben(v_.datei("My Files/" + n), "");
+    for (int zeile : {0, 1}) {
+        int r = fragen(v_.datei("b.txt"), [&](Fernbedienung &f) {
+            doppelklick(f, 0);
+            zeile_klicken(f, zeile);
+            mitte_klicken(f, a_.ok);
+        });
+        EXPECT_EQ(r, 1);
+        EXPECT_EQ(std::string(name_), v_.datei("My Files/" + namen[zeile]));
+    }
+}
+
 TEST_F(Dateirequester, EinfacherKlickNimmtNurDenNamen)
 {
     int r = fragen(v_.datei("b.txt"), [&](Fernbedienung &f) {

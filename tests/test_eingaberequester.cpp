@@ -299,6 +299,25 @@ TEST_F(EingabeRequester, KommazahlUndTextMitLeerzeichen)
     EXPECT_STREQ(name, "x a b") << "a read format %s takes the whole text";
 }
 
+TEST_F(EingabeRequester, FeldbreiteDesLeseformatsBegrenztDenText)
+{
+    char name[10] = "ab";  // a longer copy shows under the address sanitizer
+    Formularanordnung a = formular_anordnen(cw_, ch_, {{4, 2, false}});
+    int r;
+    {
+        Fernsteuerung s(x_.name(), [&](Fernbedienung &f) {
+            ASSERT_TRUE(f.fenster_finden(titel));
+            f.taste(XK_Tab);
+            f.tippen("123 456 78");  // before "ab"
+            f.taste(XK_Return);
+            mitte_klicken(f, a.ok);
+        });
+        r = requester_input(1, "Name", "%s", "%9s", name);
+    }
+    EXPECT_EQ(r, 1);
+    EXPECT_STREQ(name, "123 456 7") << "blanks kept, 9 characters at most";
+}
+
 TEST_F(EingabeRequester, MehrAlsZwanzigFelderWerdenAufZwanzigGekappt)
 {
     int v[22];

@@ -52,22 +52,22 @@ TEST(Zeicheninsert, AchtzigZeichenGrenze)
     zeicheninsert('Y', 80, t, 80);
     EXPECT_EQ(strlen(t), 80u) << "the 81st character is dropped";
     EXPECT_EQ(strchr(t, 'Y'), nullptr);
-    // Inserting into a full text pushes its last character out.
-    zeicheninsert('X', 0, t, 80);
-    EXPECT_EQ(strlen(t), 80u);
-    EXPECT_EQ(t[0], 'X');
-    EXPECT_EQ(strchr(t, 'Z'), nullptr);
+    // A full text takes nothing more, and loses nothing.
+    EXPECT_EQ(zeicheninsert('X', 0, t, 80), 0);
+    EXPECT_EQ(t, text_aus(79) + "Z");
     EXPECT_EQ(t[81], '#') << "nothing is written behind the terminator at index 80";
 }
 
-TEST(Zeicheninsert, LangerFremderTextWirdBeimEinfuegenGekappt)
+TEST(Zeicheninsert, LangerFremderTextBleibtGanz)
 {
     // A buffer set by the file requester may hold more than 80 characters.
     char t[400];
     strcpy(t, text_aus(300, 'p').c_str());
-    zeicheninsert('q', 5, t, 80);
-    EXPECT_EQ(strlen(t), 80u);
-    EXPECT_EQ(t[5], 'q');
+    EXPECT_EQ(zeicheninsert('q', 5, t, 80), 0);
+    EXPECT_EQ(t, text_aus(300, 'p'));
+    // Deleting still works.
+    zeicheninsert(DELL, 300, t, 80);
+    EXPECT_EQ(t, text_aus(299, 'p'));
 }
 
 TEST(Zeicheninsert, LoeschenLinksUndRechts)
@@ -139,6 +139,13 @@ TEST(Gadgetstring, EingabekursorOffRolltZurueckUndDeaktiviert)
     int aktiv = 4;
     eingabekursor_off(&aktiv);
     EXPECT_EQ(aktiv, -1);
+    EXPECT_EQ(gadgetstr[4].anfang, 0);
+    EXPECT_EQ(gadgetstr[4].anzeige, gadgetstr[4].text);
+    // Scrolled further than the typing limit, it still goes back to the start.
+    gadgetstr[4].set(text_aus(300).c_str());
+    gadgetstr[4].inc(150);
+    aktiv = 4;
+    eingabekursor_off(&aktiv);
     EXPECT_EQ(gadgetstr[4].anfang, 0);
     EXPECT_EQ(gadgetstr[4].anzeige, gadgetstr[4].text);
 }

@@ -419,6 +419,23 @@ TEST(Menuereignisse, ImausklickWartetAufDruck)
     imausklick(1, &x, &y);
     EXPECT_EQ(x, 123);
     EXPECT_EQ(y, 77);
+    // The release too, so that no button is left held for later tests.
+    imausklick(2, &x, &y);
+    EXPECT_EQ(maustasten_zustand, 0);
+}
+
+TEST(Menuereignisse, ImausklickEndetMitDerSchliessanfrage)
+{
+    Sitzung s(nullptr);
+    Fernsteuerung skript(s.x.name(), win10, [&](Fernbedienung &fb) {
+        testhilfe::schliessen_anfordern(fb.display(), win10);
+        fb.abwarten(0.5);
+        fb.klick(211, 99);  // ends a wait that missed the request
+    });
+    int x = -1, y = -1;
+    imausklick(0, &x, &y);
+    EXPECT_NE(x, 211);
+    EXPECT_EQ(schliessen_angefordert(), 1);
 }
 
 namespace {
@@ -479,6 +496,18 @@ TEST(Menuereignisse, BildrefreshAusDemRambild)
     malwerk_initalflag = 0;
     XClearArea(dpy, win10, 0, 0, 0, 0, True);
     EXPECT_TRUE(abwarten([] { return testhilfe::pixel_lesen(dpy, win10, 300, 300) == 0xFF0000u; }));
+    // In the complement drawing mode the repaint still copies the picture
+    // as it is (onto the same picture: a combining copy would erase it).
+    drawmode(3);
+    XEvent e{};
+    e.xexpose.type = Expose;
+    e.xexpose.window = win10;
+    e.xexpose.width = winbreite;
+    e.xexpose.height = winhoehe;
+    XSendEvent(dpy, win10, False, ExposureMask, &e);
+    XSync(dpy, False);
+    Sitzung::pumpen(0.1);
+    EXPECT_EQ(testhilfe::pixel_lesen(dpy, win10, 300, 300), 0xFF0000u);
 }
 
 TEST(Menuereignisse, WarteschlangeBehaeltEigeneEreignisse)
@@ -507,6 +536,48 @@ TEST(Menuereignisse, WarteschlangeBehaeltEigeneEreignisse)
     XFreePixmap(dpy, p);
 }
 
+namespace {
+int formular_ergebnis = -1;
+void formular_oeffnen(long)
+{
+    int jahr = 2000;
+    formular_ergebnis = requester_input(1, " Jahr ", "%d", "%d", &jahr);
+}
+void formularmenue()
+{
+    setmenu(1, "File");
+    setmenu(1, "Jahr...", formular_oeffnen);
+}
+// Press on the title, drag to the item, release there.
+void ziehen(Fernbedienung &fb, Punkt titel, Punkt punkt)
+{
+    fb.bewegen(titel.x, titel.y);
+    fb.druecken();
+    fb.bewegen(punkt.x, punkt.y);
+    fb.loslassen();
+}
+}  // namespace
+
+TEST(Menuereignisse, SchliessanfrageImFormularEinesMenuepunkts)
+{
+    Sitzung s(formularmenue);
+    Fernsteuerung skript(s.x.name(), win10, [&](Fernbedienung &fb) {
+        ziehen(fb, titel(0), punkt(0, 1));
+        ASSERT_NE(testhilfe::fenster_suchen(fb.display(), "Input-Requester"), 0u);
+        testhilfe::schliessen_anfordern(fb.display(), win10);
+        fb.abwarten(0.5);
+        // A form that missed the request is cancelled by hand.
+        if (testhilfe::fenster_suchen(fb.display(), "Input-Requester", 0.1) && fb.fenster_finden("Input-Requester")) {
+            fb.taste(XK_Tab, XK_Shift_L);
+            fb.taste(XK_Return);
+        }
+    });
+    // The form ends as if cancelled, and the waiting loop learns of the request.
+    EXPECT_EQ(waitmenu(1), 1);
+    EXPECT_EQ(formular_ergebnis, 0);
+    EXPECT_EQ(schliessen_angefordert(), 1);
+}
+
 TEST(Menuereignisse, AutomenuLoopEndetMitExit)
 {
     XvfbServer x(1280, 1024, 24);
@@ -515,13 +586,7 @@ TEST(Menuereignisse, AutomenuLoopEndetMitExit)
     setsize(400, 300, 24);
     qinital(1, 0, 0, 1, 1);
     Sitzung::pumpen(0.1);
-    Punkt t = titel(0), exit = punkt(0, 1);
-    Fernsteuerung skript(x.name(), win10, [&](Fernbedienung &fb) {
-        fb.bewegen(t.x, t.y);
-        fb.druecken();
-        fb.bewegen(exit.x, exit.y);
-        fb.loslassen();
-    });
+    Fernsteuerung skript(x.name(), win10, [&](Fernbedienung &fb) { ziehen(fb, titel(0), punkt(0, 1)); });
     EXPECT_EQ(automenu_loop(), 0);
     EXPECT_EQ(malwerk_initalflag, 0);  // the plot phase was ended first
     term_exit();

@@ -77,3 +77,18 @@ TEST(ProgrammMenu, SchliessanfrageBeiOffenemMenuBeendet)
     testhilfe::schliessen_anfordern(p.d, p.fenster);
     EXPECT_EQ(p.umbrix.warten(10), 0) << p.umbrix.ausgabe();
 }
+
+TEST(ProgrammMenu, SchliessanfrageBeiOffenemJahrFormularBeendet)
+{
+    Programm p;
+    ASSERT_NE(p.fenster, 0u) << p.umbrix.ausgabe();
+    Fernbedienung fb(p.x.name(), p.fenster);
+    // "Jahr..." is the second item under "File".
+    fb.bewegen(12, p.Z / 2);
+    fb.druecken();
+    fb.bewegen(20, p.Z + 1 + p.Z + p.Z / 2);
+    fb.loslassen();
+    ASSERT_NE(testhilfe::fenster_suchen(p.d, "Input-Requester"), 0u) << p.umbrix.ausgabe();
+    testhilfe::schliessen_anfordern(p.d, p.fenster);
+    EXPECT_EQ(p.umbrix.warten(2), 0) << p.umbrix.ausgabe();
+}

@@ -127,5 +127,8 @@ inline short pixel16(int v)
 // The drawable that every primitive draws into: the back buffer when it
 // exists, else the window.
 inline Drawable aktuelles_ziel() { return dpuffer ? dpuffer : win10; }
+// One plain copy of the whole window area between two drawables, whatever
+// drawing mode the graphics context is in.
+void ganz_kopieren(Drawable von, Drawable nach);
 
 #endif

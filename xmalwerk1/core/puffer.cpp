@@ -4,12 +4,9 @@
 
 #include <cstdio>
 
-namespace {
-
-// One copy of the whole window area between two drawables. The copies must
-// neither produce a NoExpose event each (nobody takes them, and the queue
-// would grow by two every frame) nor combine with the picture when the
-// complement drawing mode is on.
+// The copies must neither produce a NoExpose event each (nobody takes them,
+// and the queue would grow by two every frame) nor combine with the picture
+// when the complement drawing mode is on.
 void ganz_kopieren(Drawable von, Drawable nach)
 {
     XGCValues alt;
@@ -19,6 +16,8 @@ void ganz_kopieren(Drawable von, Drawable nach)
     XCopyArea(dpy, von, nach, gc, 0, 0, static_cast<unsigned>(winbreite), static_cast<unsigned>(winhoehe), 0, 0);
     if (alt.function != GXcopy) XSetFunction(dpy, gc, alt.function);
 }
+
+namespace {
 
 Pixmap neues_bild(Drawable auf)
 {

@@ -8,13 +8,7 @@ namespace {
 
 int automenu_exitflag = 0;
 int schliessflag = 0;
-
-// A client message: 1 for the window manager's close request.
-bool ist_schliessanfrage(const XClientMessageEvent &e)
-{
-    return WM_DELETE_WINDOW && e.message_type == WM_PROTOCOLS && e.format == 32 &&
-           static_cast<Atom>(e.data.l[0]) == WM_DELETE_WINDOW;
-}
+unsigned long schliessanfragen = 0;  // counted, so that a wait sees a new one
 
 // Draws the exposed pull-downs and submenus, one Expose of each per pass.
 void klappfenster_auffrischen()
@@ -33,6 +27,18 @@ void klappfenster_auffrischen()
 
 }  // namespace
 
+bool ist_schliessanfrage(const XClientMessageEvent &e)
+{
+    return WM_DELETE_WINDOW && e.message_type == WM_PROTOCOLS && e.format == 32 &&
+           static_cast<Atom>(e.data.l[0]) == WM_DELETE_WINDOW;
+}
+
+void schliessen_merken()
+{
+    schliessflag = 1;
+    ++schliessanfragen;
+}
+
 int schliessen_angefordert()
 {
     return schliessflag;
@@ -47,6 +53,7 @@ int waitmenu(int warten)
     for (;;) {
         if (!dpy) return ergebnis;
         unsigned long auswahlen = menu_auswahlzaehler;
+        const unsigned long anfragen = schliessanfragen;
         bool ende = false;
         XEvent e;
         bool genommen = (menu.leistenfenster && XCheckWindowEvent(dpy, menu.leistenfenster, menu.leistenmaske, &e)) ||
@@ -87,7 +94,7 @@ int waitmenu(int warten)
                 if (e.xexpose.count == 0) menuleiste_anschreiben();
                 break;
             case ClientMessage:
-                if (ist_schliessanfrage(e.xclient)) schliessflag = 1;
+                if (ist_schliessanfrage(e.xclient)) schliessen_merken();
                 ergebnis = 1;
                 ende = true;
                 break;
@@ -108,6 +115,11 @@ int waitmenu(int warten)
         // A choice made through the application window (keyboard menu,
         // shortcut) ends the waiting as well.
         if (menu_auswahlzaehler != auswahlen) ende = true;
+        // A requester opened by a callback took the close request itself.
+        if (schliessanfragen != anfragen) {
+            ergebnis = 1;
+            ende = true;
+        }
         if (!warten || ende) return ergebnis;
     }
 }

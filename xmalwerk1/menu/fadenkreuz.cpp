@@ -14,6 +14,13 @@ int flag = 0;  // 1 while a crosshair is drawn
 int x0 = 0, y0 = 0;
 bool erster_gebrauch = true;
 
+// Presses and motions in the drawing window; everything else waits for the
+// event loop.
+Bool fuer_fadenkreuz(Display *, XEvent *e, XPointer)
+{
+    return (e->type == ButtonPress || e->type == MotionNotify) && e->xany.window == win10;
+}
+
 }  // namespace
 
 void grein_faden_zeichnen(GC g, int x, int y)
@@ -69,24 +76,25 @@ void mal_grein(double *x, double *y)
     grein_fadenkreuz(mal_mausx, mal_mausy);
     if (debug > 0) printf("grein()  ButtonPress=%d\n", ButtonPress);
     fenstertitel_setzen(fenstername2);
-    for (;;) {
-        XNextEvent(dpy, &event);
-        if (event.type == ButtonPress && event.xbutton.window == win10) break;
-        if (event.type == MotionNotify && event.xmotion.window == win10) {
-            // Of a run of motions only the last one counts.
-            while (XCheckTypedWindowEvent(dpy, win10, MotionNotify, &event)) {
-            }
-            grein_fadenkreuz(event.xmotion.x, event.xmotion.y);
-        } else if (debug > 0) {
-            printf("event.type=%d  ..window=%d (win1=%d)\n", event.type, static_cast<int>(event.xany.window),
-                   static_cast<int>(win10));
+    bool gewaehlt = false;
+    while (ereignis_abwarten(dpy, &event, fuer_fadenkreuz, nullptr)) {
+        if (event.type == ButtonPress) {
+            gewaehlt = true;
+            break;
         }
+        // Of a run of motions only the last one counts.
+        while (XCheckTypedWindowEvent(dpy, win10, MotionNotify, &event)) {
+        }
+        grein_fadenkreuz(event.xmotion.x, event.xmotion.y);
     }
-    mal_mausx = event.xbutton.x;
-    mal_mausy = event.xbutton.y;
-    koordpix2user(mal_mausx, mal_mausy, x, y);
-    if (debug > 0)
-        printf("grein: 1000x=%d 1000y=%d\n", static_cast<int>(*x * 1000), static_cast<int>(*y * 1000));
+    // On the close request the input ends as if cancelled: x and y stay.
+    if (gewaehlt) {
+        mal_mausx = event.xbutton.x;
+        mal_mausy = event.xbutton.y;
+        koordpix2user(mal_mausx, mal_mausy, x, y);
+        if (debug > 0)
+            printf("grein: 1000x=%d 1000y=%d\n", static_cast<int>(*x * 1000), static_cast<int>(*y * 1000));
+    }
     fenstertitel_setzen(malwerk_fenstername);
     grein_fadenkreuz(-1, -1);
     fflush(stdout);

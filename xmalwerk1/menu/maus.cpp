@@ -65,6 +65,17 @@ void taste_gedrueckt(XKeyEvent &ereignis)
     keyget_flag = 1;
 }
 
+// Polls until one of the buttons is held (gehalten) or none is; false when
+// the close request ends the waiting instead.
+bool tasten_abwarten(int tasten, bool gehalten)
+{
+    while (((maustasten() & tasten) != 0) != gehalten) {
+        if (schliessanfrage_nehmen(dpy)) return false;
+        Delay(2);
+    }
+    return true;
+}
+
 void bild_auffrischen()
 {
     if (funk_expose) {
@@ -75,8 +86,7 @@ void bild_auffrischen()
     if (malwerk_rambildflag && malwerk_refreshflag && !malwerk_initalflag) {
         if (debug > 0) printf("Bildrefresh\n");
         zusammenfassen(malwerk_event, predicate2);
-        XCopyArea(dpy, malwerk_rambild, aktuelles_ziel(), gc, 0, 0, static_cast<unsigned>(winbreite),
-                  static_cast<unsigned>(winhoehe), 0, 0);
+        ganz_kopieren(malwerk_rambild, aktuelles_ziel());
     } else if (malwerk_rambildflag) {
         malwerk_refreshflag = 1;
     }
@@ -156,12 +166,11 @@ void imausklick(int modus, int *x, int *y)
     int tasten = modus & ~3;
     if (!(tasten & alle_tasten)) tasten = alle_tasten;
     int art = modus & 3;
-    if (dpy) {
-        if (art != 1)
-            while (maustasten() & tasten) Delay(2);
-        if (art != 2)
-            while (!(maustasten() & tasten)) Delay(2);
-    }
+    // Unless only the press counts, first until the buttons are free; unless
+    // only the release counts, then until one of them is held.
+    bool weiter = dpy != nullptr;
+    if (weiter && art != 1) weiter = tasten_abwarten(tasten, false);
+    if (weiter && art != 2) tasten_abwarten(tasten, true);
     *x = mal_mausx;
     *y = mal_mausy;
 }

@@ -153,6 +153,17 @@ void fenster_abmelden(Window fenster);
 // Whether an event belongs to the program (its window is one of ours, or a
 // keyboard mapping change): such an event is never dropped from the queue.
 bool eigenes_ereignis(const XEvent &ereignis);
+// Blocks until an event that gewollt accepts arrives and takes it (true).
+// The window manager's close request ends the wait instead: it is
+// remembered for schliessen_angefordert and the result is false. Other
+// events of the program stay queued; strangers' events are dropped.
+bool ereignis_abwarten(Display *d, XEvent *ereignis, Bool (*gewollt)(Display *, XEvent *, XPointer), XPointer arg);
+// For a polling wait: takes a queued close request and remembers it (true).
+bool schliessanfrage_nehmen(Display *d);
+// Whether a client message is the window manager's close request, and
+// remembering one that a loop other than waitmenu took.
+bool ist_schliessanfrage(const XClientMessageEvent &e);
+void schliessen_merken();
 
 // ---------------------------------------------------------------------------
 // Crosshair input

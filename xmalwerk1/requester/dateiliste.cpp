@@ -1,5 +1,6 @@
 // The directory listing of the file requester: one line per entry with the
-// name cut or padded to 80 characters, a kind tag and the size.
+// name padded to 80 characters (a longer one is kept whole), a kind tag and
+// the size; and the name and kind read back from such a line.
 #include "requester_intern.h"
 
 #include <dirent.h>
@@ -76,15 +77,48 @@ char *getfileliste(const char *pfad, const char *filter, int breite)
         }
         if (art != 1 && art != 2 && filter && !filtervergleich(name, filter)) continue;
 
-        char anzeige[NAMENBREITE + 1];
+        char anzeige[sizeof e->d_name];
         sichtbarer_name(name, anzeige, sizeof anzeige);
         char art_puffer[16];
-        char zeile[160];
-        snprintf(zeile, sizeof zeile, "%-80.80s %s %9lld", anzeige, kennung(art, art_puffer, sizeof art_puffer),
-                 groesse);
+        char zeile[sizeof anzeige + 40];
+        snprintf(zeile, sizeof zeile, "%-*s %s %9lld", NAMENBREITE, anzeige,
+                 kennung(art, art_puffer, sizeof art_puffer), groesse);
         if (!text.empty()) text += '\n';
         text += zeile;
     }
     closedir(verzeichnis);
     return sortieren(newstring(text.c_str()));
+}
+
+Eintragsart eintrag_zerlegen(const char *eintrag, char *name, int n)
+{
+    if (n <= 0) return Eintragsart::anderes;
+    name[0] = '\0';
+    if (!eintrag) return Eintragsart::anderes;
+    const int laenge = static_cast<int>(strlen(eintrag));
+    // From the end: the size (at least 9 columns), a blank, the 5-character
+    // tag, a blank; the name before them, padded to 80 characters.
+    int ziffern = 0;
+    while (ziffern < laenge && eintrag[laenge - 1 - ziffern] >= '0' && eintrag[laenge - 1 - ziffern] <= '9')
+        ++ziffern;
+    const int groessenfeld = ziffern > 9 ? ziffern : 9;
+    const int namenende = laenge - groessenfeld - 7;
+    if (ziffern > 0 && namenende >= NAMENBREITE && eintrag[namenende] == ' ' && eintrag[namenende + 6] == ' ') {
+        int ende = namenende;
+        while (ende > 0 && eintrag[ende - 1] == ' ') --ende;  // the padding
+        strcpymax(name, eintrag, minwert(ende + 1, n));
+        const char *tag = eintrag + namenende + 1;
+        if (strncmp(tag, "(dir)", 5) == 0) return Eintragsart::verzeichnis;
+        if (strncmp(tag, "(lnk)", 5) == 0) return Eintragsart::verweis;
+        if (strncmp(tag, "     ", 5) == 0) return Eintragsart::datei;
+        return Eintragsart::anderes;
+    }
+    // A device line ("HOME        (disk)"), ".." or a line of another make:
+    // the name ends at the first blank, the tags are searched.
+    strcpybis(name, eintrag, ' ', n);
+    const char *disk = strstr(eintrag, "(disk)");
+    if (disk && disk[6] == '\0') return Eintragsart::geraet;
+    if (strstr(eintrag, " (dir) ")) return Eintragsart::verzeichnis;
+    if (strstr(eintrag, " (lnk) ")) return Eintragsart::verweis;
+    return Eintragsart::anderes;
 }

@@ -91,11 +91,11 @@ int ngnextdir(Window w, GC g, NewGadget *liste, int zeile, int zurueck)
     if (zeile < 0 || index >= L->anzahl) return 0;
     const char *eintrag = L->eintraege[index];
     if (ISTPUNKTPUNKT(eintrag)) return ngnewdir(w, g, liste, 0, 'P');
-    const bool geraet = strstr(eintrag, "(disk)") != nullptr;
-    if (!geraet && !strstr(eintrag, " (dir) ") && !strstr(eintrag, " (lnk) ")) return 0;
-
     char name[400];
-    strcpybis(name, eintrag, ' ', sizeof name);
+    const Eintragsart art = eintrag_zerlegen(eintrag, name, sizeof name);
+    const bool geraet = art == Eintragsart::geraet;
+    if (!geraet && art != Eintragsart::verzeichnis && art != Eintragsart::verweis) return 0;
+
     strcpymax(olddirname, pfadfeld().text, sizeof olddirname);
     olddirflag = 1;
     char neu[400];
@@ -115,8 +115,8 @@ int neuerdateitext(Window w, GC g, int hoch, NewGadget *liste, int zeile, int an
     const int nr = aktiver_requester.dateinr;
     if (L && zeile >= 0 && L->anzahl > 0 && nr >= 0 && nr < ANZAHL_PUFFER) {
         int index = minwert(zeile + L->erster, L->anzahl - 1);
-        char name[EINGABE_MAX];
-        strcpybis(name, L->eintraege[index], ' ', sizeof name);
+        char name[sizeof gadgetstr[nr].text];
+        eintrag_zerlegen(L->eintraege[index], name, sizeof name);
         gadgetstr[nr].set(name);
     }
     eingabekursor(w, g, liste, -1, -1, -1);  // the bar off; the redraw clears the list anyway

@@ -30,13 +30,32 @@ void wert_schreiben(char *text, size_t groesse, const Feld &f)
         snprintf(text, groesse, f.zeigen, *static_cast<double *>(f.ziel));
 }
 
+// For a text read format ("%s", or "%39s" with a field width), the most
+// characters it takes: 0 for no bound; -1 for any other format.
+int textbreite(const char *format)
+{
+    if (format[0] != '%') return -1;
+    int breite = 0;
+    const char *p = format + 1;
+    for (; *p >= '0' && *p <= '9'; ++p)
+        if (breite < 100000) breite = breite * 10 + (*p - '0');  // far beyond any field's text
+    return *p == 's' ? breite : -1;
+}
+
 void wert_lesen(const char *text, const Feld &f)
 {
     if (!f.lesen || !f.ziel) return;
-    if (strncmp(f.lesen, "%s", 2) == 0)
-        strcpy(static_cast<char *>(f.ziel), text);  // the whole text, blanks included
-    else
+    const int breite = textbreite(f.lesen);
+    if (breite < 0) {
         sscanf(text, f.lesen, f.ziel);
+        return;
+    }
+    // The whole text, blanks included; a field width bounds it as scanf would.
+    char *ziel = static_cast<char *>(f.ziel);
+    size_t n = strlen(text);
+    if (breite > 0 && n > static_cast<size_t>(breite)) n = static_cast<size_t>(breite);
+    memcpy(ziel, text, n);
+    ziel[n] = '\0';
 }
 
 void knopf_setzen(int i, const Rechteck &r, const char *text)

@@ -87,18 +87,20 @@ int zeicheninsert(int zeichen, int pos, char *text, int max)
         return 1;
     }
     if (pos > laenge) pos = laenge;  // no gap between the text and the new character
-    if (pos < 0 || pos > max - 1) return 0;
-    // Characters pushed beyond index max-1 are lost.
-    int ende = laenge + 1 < max ? laenge + 1 : max;
-    for (int i = ende - 1; i > pos; --i) text[i] = text[i - 1];
+    // A full text takes no more: nothing of it is pushed out, also when it
+    // was set longer than the limit (a path given to the file requester).
+    if (pos < 0 || laenge >= max) return 0;
+    memmove(text + pos + 1, text + pos, static_cast<size_t>(laenge - pos + 1));
     text[pos] = static_cast<char>(zeichen);
-    text[ende] = '\0';
     return 1;
 }
 
 void eingabekursor_off(int *aktiv)
 {
-    if (*aktiv >= 0 && *aktiv < ANZAHL_GADGETS) puffer_von(&newgadgets[*aktiv]).inc(-EINGABE_MAX);
+    if (*aktiv >= 0 && *aktiv < ANZAHL_GADGETS) {
+        gadgetstring &b = puffer_von(&newgadgets[*aktiv]);
+        b.inc(-b.anfang);  // back to the start, however far it was scrolled
+    }
     *aktiv = -1;
 }
 

@@ -1,6 +1,7 @@
 // The message box: a text of one or more lines with one or two buttons.
 #include "anordnung.h"
 #include "requester_intern.h"
+#include "../menu/menu_intern.h"
 
 #include <X11/Xutil.h>
 #include <cstring>
@@ -89,7 +90,8 @@ int Meldungsfenster::warten()
     Ereignisfilter filter{w_};
     for (;;) {
         XEvent e;
-        XIfEvent(d_, &e, fuer_meldung, reinterpret_cast<XPointer>(&filter));
+        // The program's close request closes the box as its second button.
+        if (!ereignis_abwarten(d_, &e, fuer_meldung, reinterpret_cast<XPointer>(&filter))) return 0;
         switch (e.type) {
         case Expose:
             if (e.xexpose.count == 0) {

@@ -7,6 +7,10 @@
 // ---------------------------------------------------------------------------
 // Requesters
 // ---------------------------------------------------------------------------
+// Fields of four arguments each: label, show format, read format, pointer.
+// A read format "%s" copies the field's whole text, blanks included, so the
+// array needs room for all of it (up to 399 characters and the terminator);
+// with a field width ("%39s") at most that many characters are copied.
 int requester_input(int n, ...);
 int janeinrequester(char *text, char *ja, char *nein);
 int nachfilenamefragen(char *titel, char *name, int max, int flags, char *filter, char *ok, char *abbruch,

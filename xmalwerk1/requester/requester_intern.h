@@ -166,6 +166,10 @@ int requester_datei(char *pfad, char *datei, int, int, int zeilen, int flags, co
                     const char *ok, const char *abbruch, const char *knopf1, const char *knopf2);
 // Sorted listing of the directory pfad (new text, the caller deletes it).
 char *getfileliste(const char *pfad, const char *filter, int breite);
+// The name of a list entry (a listing line, a device line, "..") within n
+// bytes, blanks inside it kept; and what the entry is.
+enum class Eintragsart { datei, verzeichnis, verweis, geraet, anderes };
+Eintragsart eintrag_zerlegen(const char *eintrag, char *name, int n);
 int namenvergleich(const char *a, const char *b);
 char *sortieren(char *text);  // sorted copy; deletes text
 int filtervergleich(const char *name, const char *muster);

@@ -2,6 +2,7 @@
 // own event loop, until OK or CANCEL is pressed.
 #include "requester_intern.h"
 #include "../core/intern.h"
+#include "../menu/menu_intern.h"
 
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
@@ -14,6 +15,12 @@ constexpr long REQUESTER_MASKE = KeyPressMask | KeyReleaseMask | ButtonPressMask
                                  PointerMotionMask | ExposureMask | ResizeRedirectMask;  // 0x4804F
 
 constexpr int KEIN = -1000;  // no gadget requested
+
+// The requester's own events and keyboard map changes.
+Bool fuer_requester(Display *, XEvent *e, XPointer fenster)
+{
+    return e->type == MappingNotify || e->xany.window == reinterpret_cast<Window>(fenster);
+}
 
 class Engine {
 public:
@@ -207,7 +214,7 @@ void Engine::gadget_anwaehlen(int r)
     if (r >= anzahl_) r -= anzahl_;
     if (r < 0 || r >= anzahl_) return;
     // The field that is left shows its text from the start again.
-    if (aktiv_ >= 0 && aktiv_ != r) puffer_von(&gadget(aktiv_)).inc(-EINGABE_MAX);
+    if (aktiv_ >= 0 && aktiv_ != r) eingabekursor_off(&aktiv_);
     aktiv_ = r;
     cursorpos_ = kursor(r, -1, -1, 0);
     alle_zeichnen();  // clears every interior, the new cursor too
@@ -245,7 +252,6 @@ bool Engine::maustaste(int bx, int by)
 
 bool Engine::behandeln(XEvent &e)
 {
-    if (e.xany.window != w_ && e.type != MappingNotify) return false;  // other windows' events are dropped
     switch (e.type) {
     case Expose:
         if (e.xexpose.count == 0) {
@@ -310,7 +316,8 @@ int xrequester_start(int anzahl, NewGadget *gadgets, int hoch, int, int breite, 
     Engine engine(anzahl, gadgets, hoch, reqtyp, f.w, f.g);
     for (;;) {
         XEvent e;
-        XNextEvent(d, &e);
+        // The close request of the program ends the form as CANCEL does.
+        if (!ereignis_abwarten(d, &e, fuer_requester, reinterpret_cast<XPointer>(f.w))) return 0;
         if (engine.behandeln(e)) break;
     }
     return engine.ergebnis();
