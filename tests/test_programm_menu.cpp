@@ -83,10 +83,10 @@ TEST(ProgrammMenu, SchliessanfrageBeiOffenemJahrFormularBeendet)
     Programm p;
     ASSERT_NE(p.fenster, 0u) << p.umbrix.ausgabe();
     Fernbedienung fb(p.x.name(), p.fenster);
-    // "Jahr..." is the second item under "File".
+    // "Jahr..." is the third item under "File", after "Next" and "Vorige".
     fb.bewegen(12, p.Z / 2);
     fb.druecken();
-    fb.bewegen(20, p.Z + 1 + p.Z + p.Z / 2);
+    fb.bewegen(20, p.Z + 1 + 2 * p.Z + p.Z / 2);
     fb.loslassen();
     ASSERT_NE(testhilfe::fenster_suchen(p.d, "Input-Requester"), 0u) << p.umbrix.ausgabe();
     testhilfe::schliessen_anfordern(p.d, p.fenster);
