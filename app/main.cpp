@@ -2,6 +2,7 @@
 #include "bessel.h"
 #include "erdkarte.h"
 #include "ortbefehl.h"
+#include "pfadbefehl.h"
 #include "umbrix.h"
 
 #include "xmalwerk1/xmalwerk1.h"
@@ -32,12 +33,15 @@ int main(int argc, char **argv)
     // Local circumstances on the command line: answered without a display.
     int status = 0;
     if (ortbefehl(argc, argv, &status)) return status;
+    // The path of the shadow as a table, also without a display.
+    if (pfadbefehl(argc, argv, &status)) return status;
 
     if (kommandozeile_auswerten(argc, argv)) {
         printf("umbrix  %s\n", "Version 0.4");
         printf("Anwendung: umbrix Jahr Monat\n");
         printf("           umbrix --ort Breite Laenge [Jahr [Monat]] [--hoehe Meter]\n");
         printf("           umbrix --liste Breite Laenge [Von [Bis]] [--hoehe Meter]\n");
+        printf("           umbrix --pfad [Jahr [Monat]]\n");
         exit(0);
     }
 
