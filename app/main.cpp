@@ -3,6 +3,7 @@
 #include "erdkarte.h"
 #include "ortbefehl.h"
 #include "pfadbefehl.h"
+#include "pfadbild.h"
 #include "umbrix.h"
 
 #include "xmalwerk1/xmalwerk1.h"
@@ -52,8 +53,9 @@ int main(int argc, char **argv)
     double xmax = 1.5 * aspect, xmin = -xmax, ymin = -1.5, ymax = 1.5;
     setsize(w, h, d);
 
-    setmenu(2, "File", "Hilfe");
-    setmenu(2, "Next", "Hilfe...", m_next, m_hilfe);
+    // "Ansicht" (the last title) holds the switch of the shadow's path.
+    setmenu(3, "File", "Hilfe", "Ansicht");
+    setmenu(3, "Next", "Hilfe...", "%APPfad", m_next, m_hilfe, m_pfad);
     setmenu(1, "Jahr...", m_set);
     setmenu(1, "Exit", menu_exit);
 
@@ -64,6 +66,7 @@ int main(int argc, char **argv)
     const double schritt = 0.05;
     bool gestoppt = false;
     karte_laden(const_cast<char *>("gmtkuesten.dat"));
+    pfadeinstellung_lesen();
 
     while (!schluss()) {
         bessel.dateneinlesen(jahr, monat);
@@ -73,6 +76,7 @@ int main(int argc, char **argv)
             jahr = bessel.fjahr;
             monat = bessel.fmonat;
         }
+        pfadbild.setzen(bessel);
 
         double x = 0, y = 0;
         for (double t = -3.0; !schluss() && t <= 3.0; t += schritt) {
