@@ -6,6 +6,7 @@
 #include "ortsumstaende.h"
 #include "schattenpfad.h"
 
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -15,11 +16,11 @@ namespace {
 // A whole number and nothing else, within von..bis.
 bool ganze_zahl(const char *text, int von, int bis, int *wert)
 {
-    long w = 0;
-    int gelesen = 0;
-    if (std::sscanf(text, "%ld%n", &w, &gelesen) != 1 || text[gelesen] != '\0' || text[0] == ' ') return false;
-    if (w < von || w > bis) return false;
-    *wert = static_cast<int>(w);
+    const char *ende = text + std::strlen(text);
+    int w = 0;
+    const auto [rest, fehler] = std::from_chars(text, ende, w);
+    if (fehler != std::errc() || rest != ende || w < von || w > bis) return false;
+    *wert = w;
     return true;
 }
 
@@ -67,9 +68,9 @@ bool pfadbefehl(int argc, char **argv, int *status)
             break;
         }
     if (!gewaehlt) {
-        *status = melden("--pfad: keine Finsternis ab " + std::to_string(befehl.monat) + "." +
-                             std::to_string(befehl.jahr) + " in " + besseldatei + ".",
-                         2);
+        const std::string ab = befehl.monat ? std::to_string(befehl.monat) + "." + std::to_string(befehl.jahr)
+                                            : std::to_string(befehl.jahr);
+        *status = melden("--pfad: keine Finsternis ab " + ab + " in " + besseldatei + ".", 2);
         return true;
     }
     for (const std::string &zeile : pfadzeilen(*gewaehlt, schattenpfad(*gewaehlt))) std::printf("%s\n", zeile.c_str());
