@@ -52,24 +52,44 @@ struct Grenzstand {
     bool gueltig = false;
 };
 
+// The surface point at (xi, eta) of the fundamental plane, as far as a
+// limit's iteration needs it: its height zeta above the plane (the root of
+// the ellipsoid's equation on the side facing the Moon) and the rates of
+// xi and eta, without latitude and longitude.
+bool hoehe_und_raten(const Elementwerte &e, double sd, double cd, double xi, double eta, double *zeta, double *dxi,
+                     double *deta)
+{
+    const double k = 1 / (erdellipsoid::achsenverhaeltnis * erdellipsoid::achsenverhaeltnis);
+    const double A = cd * cd + k * sd * sd;
+    const double B = 2 * eta * sd * cd * (k - 1);
+    const double C = eta * eta * (sd * sd + k * cd * cd) + xi * xi - 1;
+    const double diskriminante = B * B - 4 * A * C;
+    if (!(diskriminante >= 0)) return false;
+    *zeta = (std::sqrt(diskriminante) - B) / (2 * A);
+    *dxi = e.dmu * (*zeta * cd - eta * sd);
+    *deta = e.dmu * xi * sd - *zeta * e.dd;
+    return true;
+}
+
 bool grenzpunkt(const Elementwerte &e, double l, double tanf, int seite, Grenzstand *s, Ort *ort)
 {
     double a = s->gueltig ? s->a : e.dx, b = s->gueltig ? s->b : e.dy;
     double zeta = s->gueltig ? s->zeta : std::sqrt(std::fmax(0.0, achse_innen(e)));
-    Flaechenpunkt p;
-    for (int i = 0; i < 12; ++i) {
+    const double sd = std::sin(e.d), cd = std::cos(e.d);
+    for (int i = 0; i < 30; ++i) {
         const double n = std::hypot(a, b);
         if (!(n > 0)) break;
         const double r = std::fabs(l - zeta * tanf) * seite / n;
-        if (!flaechenpunkt(e, e.x - r * b, e.y + r * a, &p)) break;
-        const double a2 = e.dx - p.lage.dxi, b2 = e.dy - p.lage.deta, z2 = p.lage.zeta;
-        const bool fertig = std::fabs(z2 - zeta) < 1e-10 && std::fabs(a2 - a) < 1e-10 && std::fabs(b2 - b) < 1e-10;
+        const double xi = e.x - r * b, eta = e.y + r * a;
+        double z2, dxi, deta;
+        if (!hoehe_und_raten(e, sd, cd, xi, eta, &z2, &dxi, &deta)) break;
+        const double a2 = e.dx - dxi, b2 = e.dy - deta;
+        const bool fertig = std::fabs(z2 - zeta) < 1e-12 && std::fabs(a2 - a) < 1e-12 && std::fabs(b2 - b) < 1e-12;
         a = a2;
         b = b2;
         zeta = z2;
-        if (fertig) {
+        if (fertig && erdpunkt(e, xi, eta, ort)) {
             *s = {a, b, zeta, true};
-            *ort = p.ort;
             return true;
         }
     }
