@@ -3,9 +3,9 @@
 // the path drawn beside one without, at 1280 x 1024 on a private Xvfb.
 #include <benchmark/benchmark.h>
 
+#include "bench_programmfenster.h"
 #include "bessel.h"
 #include "erdkarte.h"
-#include "hilfe/xvfb.h"
 #include "ortsumstaende.h"
 #include "pfadbild.h"
 #include "schattenpfad.h"
@@ -82,14 +82,8 @@ BENCHMARK(BM_Pfad_zeichnen)->UseRealTime();
 
 int main(int argc, char **argv)
 {
-    aktuellerpfad = const_cast<char *>(UMBRIX_BUILD_DIR);
+    Programmfenster fenster;
     finsternisse_lesen(&finsternisse);
-    testhilfe::XvfbServer server(1600, 1200, 24);
-    server.als_display_setzen();
-    setsize(1280, 1024, 8);
-    setmenu(2, "File", "Hilfe");
-    qinital(1, -1.875, -1.5, 1.875, 1.5);
-    setcolor(4, 100, 150, 255);
     karte_laden(const_cast<char *>("gmtkuesten.dat"));
     if (const Bessel *b = finsternis(2024, 4)) bessel = *b;
     pfadbild.setzen(bessel);
@@ -97,7 +91,5 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    term_exit();
-    aktuellerpfad = nullptr;
     return 0;
 }
