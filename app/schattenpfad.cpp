@@ -158,7 +158,7 @@ double groesste_zeit(const Bessel &b)
         if (!(df > 0)) break;
         const double schritt = f / df;
         t -= schritt;
-        if (std::fabs(t) > 24) return 0;  // elements without motion: no minimum
+        if (!(std::fabs(t) <= 24)) return 0;  // elements without motion (or nonsense): no minimum
         if (std::fabs(schritt) < 1e-9) break;
     }
     return t;

@@ -112,4 +112,21 @@ TEST(Schattenpfad, PartielleFinsternis)
     EXPECT_GT(grenzen, 30);
 }
 
+// Records that no eclipse has (a file may hold anything): the path ends,
+// and its table too.
+TEST(Schattenpfad, UnsinnigeElemente)
+{
+    const double unsinn[] = {0, std::nan(""), 1e300, -1e-300, HUGE_VAL};
+    for (double w : unsinn) {
+        SCOPED_TRACE(w);
+        Bessel b = finsternis(2024, 4);
+        for (double *c : {b.x, b.y, b.d, b.mu, b.l1, b.l2})
+            for (int i = 0; i < 3; ++i) c[i] = w;
+        b.mjd = w;
+        const std::vector<std::string> zeilen = pfadzeilen(b, schattenpfad(b));
+        ASSERT_FALSE(zeilen.empty());
+        EXPECT_NE(zeilen.back().find("Groesste "), std::string::npos) << zeilen.back();
+    }
+}
+
 }  // namespace
