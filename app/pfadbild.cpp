@@ -18,6 +18,22 @@ const char *const schluessel = "UMBRIXPFAD";
 
 Pfadbild pfadbild;
 
+void Pfadbild::Linien::grenze(const std::vector<Zentralpunkt> &punkte, Pfadort Zentralpunkt::*seite)
+{
+    size_t im_stueck = 0;
+    for (size_t i = 0; i < punkte.size(); ++i) {
+        const Pfadort &o = punkte[i].*seite;
+        if (!o.gibt_es) {
+            punkt(false, 0, 0);
+            im_stueck = 0;
+            continue;
+        }
+        const bool letzter = i + 1 == punkte.size() || !(punkte[i + 1].*seite).gibt_es;
+        if (im_stueck++ % 3 == 0 || letzter) punkt(true, o.ort.breite, o.ort.laenge);
+    }
+    punkt(false, 0, 0);
+}
+
 void Pfadbild::Linien::punkt(bool gibt_es, double breite, double laenge)
 {
     const int n = static_cast<int>(sb.size());
@@ -47,11 +63,9 @@ void Pfadbild::setzen(const Schattenpfad &p)
 {
     zentral = grenzen = Linien();
     for (const Zentralpunkt &z : p.punkte) zentral.punkt(z.zentral.gibt_es, z.zentral.ort.breite, z.zentral.ort.laenge);
-    for (const Zentralpunkt &z : p.punkte) grenzen.punkt(z.nord.gibt_es, z.nord.ort.breite, z.nord.ort.laenge);
-    grenzen.punkt(false, 0, 0);
-    for (const Zentralpunkt &z : p.punkte) grenzen.punkt(z.sued.gibt_es, z.sued.ort.breite, z.sued.ort.laenge);
     zentral.punkt(false, 0, 0);
-    grenzen.punkt(false, 0, 0);
+    grenzen.grenze(p.punkte, &Zentralpunkt::nord);
+    grenzen.grenze(p.punkte, &Zentralpunkt::sued);
 }
 
 void Pfadbild::zeichnen(double drehung, double neigung) const

@@ -7,7 +7,9 @@
 #include <vector>
 
 class Bessel;
+struct Pfadort;
 struct Schattenpfad;
+struct Zentralpunkt;
 
 class Pfadbild {
 public:
@@ -26,6 +28,10 @@ private:
         std::vector<int> ende;
         // The next point, or a gap where gibt_es is false.
         void punkt(bool gibt_es, double breite, double laenge);
+        // One limit, every third minute and the ends of each stretch: the
+        // server draws a dashed line segment by segment, and a limit bends
+        // too little over three minutes for the chord to show.
+        void grenze(const std::vector<Zentralpunkt> &punkte, Pfadort Zentralpunkt::*seite);
         void zeichnen(double drehung, double neigung) const;
     };
     Linien zentral, grenzen;
