@@ -4,6 +4,7 @@
 
 #include "besselsatz.h"
 #include "erdkarte.h"
+#include "pfadbild.h"
 #include "xmalwerk1/xmalwerk1.h"
 
 #include <cmath>
@@ -220,6 +221,8 @@ void Bessel::zeichnen(double t)
         PLOT_FLUSH();
         return;
     }
+    // Under the shadow's outlines.
+    pfadbild.zeichnen(m, n);
 
     Kernschatten k = kernschatten(t);
     color(1);

@@ -47,27 +47,26 @@ void Erdedetails::liniekopieren(double *laengen, double *breiten, int n)
 void Erdedetails::zeichnen(double drehung, double neigung)
 {
     color(1);
-    // The same turning as erdkoordinatendrehen, with the sum of the angles
-    // taken apart so that the point's own sines come from the map.
-    const double cd = cos(drehung), sd = sin(drehung);
-    const double cn = cos(neigung), sn = sin(neigung);
+    globuslinien(Globusdrehung(drehung, neigung), sinlaenge_cosbreite, coslaenge_cosbreite, sinbreite, linienende,
+                 nlinien);
+}
+
+void globuslinien(const Globusdrehung &g, const double *slcb, const double *clcb, const double *sb, const int *ende,
+                  int nlinien)
+{
     int anfang = 0;
     for (int j = 0; j < nlinien; ++j) {
         int stift = 3;
-        for (int i = anfang; i < linienende[j]; ++i) {
-            double a = coslaenge_cosbreite[i] * cd - sinlaenge_cosbreite[i] * sd;
-            double b = sinbreite[i];
-            double z = cn * a + sn * b;
-            if (z < 0) {
+        for (int i = anfang; i < ende[j]; ++i) {
+            double x, y;
+            if (!g.drehen(slcb[i], clcb[i], sb[i], &x, &y)) {
                 stift = 3;
                 continue;
             }
-            double x = sinlaenge_cosbreite[i] * cd + coslaenge_cosbreite[i] * sd;
-            double y = -sn * a + cn * b;
             q2plot(x, y, stift);
             stift = 2;
         }
-        anfang = linienende[j];
+        anfang = ende[j];
     }
 }
 

@@ -3,6 +3,7 @@
 #ifndef UMBRIX_ERDKARTE_H
 #define UMBRIX_ERDKARTE_H
 
+#include <cmath>
 #include <cstdio>
 
 class Erdedetails {
@@ -31,6 +32,32 @@ public:
 };
 
 extern Erdedetails erdkarte;
+
+// The turning of erdkoordinatendrehen for many points of one frame: the
+// angles' sines once, each point given by its own cos(b)·sin(l),
+// cos(b)·cos(l) and sin(b).
+struct Globusdrehung {
+    double cd, sd, cn, sn;
+    Globusdrehung(double drehung, double neigung)
+        : cd(std::cos(drehung)), sd(std::sin(drehung)), cn(std::cos(neigung)), sn(std::sin(neigung))
+    {
+    }
+    // x and y in the fundamental plane; false for a point behind the globe.
+    bool drehen(double slcb, double clcb, double sb, double *x, double *y) const
+    {
+        const double a = clcb * cd - slcb * sd;
+        if (cn * a + sn * sb < 0) return false;
+        *x = slcb * cd + clcb * sd;
+        *y = -sn * a + cn * sb;
+        return true;
+    }
+};
+
+// Draws lines of points given as for Globusdrehung::drehen with the pen
+// plotter: line j ends before point ende[j] (and begins at the end of line
+// j-1); a stretch behind the globe leaves a gap.
+void globuslinien(const Globusdrehung &g, const double *slcb, const double *clcb, const double *sb, const int *ende,
+                  int nlinien);
 
 // Loads a GMT multi-segment coastline file into erdkarte; the number of
 // segments handed to storage, or -1 when the file cannot be opened.

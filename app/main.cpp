@@ -2,6 +2,8 @@
 #include "bessel.h"
 #include "erdkarte.h"
 #include "ortbefehl.h"
+#include "pfadbefehl.h"
+#include "pfadbild.h"
 #include "umbrix.h"
 
 #include "xmalwerk1/xmalwerk1.h"
@@ -32,10 +34,12 @@ double rechter_rand(int breite, int hoehe)
     return 1.5 * breite / hoehe;
 }
 
-// The search's year and month follow the eclipse read (without the file
-// they stay as asked).
+// After every read: the eclipse's path is computed once, and the search's
+// year and month follow the eclipse read (without the file they stay as
+// asked).
 void datum_uebernehmen(const Bessel &bessel)
 {
+    pfadbild.setzen(bessel);
     if (bessel.lesestand == Bessel::fehlgeschlagen) return;
     jahr = bessel.fjahr;
     monat = bessel.fmonat;
@@ -108,12 +112,15 @@ int main(int argc, char **argv)
     // Local circumstances on the command line: answered without a display.
     int status = 0;
     if (ortbefehl(argc, argv, &status)) return status;
+    // The path of the shadow as a table, also without a display.
+    if (pfadbefehl(argc, argv, &status)) return status;
 
     if (kommandozeile_auswerten(argc, argv)) {
         printf("umbrix  %s\n", "Version 0.4");
         printf("Anwendung: umbrix Jahr Monat\n");
         printf("           umbrix --ort Breite Laenge [Jahr [Monat]] [--hoehe Meter]\n");
         printf("           umbrix --liste Breite Laenge [Von [Bis]] [--hoehe Meter]\n");
+        printf("           umbrix --pfad [Jahr [Monat]]\n");
         exit(0);
     }
 
@@ -123,8 +130,10 @@ int main(int argc, char **argv)
     double xmax = rechter_rand(w, h), ymax = 1.5;
     setsize(w, h, d);
 
-    setmenu(2, "File", "Hilfe");
-    setmenu(2, "%ANNext", "Hilfe...", m_next, m_hilfe);
+    // "Ansicht" (the last title) holds the switch of the shadow's path; a
+    // pull-down ends at its first empty cell, so "Pfad" sits in the first row.
+    setmenu(3, "File", "Hilfe", "Ansicht");
+    setmenu(3, "%ANNext", "Hilfe...", "%APPfad", m_next, m_hilfe, m_pfad);
     setmenu(1, "%AVVorige", m_vorige);
     setmenu(1, "Jahr...", m_set);
     setmenu(1, "%AXExit", menu_exit);
@@ -140,6 +149,7 @@ int main(int argc, char **argv)
 
     Bessel bessel;
     karte_laden(const_cast<char *>("gmtkuesten.dat"));
+    pfadeinstellung_lesen();
 
     bessel.dateneinlesen(jahr, monat);
     datum_uebernehmen(bessel);

@@ -4,9 +4,9 @@
 // Xvfb of its own; the data files are those beside the program.
 #include <benchmark/benchmark.h>
 
+#include "bench_programmfenster.h"
 #include "bessel.h"
 #include "erdkarte.h"
-#include "hilfe/xvfb.h"
 #include "umbrix.h"
 #include "xmalwerk1/xmalwerk1.h"
 
@@ -134,15 +134,7 @@ BENCHMARK(BM_satzeinlesen_vorletzte)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    aktuellerpfad = const_cast<char *>(UMBRIX_BUILD_DIR);
-    testhilfe::XvfbServer server(1600, 1200, 24);
-    server.als_display_setzen();
-    // As the program sets itself up on a screen that leaves room for the
-    // full 1280 x 1024 drawing area.
-    setsize(1280, 1024, 8);
-    setmenu(2, "File", "Hilfe");
-    qinital(1, -1.875, -1.5, 1.875, 1.5);
-    setcolor(4, 100, 150, 255);
+    Programmfenster fenster;
     {
         OhneAusgabe still;
         karte_laden(const_cast<char *>("gmtkuesten.dat"));
@@ -152,7 +144,5 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    term_exit();
-    aktuellerpfad = nullptr;
     return 0;
 }

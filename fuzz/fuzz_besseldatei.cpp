@@ -6,6 +6,8 @@
 
 #include "bessel.h"
 #include "erdkarte.h"
+#include "pfadbild.h"
+#include "schattenpfad.h"
 #include "umbrix.h"
 #include "xmalwerk1/xmalwerk1.h"
 
@@ -38,6 +40,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t n)
     if (b.lesestand == Bessel::gefunden)
         FUZZ_PRUEFEN(!(b.fjahr < jahr || (b.fjahr == jahr && b.fmonat < monat)));
     if (b.lesestand == Bessel::fehlgeschlagen) FUZZ_PRUEFEN(!b.elemente);
+
+    // The path of the shadow, as a table and on the globe.
+    if (b.elemente) {
+        const Schattenpfad p = schattenpfad(b);
+        for (const std::string &zeile : pfadzeilen(b, p)) FUZZ_PRUEFEN(!zeile.empty());
+        pfadbild.setzen(p);
+    }
 
     // The frames of the animation, from -3 h to +3 h.
     int bild = 0;

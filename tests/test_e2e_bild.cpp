@@ -8,6 +8,7 @@
 #include "hilfe/umbrixlauf.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -108,7 +109,11 @@ void am_veroeffentlichten_ort(int jahr, int monat, int tag, double ut, Ort ort)
 
     Umbrixlauf u;
     u.daten_kopieren();
+    // Without the path of the shadow, which would cross the umbra's mark
+    // (the setting falls back to the environment).
+    setenv("UMBRIXPFAD", "0", 1);
     ASSERT_TRUE(u.starten({std::to_string(jahr), std::to_string(monat)})) << u.ausgabe();
+    unsetenv("UMBRIXPFAD");
     ASSERT_TRUE(u.warten_auf(testhilfe::eingelesen(e), 10)) << u.ausgabe();
     ASSERT_TRUE(testhilfe::anhalten(u, e)) << u.ausgabe();
     int px = Umbrixlauf::spalte_fuer(t);
@@ -137,7 +142,11 @@ void kernschatten_farbe(int jahr, int monat, unsigned long farbe, const char *me
     double t = e.groesste;
     Umbrixlauf u;
     u.daten_kopieren();
+    // Without the path of the shadow, which would cross the umbra's mark
+    // (the setting falls back to the environment).
+    setenv("UMBRIXPFAD", "0", 1);
     ASSERT_TRUE(u.starten({std::to_string(jahr), std::to_string(monat)})) << u.ausgabe();
+    unsetenv("UMBRIXPFAD");
     ASSERT_TRUE(u.warten_auf(testhilfe::eingelesen(e), 10)) << u.ausgabe();
     ASSERT_TRUE(testhilfe::anhalten(u, e)) << u.ausgabe();
     int px = Umbrixlauf::spalte_fuer(t);

@@ -18,9 +18,8 @@ using testhilfe::finsternis;
 
 namespace {
 
-// Column of the bar on the title "File"; one right of the last title opens
-// the last menu, "Hilfe".
-const int file = 12, hilfe = 400;
+// Columns of the bar on the titles "File" and "Hilfe" (the second).
+const int file = 12, hilfe = 80;
 // Rows of the File menu.
 const int next = 1, jahr = 3, exit_ = 4;
 

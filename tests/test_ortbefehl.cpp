@@ -112,7 +112,7 @@ TEST(Ortbefehl, ListeUndAnwendungstext)
     const Lauf hilfe = umbrix({"?"});
     EXPECT_EQ(hilfe.status, 0);
     const std::vector<std::string> h = zeilen(hilfe.ausgabe);
-    ASSERT_EQ(h.size(), 4u) << hilfe.ausgabe;
+    ASSERT_GE(h.size(), 4u) << hilfe.ausgabe;  // other forms may follow
     EXPECT_EQ(h[1], "Anwendung: umbrix Jahr Monat");
     EXPECT_NE(h[2].find("umbrix --ort Breite Laenge"), std::string::npos);
     EXPECT_NE(h[3].find("umbrix --liste Breite Laenge"), std::string::npos);

@@ -43,7 +43,9 @@ TEST(Programm, AnwendungstextOhneDisplay)
         std::string aus;
         int status = testhilfe::ausfuehren(argumente, &aus, 10, {"DISPLAY"});
         EXPECT_EQ(status, 0);
+        // The two lines of old, then one line per further form.
         EXPECT_EQ(aus.rfind("umbrix  Version 0.4\nAnwendung: umbrix Jahr Monat\n", 0), 0u) << aus;
+        EXPECT_NE(aus.find("\n           umbrix --pfad [Jahr [Monat]]\n"), std::string::npos) << aus;
     }
 }
 

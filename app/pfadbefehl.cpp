@@ -1,0 +1,79 @@
+// umbrix --pfad [JAHR [MONAT]]: the path table of one eclipse, chosen as
+// the viewer chooses it, read without the viewer's progress lines.
+#include "pfadbefehl.h"
+
+#include "bessel.h"
+#include "ortsumstaende.h"
+#include "schattenpfad.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// A whole number and nothing else, within von..bis.
+bool ganze_zahl(const char *text, int von, int bis, int *wert)
+{
+    const char *ende = text + std::strlen(text);
+    int w = 0;
+    const auto [rest, fehler] = std::from_chars(text, ende, w);
+    if (fehler != std::errc() || rest != ende || w < von || w > bis) return false;
+    *wert = w;
+    return true;
+}
+
+int melden(const std::string &text, int status)
+{
+    std::fprintf(stderr, "umbrix: %s\n", text.c_str());
+    return status;
+}
+
+}  // namespace
+
+Pfadbefehl pfadbefehl_lesen(int argc, char **argv)
+{
+    Pfadbefehl b;
+    if (argc < 2 || std::strcmp(argv[1], "--pfad") != 0) return b;
+    b.gegeben = true;
+    if (argc > 4) return b.fehler = std::string("--pfad: ueberzaehlige Angabe \"") + argv[4] + "\"", b;
+    if (argc > 2) {
+        if (!ganze_zahl(argv[2], 1, 9999, &b.jahr))
+            return b.fehler = std::string("--pfad: JAHR ist keine ganze Zahl von 1 bis 9999: \"") + argv[2] + "\"", b;
+        b.monat = 0;
+    }
+    if (argc > 3 && !ganze_zahl(argv[3], 1, 12, &b.monat))
+        return b.fehler = std::string("--pfad: MONAT ist keine ganze Zahl von 1 bis 12: \"") + argv[3] + "\"", b;
+    return b;
+}
+
+bool pfadbefehl(int argc, char **argv, int *status)
+{
+    const Pfadbefehl befehl = pfadbefehl_lesen(argc, argv);
+    if (!befehl.gegeben) return false;
+    if (!befehl.fehler.empty()) {
+        *status = melden(befehl.fehler, 2);
+        return true;
+    }
+    std::vector<Bessel> alle;
+    if (!finsternisse_lesen(&alle)) {
+        *status = melden(std::string("Keine Besselelemente gefunden (") + besseldatei + ").", 1);
+        return true;
+    }
+    const Bessel *gewaehlt = nullptr;
+    for (const Bessel &b : alle)
+        if (!(b.fjahr < befehl.jahr || (b.fjahr == befehl.jahr && b.fmonat < befehl.monat))) {
+            gewaehlt = &b;
+            break;
+        }
+    if (!gewaehlt) {
+        const std::string ab = befehl.monat ? std::to_string(befehl.monat) + "." + std::to_string(befehl.jahr)
+                                            : std::to_string(befehl.jahr);
+        *status = melden("--pfad: keine Finsternis ab " + ab + " in " + besseldatei + ".", 2);
+        return true;
+    }
+    for (const std::string &zeile : pfadzeilen(*gewaehlt, schattenpfad(*gewaehlt))) std::printf("%s\n", zeile.c_str());
+    *status = 0;
+    return true;
+}

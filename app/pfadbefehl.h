@@ -1,0 +1,20 @@
+// The command-line form that prints the path of the shadow without a
+// display: umbrix --pfad [JAHR [MONAT]]
+#ifndef UMBRIX_PFADBEFEHL_H
+#define UMBRIX_PFADBEFEHL_H
+
+#include <string>
+
+struct Pfadbefehl {
+    bool gegeben = false;  // the first argument is --pfad
+    int jahr = 2008, monat = 8;  // as `umbrix JAHR MONAT` selects; JAHR alone: month 0
+    std::string fehler;    // not empty: what is wrong with the arguments
+};
+
+Pfadbefehl pfadbefehl_lesen(int argc, char **argv);
+
+// For main(): true when the arguments are this form, which then ran;
+// *status is the exit status (0 done, 1 no eclipse file, 2 bad input).
+bool pfadbefehl(int argc, char **argv, int *status);
+
+#endif

@@ -1,0 +1,120 @@
+// umbrix --pfad [JAHR [MONAT]]: its arguments, and the table it prints
+// without a display.
+#include <gtest/gtest.h>
+
+#include "bessel.h"
+#include "hilfe/xvfb.h"
+#include "ortsumstaende.h"
+#include "pfadbefehl.h"
+#include "schattenpfad.h"
+#include "umbrix.h"
+
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+Pfadbefehl lesen(std::vector<std::string> argumente)
+{
+    argumente.insert(argumente.begin(), "umbrix");
+    std::vector<char *> argv;
+    for (std::string &a : argumente) argv.push_back(a.data());
+    return pfadbefehl_lesen(static_cast<int>(argv.size()), argv.data());
+}
+
+TEST(Pfadbefehl, Argumente)
+{
+    struct Fall {
+        std::vector<std::string> argumente;
+        bool gegeben;
+        int jahr, monat;
+        const char *fehler;  // part of the message; "" for none
+    } faelle[] = {
+        {{}, false, 2008, 8, ""},
+        {{"2024", "--pfad"}, false, 2008, 8, ""},
+        {{"--pfad"}, true, 2008, 8, ""},
+        {{"--pfad", "2024"}, true, 2024, 0, ""},
+        {{"--pfad", "2024", "4"}, true, 2024, 4, ""},
+        {{"--pfad", "abc"}, true, 0, 0, "JAHR ist keine ganze Zahl von 1 bis 9999: \"abc\""},
+        {{"--pfad", "2024x"}, true, 0, 0, "JAHR"},
+        {{"--pfad", "0"}, true, 0, 0, "JAHR"},
+        {{"--pfad", "99999999999999999999"}, true, 0, 0, "JAHR"},
+        {{"--pfad", "2024", "13"}, true, 0, 0, "MONAT ist keine ganze Zahl von 1 bis 12: \"13\""},
+        {{"--pfad", "2024", "4.5"}, true, 0, 0, "MONAT"},
+        {{"--pfad", "2024", " 4"}, true, 0, 0, "MONAT"},
+        {{"--pfad", "2024", "4", "1"}, true, 0, 0, "ueberzaehlige Angabe \"1\""},
+    };
+    for (const Fall &f : faelle) {
+        SCOPED_TRACE(testing::PrintToString(f.argumente));
+        const Pfadbefehl b = lesen(f.argumente);
+        EXPECT_EQ(b.gegeben, f.gegeben);
+        if (*f.fehler) {
+            EXPECT_NE(b.fehler.find(f.fehler), std::string::npos) << b.fehler;
+        } else {
+            EXPECT_EQ(b.fehler, "");
+            EXPECT_EQ(b.jahr, f.jahr);
+            EXPECT_EQ(b.monat, f.monat);
+        }
+    }
+}
+
+int umbrix(const std::vector<std::string> &argumente, std::string *ausgabe)
+{
+    std::vector<std::string> a{UMBRIX_BINARY};
+    a.insert(a.end(), argumente.begin(), argumente.end());
+    testhilfe::Kindprozess k(a, {"DISPLAY"}, UMBRIX_BUILD_DIR);
+    const int status = k.warten(30);
+    *ausgabe = k.ausgabe();
+    return status;
+}
+
+const char *const ort = "-?\\d+\\.\\d{4} -?\\d+\\.\\d{4}";
+
+TEST(Pfadbefehl, TabelleOhneDisplay)
+{
+    std::string aus;
+    ASSERT_EQ(umbrix({"--pfad", "2024", "4"}, &aus), 0) << aus;
+    EXPECT_EQ(aus.find("eingelesen"), std::string::npos);
+    const std::regex minute(std::string("\\d\\d:\\d\\d UT  Nord (--|") + ort + ")  Zentral " + ort + "  Sued (--|" +
+                            ort + ")  Sonnenhoehe -?\\d+\\.\\d  Breite \\d+ km  Dauer \\dm\\d\\d\\.\\ds");
+    std::istringstream ein(aus);
+    std::vector<std::string> zeilen;
+    for (std::string z; std::getline(ein, z);) zeilen.push_back(z);
+    ASSERT_GT(zeilen.size(), 150u);
+    for (size_t i = 0; i + 2 < zeilen.size(); ++i) EXPECT_TRUE(std::regex_match(zeilen[i], minute)) << zeilen[i];
+    EXPECT_TRUE(std::regex_match(zeilen[zeilen.size() - 2],
+                                 std::regex("Groesste Finsternis: 18:17:\\d\\d UT  25\\.2[89]\\d\\d -104\\.1[23]\\d\\d  "
+                                            "Dauer 4m2[78]\\.\\ds")))
+        << zeilen[zeilen.size() - 2];
+    EXPECT_EQ(zeilen.back().rfind("Groesste Dauer: ", 0), 0u);
+
+    ASSERT_EQ(umbrix({"--pfad", "2024", "13"}, &aus), 2);
+    EXPECT_EQ(aus, "umbrix: --pfad: MONAT ist keine ganze Zahl von 1 bis 12: \"13\"\n");
+    ASSERT_EQ(umbrix({"--pfad", "2400"}, &aus), 2);
+    EXPECT_EQ(aus, "umbrix: --pfad: keine Finsternis ab 2400 in Ecad22.prn.\n");
+}
+
+TEST(Pfadbefehl, PartielleFinsternis)
+{
+    std::vector<Bessel> alle;
+    aktuellerpfad = const_cast<char *>(UMBRIX_BUILD_DIR);
+    ASSERT_TRUE(finsternisse_lesen(&alle));
+    aktuellerpfad = nullptr;
+    const Bessel *b = nullptr;
+    for (const Bessel &e : alle)
+        if (e.fjahr == 2022 && e.fmonat == 10) b = &e;
+    ASSERT_TRUE(b);
+    const std::vector<std::string> z = pfadzeilen(*b, schattenpfad(*b));
+    ASSERT_GT(z.size(), 10u);
+    EXPECT_EQ(z.front(), "Partielle Finsternis: keine Zentrallinie.");
+    const std::regex grenzen(std::string("\\d\\d:\\d\\d UT  Partiell Nord (--|") + ort + ")  Partiell Sued (--|" + ort +
+                             ")");
+    for (size_t i = 1; i + 1 < z.size(); ++i) EXPECT_TRUE(std::regex_match(z[i], grenzen)) << z[i];
+    EXPECT_TRUE(std::regex_match(z.back(), std::regex(std::string("Groesste Finsternis: 11:00:\\d\\d UT  ") + ort +
+                                                      "  Groesse 0\\.86\\d\\d")))
+        << z.back();
+}
+
+}  // namespace

@@ -1,0 +1,132 @@
+// The path of the shadow from the shipped elements: greatest eclipse as
+// published (Espenak, NASA), limits where totality shrinks to nothing,
+// annular, hybrid and partial eclipses.
+#include "bessel.h"
+#include "ortsumstaende.h"
+#include "schattenpfad.h"
+#include "umbrix.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+Bessel finsternis(int jahr, int monat)
+{
+    static std::vector<Bessel> alle;
+    if (alle.empty()) {
+        aktuellerpfad = const_cast<char *>(UMBRIX_BUILD_DIR);
+        finsternisse_lesen(&alle);
+        aktuellerpfad = nullptr;
+    }
+    for (const Bessel &b : alle)
+        if (b.fjahr == jahr && b.fmonat == monat) return b;
+    ADD_FAILURE() << "keine Finsternis " << monat << "." << jahr;
+    return Bessel();
+}
+
+struct Veroeffentlicht {
+    int jahr, monat;
+    double breite, laenge, dauer;  // degrees, seconds
+    double toleranz;               // degrees
+};
+
+// NASA's eclipse pages. 2023's were computed with a Delta T a second
+// apart from the canon's, which moves the point by about 0.01 degrees.
+TEST(Schattenpfad, GroessteFinsternisWieVeroeffentlicht)
+{
+    const Veroeffentlicht tabelle[] = {
+        {2024, 4, 25.29, -104.13, 4 * 60 + 28, 0.01},     // total
+        {2017, 8, 36.97, -87.67, 2 * 60 + 40, 0.01},      // total
+        {2023, 10, 11.373, -83.102, 5 * 60 + 17, 0.02},   // annular
+        {2023, 4, -9.607, 125.805, 1 * 60 + 16, 0.02},    // hybrid
+    };
+    for (const Veroeffentlicht &v : tabelle) {
+        SCOPED_TRACE(v.jahr * 100 + v.monat);
+        const Schattenpfad p = schattenpfad(finsternis(v.jahr, v.monat));
+        ASSERT_TRUE(p.zentral);
+        EXPECT_NEAR(p.groesste.ort.breite, v.breite, v.toleranz);
+        EXPECT_NEAR(p.groesste.ort.laenge, v.laenge, v.toleranz);
+        EXPECT_NEAR(p.groesste.dauer, v.dauer, 1.0);
+        EXPECT_GE(p.laengste.dauer, p.groesste.dauer);
+        for (const Zentralpunkt &z : p.punkte) EXPECT_LE(z.dauer, p.laengste.dauer + 1e-6);
+    }
+}
+
+// At each limit totality (annularity) lasts nothing; a tenth of the way to
+// the central line it lasts seconds.
+TEST(Schattenpfad, GrenzenOhneDauer)
+{
+    for (const auto &[jahr, monat] : std::vector<std::pair<int, int>>{{2024, 4}, {2023, 10}}) {
+        SCOPED_TRACE(jahr * 100 + monat);
+        const Bessel b = finsternis(jahr, monat);
+        const Schattenpfad p = schattenpfad(b);
+        int geprueft = 0;
+        for (size_t i = 10; i < p.punkte.size(); i += 40) {
+            const Zentralpunkt &z = p.punkte[i];
+            for (const Pfadort &g : {z.nord, z.sued}) {
+                if (!g.gibt_es) continue;
+                EXPECT_LT(ortsumstaende(b, g.ort).dauer, 1.0);
+                Ort innen = g.ort;
+                innen.breite += (z.zentral.ort.breite - g.ort.breite) / 10;
+                innen.laenge += (z.zentral.ort.laenge - g.ort.laenge) / 10;
+                EXPECT_GT(ortsumstaende(b, innen).dauer, 5.0);
+                ++geprueft;
+            }
+        }
+        EXPECT_GE(geprueft, 4);
+    }
+}
+
+TEST(Schattenpfad, HybrideFinsternisTotalUndRingfoermig)
+{
+    const Schattenpfad p = schattenpfad(finsternis(2023, 4));
+    int total = 0;
+    for (const Zentralpunkt &z : p.punkte) total += z.total;
+    EXPECT_GT(total, 0);
+    EXPECT_LT(total, static_cast<int>(p.punkte.size()));
+    EXPECT_TRUE(p.punkte.front().zentral.gibt_es && !p.punkte.front().total);  // annular at sunrise
+}
+
+// 25 October 2022: partial, magnitude 0.862 in western Siberia near sunset
+// (61.6 N 77.4 E on the limb, which the tolerance allows for).
+TEST(Schattenpfad, PartielleFinsternis)
+{
+    const Bessel b = finsternis(2022, 10);
+    const Schattenpfad p = schattenpfad(b);
+    EXPECT_FALSE(p.zentral);
+    EXPECT_FALSE(p.kernschatten);
+    EXPECT_TRUE(p.punkte.empty());
+    EXPECT_NEAR(p.groesste.groesse, 0.862, 0.001);
+    EXPECT_NEAR(p.groesste.ort.breite, 61.6, 0.3);
+    EXPECT_NEAR(p.groesste.ort.laenge, 77.4, 0.3);
+    int grenzen = 0;
+    for (const Halbschattenpunkt &h : p.halbschatten)
+        for (const Pfadort &g : {h.nord, h.sued})
+            if (g.gibt_es) {
+                EXPECT_LT(ortsumstaende(b, g.ort).groesse, 0.001);
+                ++grenzen;
+            }
+    EXPECT_GT(grenzen, 30);
+}
+
+// Records that no eclipse has (a file may hold anything): the path ends,
+// and its table too.
+TEST(Schattenpfad, UnsinnigeElemente)
+{
+    const double unsinn[] = {0, std::nan(""), 1e300, -1e-300, HUGE_VAL};
+    for (double w : unsinn) {
+        SCOPED_TRACE(w);
+        Bessel b = finsternis(2024, 4);
+        for (double *c : {b.x, b.y, b.d, b.mu, b.l1, b.l2})
+            for (int i = 0; i < 3; ++i) c[i] = w;
+        b.mjd = w;
+        const std::vector<std::string> zeilen = pfadzeilen(b, schattenpfad(b));
+        ASSERT_FALSE(zeilen.empty());
+        EXPECT_NE(zeilen.back().find("Groesste "), std::string::npos) << zeilen.back();
+    }
+}
+
+}  // namespace
