@@ -4,6 +4,8 @@
 #include "hilfe/xvfb.h"
 #include "xmalwerk1/core/intern.h"
 
+#include <png.h>
+
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -136,6 +138,29 @@ RgbBild ppm_lesen(const std::string &pfad)
     b.hoehe = h;
     b.daten.assign(s.begin() + long(i), s.begin() + long(i + size_t(w) * h * 3));
     return b;
+}
+
+RgbBild png_lesen(const std::string &pfad)
+{
+    RgbBild b;
+    png_image bild{};
+    bild.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&bild, pfad.c_str())) return b;
+    bild.format = PNG_FORMAT_RGB;
+    std::vector<uint8_t> daten(PNG_IMAGE_SIZE(bild));
+    if (!png_image_finish_read(&bild, nullptr, daten.data(), 0, nullptr)) return b;
+    b.breite = int(bild.width);
+    b.hoehe = int(bild.height);
+    b.daten = std::move(daten);
+    return b;
+}
+
+int svg_rendern(const std::string &svg, RgbBild *bild, std::string *ausgabe)
+{
+    std::string png = svg + ".png";
+    int status = ausfuehren({"/usr/bin/env", "rsvg-convert", "-f", "png", "-o", png, svg}, ausgabe, 60);
+    *bild = png_lesen(png);
+    return status;
 }
 
 int eps_rendern(const std::string &eps, int aufloesung, RgbBild *bild, std::string *ausgabe)

@@ -1,6 +1,6 @@
 // Test helpers for plot files: an IFF "VECT" reader written apart from the
-// library, rendering Encapsulated PostScript with Ghostscript, and reading
-// the rendered picture back.
+// library, rendering Encapsulated PostScript with Ghostscript and SVG with
+// rsvg-convert, and reading the rendered picture (PPM, PNG) back.
 #ifndef TESTHILFE_PLOTDATEIEN_H
 #define TESTHILFE_PLOTDATEIEN_H
 
@@ -50,6 +50,14 @@ struct RgbBild {
 };
 // A binary PPM (P6, maxval 255); breite 0 when the file is not one.
 RgbBild ppm_lesen(const std::string &pfad);
+
+// A PNG file of any colour type, as 8-bit RGB (alpha dropped); breite 0
+// when the file is not one.
+RgbBild png_lesen(const std::string &pfad);
+
+// Renders an SVG file with rsvg-convert at its own size; the result is the
+// converter's exit status, ausgabe what it printed.
+int svg_rendern(const std::string &svg, RgbBild *bild, std::string *ausgabe);
 
 // Renders an EPS file with Ghostscript at aufloesung dots per inch, cropped
 // to its bounding box. ausgabe receives what Ghostscript printed; the
