@@ -1,5 +1,7 @@
 // umbrix: the shadow of the Moon on the Earth during solar eclipses.
 #include "bessel.h"
+#include "bildbefehl.h"
+#include "bildspeichern.h"
 #include "erdkarte.h"
 #include "umbrix.h"
 
@@ -22,12 +24,15 @@ void bild(Bessel &bessel, double t)
     changebuffer(0, 1);
     screenclear(-1);
     bessel.zeichnen(t);
+    bild_gezeigt(bessel, t, bild);
 }
 
 }  // namespace
 
 int main(int argc, char **argv)
 {
+    if (bildbefehl_verlangt(argc, argv)) return bildbefehl(argc, argv, bild);
+
     if (kommandozeile_auswerten(argc, argv)) {
         printf("umbrix  %s\n", "Version 0.4");
         printf("Anwendung: umbrix Jahr Monat\n");
@@ -44,6 +49,7 @@ int main(int argc, char **argv)
     setmenu(2, "File", "Hilfe");
     setmenu(2, "Next", "Hilfe...", m_next, m_hilfe);
     setmenu(1, "Jahr...", m_set);
+    setmenu(1, "%ABBild speichern...", m_bild);
     setmenu(1, "Exit", menu_exit);
 
     qinital(1, xmin, ymin, xmax, ymax);

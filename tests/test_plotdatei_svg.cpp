@@ -23,8 +23,8 @@ using testhilfe::RgbBild;
 
 namespace {
 
-// The window asked for; its drawing area is one pixel wider and higher.
-const int B = 400, H = 300, BF = B + 1, HF = H + 1;
+// The drawing area: the pixels that user coordinates reach.
+const int B = 400, H = 300;
 
 // A picture of every kind of element, in user coordinates that are the
 // window's pixels (y up from the bottom row).
@@ -62,12 +62,12 @@ void zeichnen()
 RgbBild bildschirm()
 {
     XSync(dpy, False);
-    XImage *x = XGetImage(dpy, aktuelles_ziel(), 0, 0, BF, HF, AllPlanes, ZPixmap);
+    XImage *x = XGetImage(dpy, aktuelles_ziel(), 0, 0, B, H, AllPlanes, ZPixmap);
     RgbBild b;
-    b.breite = BF;
-    b.hoehe = HF;
-    for (int y = 0; y < HF; ++y)
-        for (int i = 0; i < BF; ++i) {
+    b.breite = B;
+    b.hoehe = H;
+    for (int y = 0; y < H; ++y)
+        for (int i = 0; i < B; ++i) {
             unsigned long p = XGetPixel(x, i, y);
             b.daten.insert(b.daten.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)});
         }
@@ -127,8 +127,8 @@ TEST(SvgDatei, ZeigtWasDerBildschirmZeigt)
     RgbBild svg;
     std::string meldungen;
     ASSERT_EQ(testhilfe::svg_rendern(datei, &svg, &meldungen), 0) << meldungen << datei_lesen(datei);
-    ASSERT_EQ(svg.breite, BF);
-    ASSERT_EQ(svg.hoehe, HF);
+    ASSERT_EQ(svg.breite, B);
+    ASSERT_EQ(svg.hoehe, H);
     // Every screen pixel of a line or shape is there in the SVG; of the
     // SVG's strongly coloured pixels (its edges are smoothed) every one is
     // on the screen.
@@ -175,8 +175,8 @@ TEST(PngDatei, GleichDemBildschirm)
     ASSERT_EQ(png_speichern(datei.c_str()), 1);
     RgbBild png = testhilfe::png_lesen(datei);
     RgbBild schirm = bildschirm();
-    ASSERT_EQ(png.breite, BF);
-    ASSERT_EQ(png.hoehe, HF);
+    ASSERT_EQ(png.breite, B);
+    ASSERT_EQ(png.hoehe, H);
     EXPECT_TRUE(png.daten == schirm.daten);
 
     testing::internal::CaptureStdout();

@@ -194,8 +194,9 @@ bool bild_aufzeichnen(const char *art, const char *name, const std::function<voi
 // The picture as an image file
 // ---------------------------------------------------------------------------
 // Writes the drawing area as it is now drawn (back buffer or window) as a
-// PNG file in 8-bit RGB. 1 on success; 0 and a message when the picture
-// cannot be read or the file cannot be written.
+// PNG file in 8-bit RGB: malwerk_breite x malwerk_hoehe pixels below the
+// menu bar, those that user coordinates reach. 1 on success; 0 and a
+// message when the picture cannot be read or the file cannot be written.
 int png_speichern(const char *name);
 
 // ---------------------------------------------------------------------------

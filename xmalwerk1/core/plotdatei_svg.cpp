@@ -119,7 +119,7 @@ void form_schreiben(const char *anfang, int x, int y, unsigned b, unsigned h, bo
 
 void svg_kopf(FILE *f)
 {
-    int b = breite + 1, h = hoehe + 1;
+    int b = breite, h = hoehe;  // the pixels that user coordinates reach
     fputs("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n", f);
     fprintf(f,
             "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"%d\" height=\"%d\" "
@@ -204,7 +204,7 @@ void svg_text(int x, int y, const char *text, double winkel)
     if (fs) groesse = fs->ascent + fs->descent;
     if (fs && fs != mal_text.font) XFreeFontInfo(nullptr, fs, 1);
     double sy = y - menubalkenhoehe;
-    fprintf(f, "<text x=\"%d\" y=\"%.0f\" fill=\"%s\" font-family=\"Helvetica, Arial, sans-serif\" font-size=\"%d\"", x,
+    fprintf(f, "<text xml:space=\"preserve\" x=\"%d\" y=\"%.0f\" fill=\"%s\" font-family=\"Helvetica, Arial, sans-serif\" font-size=\"%d\"", x,
             sy, farbtext(mal_farbe).c_str(), groesse);
     // Turned counter-clockwise by winkel degrees, as in PostScript files.
     if (winkel != 0) fprintf(f, " transform=\"rotate(%.2f %d %.0f)\"", -winkel, x, sy);

@@ -82,7 +82,9 @@ int png_speichern(const char *name)
 {
     if (!name || !anzeige_offen("png_speichern")) return 0;
     PLOT_FLUSH();
-    int b = breite + 1, h = hoehe + 1;
+    // The pixels that user coordinates reach; the window's one more row
+    // and column are only ever cleared.
+    int b = breite, h = hoehe;
     XImage *bild = XGetImage(dpy, aktuelles_ziel(), 0, menubalkenhoehe, static_cast<unsigned>(b),
                              static_cast<unsigned>(h), AllPlanes, ZPixmap);
     if (!bild) {
