@@ -21,7 +21,7 @@ namespace {
 // the last menu, "Hilfe".
 const int file = 12, hilfe = 400;
 // Rows of the File menu.
-const int next = 1, jahr = 2, exit_ = 3;
+const int next = 1, jahr = 2, exit_ = 4;
 
 int datum(const Elemente &e)
 {
