@@ -140,6 +140,19 @@ RgbBild ppm_lesen(const std::string &pfad)
     return b;
 }
 
+RgbBild ausschnitt(const Bild &b, int x0, int y0, int breite, int hoehe)
+{
+    RgbBild r;
+    r.breite = breite;
+    r.hoehe = hoehe;
+    for (int y = y0; y < y0 + hoehe; ++y)
+        for (int x = x0; x < x0 + breite; ++x) {
+            unsigned long p = b.pixel(x, y);
+            r.daten.insert(r.daten.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)});
+        }
+    return r;
+}
+
 RgbBild png_lesen(const std::string &pfad)
 {
     RgbBild b;

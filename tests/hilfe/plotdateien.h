@@ -4,6 +4,8 @@
 #ifndef TESTHILFE_PLOTDATEIEN_H
 #define TESTHILFE_PLOTDATEIEN_H
 
+#include "hilfe/bild.h"
+
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -48,6 +50,9 @@ struct RgbBild {
         return p[0] > 200 && p[1] > 200 && p[2] > 200;
     }
 };
+// A rectangle of a picture read back from the server (24-bit TrueColor).
+RgbBild ausschnitt(const Bild &b, int x, int y, int breite, int hoehe);
+
 // A binary PPM (P6, maxval 255); breite 0 when the file is not one.
 RgbBild ppm_lesen(const std::string &pfad);
 
