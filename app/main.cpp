@@ -1,5 +1,7 @@
 // umbrix: the shadow of the Moon on the Earth during solar eclipses.
 #include "bessel.h"
+#include "bildbefehl.h"
+#include "bildspeichern.h"
 #include "erdkarte.h"
 #include "ortbefehl.h"
 #include "pfadbefehl.h"
@@ -25,13 +27,19 @@ void bild(Bessel &bessel, double t)
     changebuffer(0, 1);
     screenclear(-1);
     bessel.zeichnen(t);
+    bild_gezeigt(bessel, t, bild);
 }
 
-// The user box's right edge for a drawing area of that size: the globe is
-// the unit circle, with half a radius above and below it.
-double rechter_rand(int breite, int hoehe)
+// "Ansicht" (the last title) holds the switch of the shadow's path; a
+// pull-down ends at its first empty cell, so "Pfad" sits in the first row.
+void menus_anlegen()
 {
-    return 1.5 * breite / hoehe;
+    setmenu(3, "File", "Hilfe", "Ansicht");
+    setmenu(3, "%ANNext", "Hilfe...", "%APPfad", m_next, m_hilfe, m_pfad);
+    setmenu(1, "%AVVorige", m_vorige);
+    setmenu(1, "Jahr...", m_set);
+    setmenu(1, "%ABBild speichern...", m_bild);
+    setmenu(1, "%AXExit", menu_exit);
 }
 
 // After every read: the eclipse's path is computed once, and the search's
@@ -114,6 +122,8 @@ int main(int argc, char **argv)
     if (ortbefehl(argc, argv, &status)) return status;
     // The path of the shadow as a table, also without a display.
     if (pfadbefehl(argc, argv, &status)) return status;
+    // A picture of one moment saved to a file (needs a display).
+    if (bildbefehl_verlangt(argc, argv)) return bildbefehl(argc, argv, bild);
 
     if (kommandozeile_auswerten(argc, argv)) {
         printf("umbrix  %s\n", "Version 0.4");
@@ -121,36 +131,12 @@ int main(int argc, char **argv)
         printf("           umbrix --ort Breite Laenge [Jahr [Monat]] [--hoehe Meter]\n");
         printf("           umbrix --liste Breite Laenge [Von [Bis]] [--hoehe Meter]\n");
         printf("           umbrix --pfad [Jahr [Monat]]\n");
+        printf("           umbrix --bild Datei [Jahr [Monat [HH:MM]]]\n");
         exit(0);
     }
 
-    int w, h, d, klasse;
-    getmaxsize(&w, &h, &d, &klasse);
-    fenstergroesse_berechnen(&w, &h, &d);
-    double xmax = rechter_rand(w, h), ymax = 1.5;
-    setsize(w, h, d);
-
-    // "Ansicht" (the last title) holds the switch of the shadow's path; a
-    // pull-down ends at its first empty cell, so "Pfad" sits in the first row.
-    setmenu(3, "File", "Hilfe", "Ansicht");
-    setmenu(3, "%ANNext", "Hilfe...", "%APPfad", m_next, m_hilfe, m_pfad);
-    setmenu(1, "%AVVorige", m_vorige);
-    setmenu(1, "Jahr...", m_set);
-    setmenu(1, "%AXExit", menu_exit);
-
-    qinital(1, -xmax, -ymax, xmax, ymax);
-    // The window may have come out lower than asked (the menu bar's rows
-    // count against the screen's height): the box follows the drawing area
-    // it got, so the globe stays round.
-    getsize(&w, &h, &d, &klasse);
-    xmax = rechter_rand(w, h);
-    inital_new(-xmax, -ymax, xmax, ymax);
-    setcolor(4, 100, 150, 255);
-
+    double xmax = globusfenster_oeffnen(menus_anlegen);
     Bessel bessel;
-    karte_laden(const_cast<char *>("gmtkuesten.dat"));
-    pfadeinstellung_lesen();
-
     bessel.dateneinlesen(jahr, monat);
     datum_uebernehmen(bessel);
     while (!schluss()) {

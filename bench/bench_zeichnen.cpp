@@ -1,8 +1,10 @@
 // Speed of the drawing layer: polylines through the pen plotter and the
 // direct path into a 1280 x 1024 back buffer, and the cost of colour and
-// pattern changes. Runs on a private Xvfb of its own.
+// pattern changes, and a PNG file of the picture. Runs on a private Xvfb of
+// its own.
 #include <benchmark/benchmark.h>
 
+#include "hilfe/dateien.h"
 #include "hilfe/xvfb.h"
 #include "xmalwerk1/xmalwerk1.h"
 #include "xmalwerk1/core/intern.h"
@@ -90,6 +92,18 @@ void BM_setpattern_Wechsel(benchmark::State &state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_setpattern_Wechsel);
+
+// The whole 1280 x 1024 drawing area read back and written as a PNG file.
+void BM_png_speichern(benchmark::State &state)
+{
+    testhilfe::Arbeitsverzeichnis d;
+    const std::string datei = d.datei("b.png");
+    punkte_machen(20000);
+    mal_line(20000, xs.data(), ys.data());
+    for (auto _ : state) png_speichern(datei.c_str());
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_png_speichern)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -4,10 +4,10 @@
 set -euo pipefail
 
 pakete=(build-essential cmake pkg-config libx11-dev libxtst-dev libgtest-dev libbenchmark-dev
-        xvfb xauth xfonts-base xfonts-75dpi xfonts-100dpi ghostscript
-        clang libclang-rt-dev)
+        libpng-dev xvfb xauth xfonts-base xfonts-75dpi xfonts-100dpi ghostscript
+        librsvg2-bin clang libclang-rt-dev)
 if [ "${1:-}" = "--nur-laufzeit" ]; then
-    pakete=(build-essential cmake libx11-dev xfonts-base xfonts-75dpi xfonts-100dpi)
+    pakete=(build-essential cmake libx11-dev libpng-dev xfonts-base xfonts-75dpi xfonts-100dpi)
 fi
 
 fehlend=()

@@ -21,7 +21,7 @@ namespace {
 // Columns of the bar on the titles "File" and "Hilfe" (the second).
 const int file = 12, hilfe = 80;
 // Rows of the File menu.
-const int next = 1, jahr = 3, exit_ = 4;
+const int next = 1, jahr = 3, exit_ = 5;
 
 int datum(const Elemente &e)
 {

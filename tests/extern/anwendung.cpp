@@ -1,5 +1,5 @@
 // A program outside the project: only the umbrella header, the static
-// library and -lX11. It opens a window when given a display name, draws a
+// library, -lX11 and -lpng. It opens a window when given a display name, draws a
 // picture box and ends.
 #include "xmalwerk1/xmalwerk1.h"
 

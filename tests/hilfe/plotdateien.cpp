@@ -4,6 +4,8 @@
 #include "hilfe/xvfb.h"
 #include "xmalwerk1/core/intern.h"
 
+#include <png.h>
+
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -136,6 +138,42 @@ RgbBild ppm_lesen(const std::string &pfad)
     b.hoehe = h;
     b.daten.assign(s.begin() + long(i), s.begin() + long(i + size_t(w) * h * 3));
     return b;
+}
+
+RgbBild ausschnitt(const Bild &b, int x0, int y0, int breite, int hoehe)
+{
+    RgbBild r;
+    r.breite = breite;
+    r.hoehe = hoehe;
+    for (int y = y0; y < y0 + hoehe; ++y)
+        for (int x = x0; x < x0 + breite; ++x) {
+            unsigned long p = b.pixel(x, y);
+            r.daten.insert(r.daten.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)});
+        }
+    return r;
+}
+
+RgbBild png_lesen(const std::string &pfad)
+{
+    RgbBild b;
+    png_image bild{};
+    bild.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&bild, pfad.c_str())) return b;
+    bild.format = PNG_FORMAT_RGB;
+    std::vector<uint8_t> daten(PNG_IMAGE_SIZE(bild));
+    if (!png_image_finish_read(&bild, nullptr, daten.data(), 0, nullptr)) return b;
+    b.breite = int(bild.width);
+    b.hoehe = int(bild.height);
+    b.daten = std::move(daten);
+    return b;
+}
+
+int svg_rendern(const std::string &svg, RgbBild *bild, std::string *ausgabe)
+{
+    std::string png = svg + ".png";
+    int status = ausfuehren({"/usr/bin/env", "rsvg-convert", "-f", "png", "-o", png, svg}, ausgabe, 60);
+    *bild = png_lesen(png);
+    return status;
 }
 
 int eps_rendern(const std::string &eps, int aufloesung, RgbBild *bild, std::string *ausgabe)

@@ -1,8 +1,10 @@
 // Test helpers for plot files: an IFF "VECT" reader written apart from the
-// library, rendering Encapsulated PostScript with Ghostscript, and reading
-// the rendered picture back.
+// library, rendering Encapsulated PostScript with Ghostscript and SVG with
+// rsvg-convert, and reading the rendered picture (PPM, PNG) back.
 #ifndef TESTHILFE_PLOTDATEIEN_H
 #define TESTHILFE_PLOTDATEIEN_H
+
+#include "hilfe/bild.h"
 
 #include <cstdint>
 #include <string>
@@ -48,8 +50,19 @@ struct RgbBild {
         return p[0] > 200 && p[1] > 200 && p[2] > 200;
     }
 };
+// A rectangle of a picture read back from the server (24-bit TrueColor).
+RgbBild ausschnitt(const Bild &b, int x, int y, int breite, int hoehe);
+
 // A binary PPM (P6, maxval 255); breite 0 when the file is not one.
 RgbBild ppm_lesen(const std::string &pfad);
+
+// A PNG file of any colour type, as 8-bit RGB (alpha dropped); breite 0
+// when the file is not one.
+RgbBild png_lesen(const std::string &pfad);
+
+// Renders an SVG file with rsvg-convert at its own size; the result is the
+// converter's exit status, ausgabe what it printed.
+int svg_rendern(const std::string &svg, RgbBild *bild, std::string *ausgabe);
 
 // Renders an EPS file with Ghostscript at aufloesung dots per inch, cropped
 // to its bounding box. ausgabe receives what Ghostscript printed; the

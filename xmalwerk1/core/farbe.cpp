@@ -26,22 +26,27 @@ bool farbe_melden(int farbe)
 void postscript_farbe(int farbe, bool tabelle)
 {
     double r, g, b;
-    if (tabelle) {
-        const XColor &c = colortabelle[farbe];
-        r = c.red / 65535.0;
-        g = c.green / 65535.0;
-        b = c.blue / 65535.0;
-    } else {
-        r = ((farbe >> 16) & 255) / 255.0;
-        g = ((farbe >> 8) & 255) / 255.0;
-        b = (farbe & 255) / 255.0;
-    }
+    farbkomponenten(farbe, tabelle, &r, &g, &b);
     // White lines on a black screen are black lines on white paper.
     if (hintergrundistschwarz && r == g && g == b) r = g = b = 1 - r;
     fprintf(malwerk_fpbild, "%lf %lf %lf setrgbcolor\n", r, g, b);
 }
 
 }  // namespace
+
+void farbkomponenten(int farbe, bool tabelle, double *r, double *g, double *b)
+{
+    if (tabelle) {
+        const XColor &c = colortabelle[farbe];
+        *r = c.red / 65535.0;
+        *g = c.green / 65535.0;
+        *b = c.blue / 65535.0;
+    } else {
+        *r = ((farbe >> 16) & 255) / 255.0;
+        *g = ((farbe >> 8) & 255) / 255.0;
+        *b = (farbe & 255) / 255.0;
+    }
+}
 
 bool tabellenmodus(int farbe)
 {
@@ -74,6 +79,8 @@ void color(int farbe)
         if (malwerk_fpbild) postscript_farbe(farbe, tabelle);
     }
     mal_farbe = farbe;
+    // An SVG polyline carries its colour: the next draw begins a new one.
+    if (qsaveflag && malwerk_svgflag) bildplot(0, 0, 4);
 }
 
 void rgbcolor(int r, int g, int b)

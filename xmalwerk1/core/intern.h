@@ -115,6 +115,19 @@ bool anzahl_gueltig(const char *funktion, int n);
 bool farbpixel(int farbe, unsigned long *pixel);
 // Whether color() takes farbe as an index into the colour table.
 bool tabellenmodus(int farbe);
+// Red, green and blue (0..1) of a colour as color() sets it: the table's
+// entry, or the direct 0xRRGGBB value.
+void farbkomponenten(int farbe, bool tabelle, double *r, double *g, double *b);
+// The dash elements of pen pattern muster (in *elemente); 0 for a solid line.
+int strichelemente(int muster, const unsigned char **elemente);
+
+// SVG plot files record shapes and text as well as polylines; the shape
+// and text functions hand them over in pixels of the window.
+inline bool svg_offen() { return qsaveflag && malwerk_svgflag && malwerk_fpbild; }
+void svg_kasten(int x, int y, unsigned b, unsigned h, bool fuellen);
+void svg_ellipse(int x, int y, unsigned rx, unsigned ry, bool fuellen);
+void svg_polygon(const XPoint *p, int n);
+void svg_text(int x, int y, const char *text, double winkel);
 // Whether PostScript commands go to the plot file now.
 inline bool postscript_offen() { return qsaveflag && malwerk_postflag && malwerk_fpbild; }
 

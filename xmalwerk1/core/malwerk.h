@@ -2,13 +2,14 @@
 // drawing, colours, picture buffers, text and plot files.
 // This is the public interface of the core; applications include it
 // (or the umbrella header xmalwerk1/xmalwerk1.h) and link libxmalwerk1.a
-// together with -lX11.
+// together with -lX11 -lpng.
 #ifndef XMALWERK1_CORE_MALWERK_H
 #define XMALWERK1_CORE_MALWERK_H
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <cstdio>
+#include <functional>
 
 // ---------------------------------------------------------------------------
 // Public plotting state
@@ -34,7 +35,7 @@ extern const char *malwerk_version;
 extern const char *MALWERK_SCREENDATEN;
 extern int mal_farbe;
 extern FILE *malwerk_fpbild;
-extern int malwerk_iffflag, malwerk_postflag;
+extern int malwerk_iffflag, malwerk_postflag, malwerk_svgflag;
 extern const char *malwerk_bildname;
 extern const char *malwerk_bildname_default;
 
@@ -172,8 +173,9 @@ struct BitMapHeader {
 };
 extern BitMapHeader bmhd;
 
-// art: "IFF...", "POST..." or another text (TELL-A-GRAF) switches recording
-// on, "AU..." or "OF..." off; a plain text or a string descriptor.
+// art: "IFF...", "POST...", "SVG..." or another text (TELL-A-GRAF) switches
+// recording on, "AU..." or "OF..." off; a plain text or a string descriptor.
+// SVG files also record boxes, circles, polygons and text.
 void plotsave(const char *art);
 void bildopen(const char *name);
 // Pen codes: 2 draw to, 3 move to, 4 end of path. 0, or -1 once writing
@@ -185,6 +187,20 @@ void bmhd_speichern();
 // buffer is left as it was.
 void ffwrite(char *daten, int groesse, int anzahl, FILE *ausgabe);
 void textfile_creat(const char *name);
+// Records one picture, drawn by zeichnen, into the plot file name in the
+// format art (as for plotsave); recording is afterwards as it was. False
+// (and a message) when the file cannot be opened or written, or another
+// plot file is being written.
+bool bild_aufzeichnen(const char *art, const char *name, const std::function<void()> &zeichnen);
+
+// ---------------------------------------------------------------------------
+// The picture as an image file
+// ---------------------------------------------------------------------------
+// Writes the drawing area as it is now drawn (back buffer or window) as a
+// PNG file in 8-bit RGB: malwerk_breite x malwerk_hoehe pixels below the
+// menu bar, those that user coordinates reach. 1 on success; 0 and a
+// message when the picture cannot be read or the file cannot be written.
+int png_speichern(const char *name);
 
 // ---------------------------------------------------------------------------
 // Boxes, circles and polygons

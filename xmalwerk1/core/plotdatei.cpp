@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <string>
 
 Bildplotzustand bildplot_zustand;
@@ -50,11 +51,20 @@ bool beginnt_mit(const char *text, const char *anfang)
     return strncmp(text, anfang, strlen(anfang)) == 0;
 }
 
-enum class Plotformat { iff, postscript, tellagraf };
+enum class Plotformat { iff, postscript, svg, tellagraf };
 
 Plotformat format()
 {
-    return malwerk_iffflag ? Plotformat::iff : malwerk_postflag ? Plotformat::postscript : Plotformat::tellagraf;
+    if (malwerk_iffflag) return Plotformat::iff;
+    if (malwerk_postflag) return Plotformat::postscript;
+    return malwerk_svgflag ? Plotformat::svg : Plotformat::tellagraf;
+}
+
+void format_waehlen(const char *art)
+{
+    malwerk_iffflag = beginnt_mit(art, "IFF");
+    malwerk_postflag = beginnt_mit(art, "POST");
+    malwerk_svgflag = beginnt_mit(art, "SVG");
 }
 
 // A line counter of 1 counts the path's move: starting at 0 would leave a
@@ -84,8 +94,7 @@ void plotsave(const char *art)
     const char *name = Getenv("PLOTSAVE");
     bildname = name ? name : malwerk_bildname_default;
     malwerk_bildname = bildname.c_str();
-    malwerk_iffflag = beginnt_mit(a, "IFF");
-    malwerk_postflag = beginnt_mit(a, "POST");
+    format_waehlen(a);
     if (malwerk_initalflag) {
         bildopen(malwerk_bildname);
     } else {
@@ -121,6 +130,7 @@ void bildopen(const char *name)
     switch (format()) {
     case Plotformat::iff: iff_kopf(f); break;
     case Plotformat::postscript: ps_kopf(f); break;
+    case Plotformat::svg: svg_kopf(f); break;
     case Plotformat::tellagraf: tella_kopf(f); break;
     }
     schreiben_gelungen(f);
@@ -134,6 +144,7 @@ int bildplot(double x, double y, int ipen)
     switch (format()) {
     case Plotformat::iff: iff_plot(f, x, y, ipen); break;
     case Plotformat::postscript: ps_plot(f, x, y, ipen); break;
+    case Plotformat::svg: svg_plot(f, x, y, ipen); break;
     case Plotformat::tellagraf: tella_plot(f, x, y, ipen); break;
     }
     return schreiben_gelungen(f) ? 0 : -1;
@@ -149,6 +160,7 @@ bool bild_schliessen()
         switch (format()) {
         case Plotformat::iff: ok = iff_schluss(f); break;
         case Plotformat::postscript: ps_schluss(f); break;
+        case Plotformat::svg: svg_schluss(f); break;
         case Plotformat::tellagraf: tella_schluss(f); break;
         }
         // fclose writes what is still buffered: a full disk often shows
@@ -167,4 +179,32 @@ bool bild_schliessen()
 void bildclose()
 {
     bild_schliessen();
+}
+
+bool bild_aufzeichnen(const char *art, const char *name, const std::function<void()> &zeichnen)
+{
+    if (malwerk_fpbild) {
+        printf("bild_aufzeichnen(): es wird schon die Plotdatei '%s' geschrieben\n",
+               malwerk_bildname ? malwerk_bildname : "");
+        return false;
+    }
+    PLOT_FLUSH();
+    // Recording as it was before, switched on or off by plotsave.
+    const int iff = malwerk_iffflag, post = malwerk_postflag, svg = malwerk_svgflag, q1 = qsave1flag;
+    format_waehlen(art);
+    bildopen(name);
+    bool gut = malwerk_fpbild != nullptr;
+    if (gut) {
+        zeichnen();
+        PLOT_FLUSH();
+        bildplot(0, 0, 4);
+        // A failed write is reported once, naming the file, when it closes.
+        gut = bild_schliessen();
+    }
+    malwerk_iffflag = iff;
+    malwerk_postflag = post;
+    malwerk_svgflag = svg;
+    qsave1flag = q1;
+    qsaveflag = 0;
+    return gut;
 }

@@ -1,4 +1,4 @@
-// State of the plot-file recorder, shared by its three formats.
+// State of the plot-file recorder, shared by its formats.
 #ifndef XMALWERK1_CORE_PLOTDATEI_INTERN_H
 #define XMALWERK1_CORE_PLOTDATEI_INTERN_H
 
@@ -19,6 +19,10 @@ struct Bildplotzustand {
     bool ps_punkt = false;    // a point was recorded in this file
     bool ps_pfad = false;     // the file's current point is that last point
     double psx = 0, psy = 0;  // the last point on the page
+    // SVG.
+    bool svg_linie = false;  // a polyline element is open
+    bool svg_punkt = false;  // a point was recorded in this file
+    int svgx = 0, svgy = 0;  // the last point, in pixels of the window
     // PostScript and TELL-A-GRAF: items on the current output line.
     int ncount = 0;
     // TELL-A-GRAF: a curve has been begun in this file.
@@ -42,6 +46,11 @@ unsigned short iff_einheit(double u, double min, double faktor);
 void ps_kopf(FILE *f);
 void ps_plot(FILE *f, double x, double y, int ipen);
 void ps_schluss(FILE *f);
+
+// SVG.
+void svg_kopf(FILE *f);
+void svg_plot(FILE *f, double x, double y, int ipen);
+void svg_schluss(FILE *f);
 
 // TELL-A-GRAF.
 extern int ncurv;

@@ -27,14 +27,14 @@ int strichanzahl(const unsigned char *b)
     return b[0];
 }
 
-void postscript_muster(int alt, int neu, const unsigned char *b, int n)
+void postscript_muster(int alt, int neu, const unsigned char *elemente, int n)
 {
     FILE *f = malwerk_fpbild;
     if ((neu & DICK) && !(alt & DICK)) fputs("3 setlinewidth ", f);
     if ((alt & DICK) && !(neu & DICK)) fputs("1 setlinewidth ", f);
     if (neu & 7) {
         fputs("[", f);
-        for (int i = 0; i < n; ++i) fprintf(f, "%d ", b[2 + i]);
+        for (int i = 0; i < n; ++i) fprintf(f, "%d ", elemente[i]);
         fputs("] 0 setdash\n", f);
     } else if (alt & 7) {
         fputs("[] 0 setdash\n", f);
@@ -53,16 +53,23 @@ const char patt_tabelle[] = {'N', 'O', 0x40, 'P', 'U', 0x61, 'D', 'O', 0x61, 'P'
 
 short pattern = 0x40;
 
+int strichelemente(int muster, const unsigned char **elemente)
+{
+    int stil = muster & 7;
+    const unsigned char *b = stil ? gestrichelt[stil - 1] : normaleLinie;
+    *elemente = b + 2;
+    return strichanzahl(b);
+}
+
 void setpattern(int muster)
 {
     short neu = static_cast<short>(muster);
     if (neu == pattern) return;
     if (!anzeige_offen("setpattern")) return;
     if (debug > 0) printf("setpattern(%04X)\n", muster);
-    int stil = muster & 7;
-    const unsigned char *b = stil ? gestrichelt[stil - 1] : normaleLinie;
-    int n = strichanzahl(b);
-    if (n) XSetDashes(dpy, gc, 0, reinterpret_cast<const char *>(b + 2), n);
+    const unsigned char *b;
+    int n = strichelemente(muster, &b);
+    if (n) XSetDashes(dpy, gc, 0, reinterpret_cast<const char *>(b), n);
     XSetLineAttributes(dpy, gc, (muster & DICK) ? 3 : 1, n ? LineOnOffDash : LineSolid, CapRound, JoinRound);
     if (qsaveflag) {
         bildplot(0, 0, 4);

@@ -141,6 +141,7 @@ void ischrift(int x, int y, const char *text, double winkel)
         if (alt >= 0) color(alt);
     }
     XDrawString(dpy, aktuelles_ziel(), gc, x, y, text, n);
+    svg_text(x, y, text, winkel);
     if (qsaveflag && malwerk_postflag) {
         bildplot(0, 0, 4);
         if (!malwerk_fpbild) return;

@@ -45,7 +45,7 @@ int qsave1flag = 0, qsaveflag = 0;
 const char *malwerk_bildname = nullptr;
 const char *malwerk_bildname_default = "BILD.TMP";
 FILE *malwerk_fpbild = nullptr;
-int malwerk_iffflag = 0, malwerk_postflag = 0;
+int malwerk_iffflag = 0, malwerk_postflag = 0, malwerk_svgflag = 0;
 
 int debug = 0;
 int xsync_modus = 0;

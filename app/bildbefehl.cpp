@@ -1,0 +1,146 @@
+// umbrix --bild DATEI [JAHR [MONAT [HH:MM]]]: the window opens as usual,
+// the eclipse is drawn at the moment asked for (greatest eclipse when no
+// time is given) and saved by the file name's ending.
+#include "bildbefehl.h"
+
+#include "bessel.h"
+#include "pfadbild.h"
+#include "umbrix.h"
+#include "xmalwerk1/xmalwerk1.h"
+
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+const char *const ANWENDUNG = "Anwendung: umbrix --bild DATEI [JAHR [MONAT [HH:MM]]]";
+
+// A whole decimal number and nothing else.
+bool zahl_lesen(const char *text, long *wert)
+{
+    if (!*text || isspace(static_cast<unsigned char>(*text))) return false;
+    char *ende;
+    errno = 0;
+    long v = strtol(text, &ende, 10);
+    if (*ende || errno) return false;
+    *wert = v;
+    return true;
+}
+
+bool uhrzeit_lesen(const char *text, int *stunde, int *minute)
+{
+    const char *doppelpunkt = strchr(text, ':');
+    if (!doppelpunkt || doppelpunkt - text > 2 || strlen(doppelpunkt + 1) != 2) return false;
+    std::string h(text, doppelpunkt);
+    long hh, mm;
+    if (!zahl_lesen(h.c_str(), &hh) || !zahl_lesen(doppelpunkt + 1, &mm)) return false;
+    if (h[0] == '-' || doppelpunkt[1] == '-' || doppelpunkt[1] == '+' || hh > 23 || mm > 59) return false;
+    *stunde = static_cast<int>(hh);
+    *minute = static_cast<int>(mm);
+    return true;
+}
+
+}  // namespace
+
+bool bildbefehl_verlangt(int argc, char **argv)
+{
+    return argc > 1 && strcmp(argv[1], "--bild") == 0;
+}
+
+bool bildauftrag_lesen(int argc, char **argv, Bildauftrag *a, std::string *fehler)
+{
+    if (argc < 3 || !argv[2][0]) {
+        *fehler = std::string("Kein Dateiname nach --bild.\n") + ANWENDUNG;
+        return false;
+    }
+    if (argc > 6) {
+        *fehler = std::string("Zu viele Argumente.\n") + ANWENDUNG;
+        return false;
+    }
+    a->datei = argv[2];
+    if (bildformat(a->datei) == Bildformat::unbekannt) {
+        *fehler = "Unbekannte Endung: " + a->datei + "\n" + bildendungen_meldung + "\n" + ANWENDUNG;
+        return false;
+    }
+    long wert;
+    if (argc > 3) {
+        if (!zahl_lesen(argv[3], &wert) || wert < 1 || wert > 9999) {
+            *fehler = std::string("Kein Jahr: '") + argv[3] + "'.\n" + ANWENDUNG;
+            return false;
+        }
+        a->jahr = static_cast<int>(wert);
+        a->monat = 0;  // the year alone: its first eclipse
+    }
+    if (argc > 4) {
+        if (!zahl_lesen(argv[4], &wert) || wert < 1 || wert > 12) {
+            *fehler = std::string("Kein Monat (1 bis 12): '") + argv[4] + "'.\n" + ANWENDUNG;
+            return false;
+        }
+        a->monat = static_cast<int>(wert);
+    }
+    if (argc > 5) {
+        if (!uhrzeit_lesen(argv[5], &a->stunde, &a->minute)) {
+            *fehler = std::string("Keine Uhrzeit (HH:MM, Weltzeit): '") + argv[5] + "'.\n" + ANWENDUNG;
+            return false;
+        }
+        a->mit_zeit = true;
+    }
+    return true;
+}
+
+bool zeitpunkt_fuer(const Bessel &bessel, int stunde, int minute, double *t)
+{
+    // The caption reads frac(mjd) * 24 + t hours on the record's day; the
+    // time asked for may lie on the day before or after. A nanosecond more
+    // keeps the caption's truncation from showing the minute before.
+    double t0 = (bessel.mjd - std::trunc(bessel.mjd)) * 24;
+    double uhr = stunde + minute / 60.0;
+    for (int tag = -1; tag <= 1; ++tag) {
+        double kandidat = uhr + 24.0 * tag - t0 + 1e-9;
+        if (kandidat >= -3.0 && kandidat <= 3.0) {
+            *t = kandidat;
+            return true;
+        }
+    }
+    return false;
+}
+
+int bildbefehl(int argc, char **argv, Bildzeichner zeichnen)
+{
+    Bildauftrag a;
+    std::string fehler;
+    if (!bildauftrag_lesen(argc, argv, &a, &fehler)) {
+        printf("%s\n", fehler.c_str());
+        return 2;
+    }
+
+    globusfenster_oeffnen(nullptr);
+    Bessel bessel;
+    bessel.dateneinlesen(a.jahr, a.monat);
+    pfadbild.setzen(bessel);
+    int status = 0;
+    double t = bessel.zusatz2;  // greatest eclipse, hours after T0
+    if (bessel.lesestand == Bessel::fehlgeschlagen) {
+        status = 1;  // the reader said why
+    } else if (bessel.lesestand == Bessel::letzter) {
+        status = 2;  // none at or after the month asked for: said too
+    } else if (a.mit_zeit && !zeitpunkt_fuer(bessel, a.stunde, a.minute, &t)) {
+        printf("%02d:%02d UT liegt nicht in den sechs Stunden des Bildes der Finsternis vom %d.%d.%d.\n", a.stunde,
+               a.minute, bessel.ftag, bessel.fmonat, bessel.fjahr);
+        status = 2;
+    }
+    if (status == 0) {
+        zeichnen(bessel, t);
+        if (!bild_speichern(a.datei, &fehler)) {
+            printf("%s\n", fehler.c_str());
+            status = 1;
+        }
+    }
+    fflush(stdout);
+    term_exit();
+    return status;
+}

@@ -1,0 +1,143 @@
+// Saving the picture shown: the format by the name's ending, a proposed
+// name for the moment shown, and the file written under a scratch name
+// that becomes the name only when it is complete.
+#include "bildspeichern.h"
+
+#include "bessel.h"
+#include "besselsatz.h"
+#include "xmalwerk1/xmalwerk1.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+GezeigtesBild gezeigtes_bild;
+
+const char *const bildendungen_meldung = "Bilder werden als .png, .svg oder .eps gespeichert.";
+
+namespace {
+
+bool endet_mit(const std::string &name, const char *endung)
+{
+    size_t n = strlen(endung);
+    if (name.size() <= n) return false;
+    for (size_t i = 0; i < n; ++i)
+        if (tolower(static_cast<unsigned char>(name[name.size() - n + i])) != endung[i]) return false;
+    return true;
+}
+
+std::string verzeichnis_von(const std::string &name)
+{
+    size_t s = name.rfind('/');
+    if (s == std::string::npos) return ".";
+    return s == 0 ? "/" : name.substr(0, s);
+}
+
+// A scratch file beside name, with the mode a new file gets; empty (and
+// errno set) when none can be made there.
+std::string hilfsdatei(const std::string &name)
+{
+    std::string vorlage = verzeichnis_von(name) + "/.umbrix-bild-XXXXXX";
+    int fd = mkstemp(&vorlage[0]);
+    if (fd < 0) return "";
+    mode_t maske = umask(0);
+    umask(maske);
+    fchmod(fd, 0666 & ~maske);
+    close(fd);
+    return vorlage;
+}
+
+bool schreiben(Bildformat format, const std::string &datei)
+{
+    GezeigtesBild &g = gezeigtes_bild;
+    auto zeichnen = [&g]() { g.zeichnen(*g.bessel, g.t); };
+    if (format == Bildformat::svg) return bild_aufzeichnen("SVG", datei.c_str(), zeichnen);
+    if (format == Bildformat::eps) return bild_aufzeichnen("POST", datei.c_str(), zeichnen);
+    // The back buffer holds the frame drawn again, which is then also the
+    // one on the screen.
+    zeichnen();
+    return png_speichern(datei.c_str()) == 1;
+}
+
+}  // namespace
+
+void bild_gezeigt(Bessel &bessel, double t, Bildzeichner zeichnen)
+{
+    gezeigtes_bild = {&bessel, t, zeichnen};
+}
+
+Bildformat bildformat(const std::string &name)
+{
+    if (endet_mit(name, ".png")) return Bildformat::png;
+    if (endet_mit(name, ".svg")) return Bildformat::svg;
+    if (endet_mit(name, ".eps")) return Bildformat::eps;
+    return Bildformat::unbekannt;
+}
+
+std::string bildname_vorschlag(const Bessel &bessel, double t)
+{
+    // The caption's date and time, rolled over as a calendar does.
+    Tageszeit z = beschriftungszeit(bessel.mjd, bessel.fjahr, bessel.fmonat, bessel.ftag, t);
+    char text[64];
+    snprintf(text, sizeof text, "umbrix-%04d-%02d-%02lld-%02d%02d.png", z.jahr, z.monat, z.tag, z.stunden, z.minuten);
+    return text;
+}
+
+bool bild_speichern(const std::string &name, std::string *fehler)
+{
+    Bildformat format = bildformat(name);
+    if (format == Bildformat::unbekannt) {
+        *fehler = "Unbekannte Endung: " + name + "\n" + bildendungen_meldung;
+        return false;
+    }
+    if (!gezeigtes_bild.zeichnen) {
+        *fehler = "Bild nicht gespeichert: es wird noch kein Bild gezeigt.";
+        return false;
+    }
+    std::string hilf = hilfsdatei(name);
+    if (hilf.empty()) {
+        *fehler = "Bild nicht gespeichert: in " + verzeichnis_von(name) + " kann keine Datei angelegt werden (" +
+                  strerror(errno) + ").";
+        return false;
+    }
+    if (!schreiben(format, hilf)) {
+        unlink(hilf.c_str());
+        *fehler = "Bild nicht gespeichert: " + name + " konnte nicht geschrieben werden.";
+        return false;
+    }
+    if (rename(hilf.c_str(), name.c_str()) != 0) {
+        int e = errno;
+        unlink(hilf.c_str());
+        *fehler = "Bild nicht gespeichert: " + name + " (" + strerror(e) + ").";
+        return false;
+    }
+    printf("Bild gespeichert: %s\n", name.c_str());
+    fflush(stdout);
+    return true;
+}
+
+void m_bild(long)
+{
+    if (!gezeigtes_bild.bessel) return;
+    char name[400] = "";
+    char *hier = getcwd(nullptr, 0);
+    std::string vorschlag = bildname_vorschlag(*gezeigtes_bild.bessel, gezeigtes_bild.t);
+    if (hier) vorschlag = std::string(hier) + (strcmp(hier, "/") ? "/" : "") + vorschlag;
+    free(hier);
+    strcpymax(name, vorschlag.c_str(), sizeof name);
+    // A title beginning with "Speichern" gives the requester its SAVE button.
+    if (!nachfilenamefragen(const_cast<char *>("Speichern: Bild als .png, .svg oder .eps"), name, sizeof name, 1,
+                            nullptr, nullptr, nullptr, nullptr, nullptr))
+        return;
+    std::string fehler;
+    if (!bild_speichern(name, &fehler)) {
+        printf("%s\n", fehler.c_str());
+        fflush(stdout);
+        janeinrequester(const_cast<char *>(fehler.c_str()), nullptr, nullptr);
+    }
+}

@@ -1,0 +1,41 @@
+// The viewer's window, the same for the running program and for a picture
+// saved from the command line.
+#include "erdkarte.h"
+#include "pfadbild.h"
+#include "umbrix.h"
+
+#include "xmalwerk1/xmalwerk1.h"
+
+namespace {
+
+// The user box's right edge for a drawing area of that size: the globe is
+// the unit circle, with half a radius above and below it.
+double rechter_rand(int breite, int hoehe)
+{
+    return 1.5 * breite / hoehe;
+}
+
+}  // namespace
+
+double globusfenster_oeffnen(void (*menus_anlegen)())
+{
+    int w, h, d, klasse;
+    getmaxsize(&w, &h, &d, &klasse);
+    fenstergroesse_berechnen(&w, &h, &d);
+    double xmax = rechter_rand(w, h), ymax = 1.5;
+    setsize(w, h, d);
+    if (menus_anlegen) menus_anlegen();
+
+    qinital(1, -xmax, -ymax, xmax, ymax);
+    // The window may have come out lower than asked (the menu bar's rows
+    // count against the screen's height): the box follows the drawing area
+    // it got, so the globe stays round.
+    getsize(&w, &h, &d, &klasse);
+    xmax = rechter_rand(w, h);
+    inital_new(-xmax, -ymax, xmax, ymax);
+    setcolor(4, 100, 150, 255);
+
+    karte_laden(const_cast<char *>("gmtkuesten.dat"));
+    pfadeinstellung_lesen();
+    return xmax;
+}

@@ -1,0 +1,97 @@
+// Saving pictures, the parts without a window: the format by the ending,
+// the proposed name for the moment shown, the arguments of --bild and the
+// moment a time of day names.
+#include <gtest/gtest.h>
+
+#include "bessel.h"
+#include "bildbefehl.h"
+#include "bildspeichern.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A record whose T0 lies at the given UT hour of its day.
+Bessel finsternis_um(int jahr, int monat, int tag, double stunde)
+{
+    Bessel b;
+    b.fjahr = jahr;
+    b.fmonat = monat;
+    b.ftag = tag;
+    b.mjd = 60000 + stunde / 24;  // only the fraction of the day counts
+    return b;
+}
+
+struct Aufruf {
+    std::vector<std::string> argumente;
+    std::string fehler;  // beginning of the message; empty: accepted
+};
+
+bool lesen(const Aufruf &a, Bildauftrag *auftrag, std::string *fehler)
+{
+    std::vector<char *> argv;
+    std::vector<std::string> kopie = a.argumente;
+    for (auto &s : kopie) argv.push_back(&s[0]);
+    return bildauftrag_lesen(static_cast<int>(argv.size()), argv.data(), auftrag, fehler);
+}
+
+}  // namespace
+
+TEST(Bildspeichern, FormatNachEndung)
+{
+    for (const char *n : {"a.png", "/x/B.PNG"}) EXPECT_EQ(bildformat(n), Bildformat::png) << n;
+    EXPECT_EQ(bildformat("c.Svg"), Bildformat::svg);
+    EXPECT_EQ(bildformat("d.eps"), Bildformat::eps);
+    for (const char *n : {"e.gif", "f.png.txt", ".png", ""}) EXPECT_EQ(bildformat(n), Bildformat::unbekannt) << n;
+}
+
+// The caption's moment: 8 April 2024, T0 17:58:46 UT, greatest eclipse
+// 18:17:20 UT (NASA); and six hours that cross midnight, at the end of a
+// year and back into a leap February (a few seconds past the minute: the
+// caption truncates).
+TEST(Bildspeichern, NamensvorschlagUndZeitpunkt)
+{
+    const Bessel april = finsternis_um(2024, 4, 8, 17 + 58.0 / 60 + 46.0 / 3600);
+    EXPECT_EQ(bildname_vorschlag(april, 0.30816), "umbrix-2024-04-08-1817.png");
+    EXPECT_EQ(bildname_vorschlag(finsternis_um(2214, 12, 31, 22.5), 2.501), "umbrix-2215-01-01-0100.png");
+    EXPECT_EQ(bildname_vorschlag(finsternis_um(2024, 3, 1, 1), -1.999), "umbrix-2024-02-29-2300.png");
+    double t = 0;
+    ASSERT_TRUE(zeitpunkt_fuer(april, 18, 17, &t));
+    EXPECT_EQ(bildname_vorschlag(april, t), "umbrix-2024-04-08-1817.png");
+    EXPECT_FALSE(zeitpunkt_fuer(april, 14, 58, &t));
+    const Bessel spaet = finsternis_um(2000, 1, 31, 23);
+    ASSERT_TRUE(zeitpunkt_fuer(spaet, 1, 30, &t));
+    EXPECT_NEAR(t, 2.5, 1e-6);
+    ASSERT_TRUE(zeitpunkt_fuer(spaet, 20, 30, &t));
+    EXPECT_NEAR(t, -2.5, 1e-6);
+}
+
+TEST(Bildspeichern, ArgumenteVonBild)
+{
+    const Aufruf faelle[] = {
+        {{"umbrix", "--bild"}, "Kein Dateiname"},
+        {{"umbrix", "--bild", "x.gif"}, "Unbekannte Endung: x.gif"},
+        {{"umbrix", "--bild", "x.png", "2024x"}, "Kein Jahr: '2024x'"},
+        {{"umbrix", "--bild", "x.png", "0"}, "Kein Jahr"},
+        {{"umbrix", "--bild", "x.png", "2024", "13"}, "Kein Monat (1 bis 12): '13'"},
+        {{"umbrix", "--bild", "x.png", "2024", "4", "24:00"}, "Keine Uhrzeit (HH:MM, Weltzeit): '24:00'"},
+        {{"umbrix", "--bild", "x.png", "2024", "4", "18:7"}, "Keine Uhrzeit"},
+        {{"umbrix", "--bild", "x.png", "2024", "4", "-1:00"}, "Keine Uhrzeit"},
+        {{"umbrix", "--bild", "x.png", "2024", "4", "18:17", "x"}, "Zu viele Argumente"},
+    };
+    for (const auto &f : faelle) {
+        Bildauftrag a;
+        std::string fehler;
+        EXPECT_FALSE(lesen(f, &a, &fehler)) << f.argumente.back();
+        EXPECT_EQ(fehler.rfind(f.fehler, 0), 0u) << fehler;
+        EXPECT_NE(fehler.find("\nAnwendung: umbrix --bild DATEI"), std::string::npos) << fehler;
+    }
+    Bildauftrag a;
+    std::string fehler;
+    ASSERT_TRUE(lesen({{"umbrix", "--bild", "x.PNG"}, ""}, &a, &fehler));
+    EXPECT_EQ(a.jahr * 100 + a.monat, 200808);
+    ASSERT_TRUE(lesen({{"umbrix", "--bild", "x.eps", "2024", "4", "8:05"}, ""}, &a, &fehler));
+    EXPECT_EQ(a.jahr * 100 + a.monat, 202404);
+    EXPECT_EQ(a.mit_zeit * 10000 + a.stunde * 100 + a.minute, 10805);
+}

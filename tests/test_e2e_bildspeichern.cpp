@@ -1,0 +1,142 @@
+// Saving the picture as a user does it: Escape B in the viewer, the file
+// requester with the proposed name, OK; and umbrix --bild from a script.
+// The PNG must equal the window's drawing area, the shadow must lie where
+// the elements put it.
+#include <gtest/gtest.h>  // before Xlib, whose macros clash with it
+
+#include "hilfe/fernbedienung.h"
+#include "hilfe/plotdateien.h"
+#include "hilfe/umbrixlauf.h"
+
+#include <X11/keysym.h>
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+using testhilfe::Elemente;
+using testhilfe::RgbBild;
+using testhilfe::Umbrixlauf;
+using testhilfe::eingelesen;
+using testhilfe::finsternis;
+
+namespace {
+
+const char *const titel = "Speichern: Bild als .png, .svg oder .eps";
+
+// The program on the eclipse of April 2024, stopped at moment t.
+std::unique_ptr<testhilfe::Bild> angehalten(Umbrixlauf &u, double t)
+{
+    u.daten_kopieren();
+    if (!u.starten({"2024", "4"})) return nullptr;
+    const Elemente &e = finsternis(2024, 4);
+    if (!u.warten_auf(eingelesen(e), 10) || !testhilfe::anhalten(u, e)) return nullptr;
+    return testhilfe::zeigen(u, Umbrixlauf::spalte_fuer(t));
+}
+
+// Escape B opens the requester; Shift+Tab walks back from CANCEL to OK, or
+// on to the name field, which then takes neuer_name; Return presses OK.
+void speichern_ueber_menue(Umbrixlauf &u, const std::string &neuer_name)
+{
+    u.taste(XK_Escape);
+    u.taste(XK_b);
+    testhilfe::Fernbedienung f(u.anzeige());
+    ASSERT_TRUE(f.fenster_finden(titel, 5)) << u.ausgabe();
+    for (int i = 0; i < (neuer_name.empty() ? 2 : 5); ++i) f.taste(XK_Tab, XK_Shift_L);
+    if (!neuer_name.empty()) {
+        for (int i = 0; i < 40; ++i) f.taste(XK_Right);
+        for (int i = 0; i < 40; ++i) f.taste(XK_Delete);
+        f.tippen(neuer_name);
+        for (int i = 0; i < 3; ++i) f.taste(XK_Tab);
+    }
+    f.taste(XK_Return);
+    EXPECT_TRUE(u.fenster_weg(titel, 5));
+}
+
+// umbrix --bild with these arguments in the working directory of u on its
+// screen; the exit status.
+int bild_befehl(Umbrixlauf &u, const std::vector<std::string> &argumente, std::string *ausgabe)
+{
+    std::vector<std::string> a{UMBRIX_BINARY, "--bild"};
+    a.insert(a.end(), argumente.begin(), argumente.end());
+    testhilfe::Kindprozess k(a, {"DISPLAY=" + u.anzeige()}, u.verzeichnis().pfad());
+    int status = k.warten(30);
+    *ausgabe = k.ausgabe();
+    return status;
+}
+
+}  // namespace
+
+// A name with an unknown ending gets the message box; then OK on the
+// proposed name saves a PNG equal to the drawing area, and the program
+// goes on.
+TEST(E2eBildspeichern, EscapeBSpeichertDasGezeigteBildAlsPng)
+{
+    Umbrixlauf u;
+    const double t = 0.5;
+    ASSERT_TRUE(angehalten(u, t)) << u.ausgabe();
+    speichern_ueber_menue(u, "bild.gif");
+    EXPECT_TRUE(u.warten_auf("Unbekannte Endung: " + u.verzeichnis().datei("bild.gif") +
+                                 "\nBilder werden als .png, .svg oder .eps gespeichert.\n",
+                             5))
+        << u.ausgabe();
+    testhilfe::Fernbedienung f(u.anzeige());
+    ASSERT_TRUE(f.fenster_finden("Requester", 5)) << u.ausgabe();
+    f.taste(XK_o);
+    ASSERT_TRUE(u.fenster_weg("Requester", 5));
+
+    ASSERT_TRUE(testhilfe::zeigen(u, Umbrixlauf::spalte_fuer(t)));  // the pointer back on the picture
+    speichern_ueber_menue(u, "");
+    // The name proposed: the caption's moment, in the working directory.
+    double stunde = finsternis(2024, 4).t0_stunde() + Umbrixlauf::t_bei(Umbrixlauf::spalte_fuer(t));
+    char name[64];
+    snprintf(name, sizeof name, "umbrix-2024-04-08-%02d%02d.png", int(stunde), int((stunde - int(stunde)) * 60));
+    const std::string datei = u.verzeichnis().datei(name);
+    ASSERT_TRUE(u.warten_auf("Bild gespeichert: " + datei + "\n", 5)) << u.ausgabe();
+    ASSERT_TRUE(u.ruhig_warten(3));
+    RgbBild png = testhilfe::png_lesen(datei);
+    ASSERT_EQ(png.breite, Umbrixlauf::breite);
+    ASSERT_EQ(png.hoehe, Umbrixlauf::hoehe);
+    RgbBild schirm = testhilfe::ausschnitt(*u.bild(), 0, u.menubalken(), Umbrixlauf::breite, Umbrixlauf::hoehe);
+    EXPECT_TRUE(png.daten == schirm.daten);
+    // Nothing else was left in the directory beside the two data files.
+    EXPECT_EQ(testhilfe::verzeichnis_liste(u.verzeichnis().pfad()).size(), 3u);
+    EXPECT_EQ(u.schliessen(), 0) << u.ausgabe();
+}
+
+
+// 8 April 2024 at 18:17 UT: the penumbra and the umbra are where NASA's
+// elements put them. A time outside the picture's six hours and a
+// directory nobody may write in fail, and leave nothing behind.
+TEST(E2eBildspeichern, BildBefehl)
+{
+    Umbrixlauf u;
+    u.daten_kopieren();
+    std::string aus;
+    ASSERT_EQ(bild_befehl(u, {"x.png", "2024", "4", "18:17"}, &aus), 0) << aus;
+    EXPECT_NE(aus.find("Bild gespeichert: x.png\n"), std::string::npos) << aus;
+    RgbBild png = testhilfe::png_lesen(u.verzeichnis().datei("x.png"));
+    ASSERT_EQ(png.breite, Umbrixlauf::breite);
+    ASSERT_EQ(png.hoehe, Umbrixlauf::hoehe);
+    const Elemente &e = finsternis(2024, 4);
+    double t = 18 + 17.0 / 60 - e.t0_stunde();
+    auto hell = [&](double x, double y) {
+        for (int dy = -2; dy <= 2; ++dy)
+            for (int dx = -2; dx <= 2; ++dx)
+                if (png.weiss(u.spalte(x) + dx, u.reihe(y) - u.menubalken() + dy)) return true;
+        return false;
+    };
+    for (int k = 0; k < 8; ++k) {
+        double w = k * M_PI / 4;
+        EXPECT_TRUE(hell(e.X(t) + e.L1(t) * cos(w), e.Y(t) + e.L1(t) * sin(w))) << k;
+        EXPECT_TRUE(hell(e.X(t) + e.kernradius(t) * cos(w), e.Y(t) + e.kernradius(t) * sin(w))) << k;
+    }
+
+    EXPECT_EQ(bild_befehl(u, {"y.png", "2024", "4", "23:00"}, &aus), 2) << aus;
+    EXPECT_NE(aus.find("23:00 UT liegt nicht in den sechs Stunden"), std::string::npos) << aus;
+    EXPECT_EQ(bild_befehl(u, {"/proc/y.png", "2024", "4"}, &aus), 1) << aus;
+    EXPECT_NE(aus.find("Bild nicht gespeichert: in /proc kann keine Datei angelegt werden"), std::string::npos) << aus;
+    EXPECT_EQ(testhilfe::verzeichnis_liste(u.verzeichnis().pfad()).size(), 3u);
+}
