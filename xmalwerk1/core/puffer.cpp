@@ -6,6 +6,9 @@
 
 namespace {
 
+// Colour of the empty frame of the back buffer.
+int leerpufferfarbe = 0;
+
 // One copy of the whole window area between two drawables. The copies must
 // neither produce a NoExpose event each (nobody takes them, and the queue
 // would grow by two every frame) nor combine with the picture when the
@@ -59,7 +62,6 @@ int changebuffer(int a, int b)
 
 int screenclear(int farbe)
 {
-    static int leerpufferfarbe = 0;
     if (!dpy) return 0;
     if (dpuffer) {
         if (!leerpuffer) {
@@ -124,4 +126,9 @@ int term_refresh()
     }
     malwerk_initalflag = 0;
     return 0;
+}
+
+void puffer_grundzustand()
+{
+    leerpufferfarbe = 0;
 }

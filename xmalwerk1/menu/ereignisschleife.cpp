@@ -8,6 +8,11 @@ namespace {
 
 int automenu_exitflag = 0;
 int schliessflag = 0;
+// waitmenu: the bar is drawn on the first idle pass of a session; the last
+// pointer position in the bar; a press opened a pull-down just now.
+short firstflag = 1;
+int x = 0, y = 0;
+int menu_am_aufklappen = 0;
 
 // A client message: 1 for the window manager's close request.
 bool ist_schliessanfrage(const XClientMessageEvent &e)
@@ -40,9 +45,6 @@ int schliessen_angefordert()
 
 int waitmenu(int warten)
 {
-    static short firstflag = 1;
-    static int x = 0, y = 0;
-    static int menu_am_aufklappen = 0;
     int ergebnis = 0;
     for (;;) {
         if (!dpy) return ergebnis;
@@ -127,4 +129,18 @@ int automenu_loop()
     }
     automenu_exitflag = 0;
     return ergebnis;
+}
+
+void ereignisschleife_vergessen()
+{
+    firstflag = 1;
+    x = y = 0;
+    menu_am_aufklappen = 0;
+}
+
+void ereignisschleife_grundzustand()
+{
+    ereignisschleife_vergessen();
+    automenu_exitflag = 0;
+    schliessflag = 0;
 }
