@@ -30,6 +30,11 @@ void alles_verstellen()
     MALWERK_SCREENDATEN = "anderswo.screens";
     funk_expose = nichts;
     schlechte_tastatur(XK_BackSpace);
+    DELL = 8;
+    DELR = 127;
+    darstellungsbreite = 24;
+    gadgetstr[0].set("alter Text");
+    gadgetstr[0].inc(3);
     testhilfe::beispielmenue_mit_kuerzeln();
     amigatast.doit(XK_Escape);
     qinital(1, 0, 0, 10, 10);
@@ -85,6 +90,11 @@ TEST(Grundzustand, NachEinerSitzungMitAnderenEinstellungen)
     EXPECT_EQ(pixprobuchst_x, 6);
     EXPECT_EQ(requester_font_flag, 0);
     EXPECT_EQ(requester_dpy, nullptr);
+    EXPECT_EQ(DELL, 127);
+    EXPECT_EQ(DELR, 8);
+    EXPECT_EQ(darstellungsbreite, 40);
+    EXPECT_STREQ(gadgetstr[0].text, "");
+    EXPECT_EQ(gadgetstr[0].anzeige, gadgetstr[0].text);
 
     // No shortcut of the old menu, and no Escape pending.
     aufrufe.clear();

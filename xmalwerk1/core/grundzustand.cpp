@@ -6,16 +6,14 @@
 
 void malwerk_grundzustand()
 {
+    // A plot file open without a picture gets its trailer too.
+    if (malwerk_fpbild) bildclose();
     term_exit();
     zustand_grundzustand();
     sitzung_grundzustand();
     farben_grundzustand();
-    farbe_grundzustand();
     pruefungen_grundzustand();
-    plotter_grundzustand();
-    puffer_grundzustand();
     xfehler_grundzustand();
-    pattern = 0x40;
     mal_text = _mal_text{};
     MALWERK_SCREENDATEN = "xmalwerk.screens";
     menu_grundzustand();

@@ -9,4 +9,12 @@ void requester_grundzustand()
     DELL = 127;
     DELR = 8;
     aktiver_requester = Requester{};
+    schiebebalken = Schiebebalken();
+    darstellungsbreite = 40;
+    for (gadgetstring &g : gadgetstr) {
+        g.text[0] = '\0';
+        g.anfang = 0;
+        g.anzeige = g.text;
+        g.maxlaenge = 400;
+    }
 }
