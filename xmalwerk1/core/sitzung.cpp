@@ -43,6 +43,13 @@ void groessenwunsch_herstellen()
     winhoehe = wunsch.winhoehe;
 }
 
+void hintergrund_merken()
+{
+    vor_weiss.getauscht = true;
+    memcpy(vor_weiss.rgb, rgbtabelle, sizeof vor_weiss.rgb);
+    vor_weiss.schwarz = hintergrundistschwarz;
+}
+
 void hintergrund_herstellen()
 {
     if (!vor_weiss.getauscht) return;
@@ -188,9 +195,7 @@ void opengrafik()
     if (hintergrundflag == 1) {
         malwerk_vordergrundfarbe = BlackPixelOfScreen(screen);
         malwerk_hintergrundfarbe = WhitePixelOfScreen(screen);
-        vor_weiss.getauscht = true;
-        memcpy(vor_weiss.rgb, rgbtabelle, sizeof vor_weiss.rgb);
-        vor_weiss.schwarz = hintergrundistschwarz;
+        hintergrund_merken();
         setzehintergrundweiss();
     } else {
         malwerk_vordergrundfarbe = WhitePixelOfScreen(screen);
