@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: once in a normal build and once
-# built with AddressSanitizer and UndefinedBehaviorSanitizer; then each
-# fuzzing harness for 20 seconds on its corpus. The tests run against a
+# built with AddressSanitizer and UndefinedBehaviorSanitizer; in the normal
+# build also every test program as a whole, all its cases in one process;
+# then each fuzzing harness for 20 seconds on its corpus. The tests run against a
 # private Xvfb; the user's own display is never touched.
 set -euo pipefail
 wurzel="$(cd "$(dirname "$0")/.." && pwd)"
@@ -44,8 +45,26 @@ durchlauf() {
     (cd "$verzeichnis" && ctest -j"$jobs" --output-on-failure --timeout 300 -LE paket)
 }
 
+# Every test program run directly, one after the other: its cases share one
+# process and must not depend on each other's state.
+direkt() {
+    local verzeichnis="$1" programm fehlgeschlagen=()
+    for programm in "$verzeichnis"/tests/test_*; do
+        [ -f "$programm" ] && [ -x "$programm" ] || continue
+        echo "--- $(basename "$programm")"
+        (cd "$verzeichnis/tests" && UMBRIX_TEST=1 "$programm" --gtest_brief=1) ||
+            fehlgeschlagen+=("$(basename "$programm")")
+    done
+    if [ ${#fehlgeschlagen[@]} -gt 0 ]; then
+        echo "Als Ganzes fehlgeschlagen: ${fehlgeschlagen[*]}"
+        return 1
+    fi
+}
+
 echo "=== Normaler Build ==="
 durchlauf "$wurzel/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "=== Jedes Testprogramm als Ganzes ==="
+direkt "$wurzel/build-test"
 
 echo "=== Build mit AddressSanitizer und UndefinedBehaviorSanitizer ==="
 export ASAN_OPTIONS="abort_on_error=0:halt_on_error=1:detect_leaks=1:exitcode=86"

@@ -45,8 +45,17 @@ std::vector<std::pair<int, std::string>> alle_zeilen(const std::string &pfad, in
 
 // Loads a file written into a fresh directory, found through aktuellerpfad;
 // returns the loader's result and what it printed.
+// The map is loaded once per run of the program, and loading appends.
+void karte_leeren()
+{
+    erdkarte.nlinien = 0;
+    erdkarte.npunkte = 0;
+}
+
+// A fresh map from the text.
 int laden(const std::string &inhalt, std::string *ausgabe = nullptr)
 {
+    karte_leeren();
     Arbeitsverzeichnis v;
     testhilfe::datei_schreiben(v.datei("kueste.dat"), inhalt);
     aktuellerpfad = const_cast<char *>(v.pfad().c_str());
@@ -57,12 +66,6 @@ int laden(const std::string &inhalt, std::string *ausgabe = nullptr)
     if (ausgabe) *ausgabe = aus;
     aktuellerpfad = nullptr;
     return n;
-}
-
-void karte_leeren()
-{
-    erdkarte.nlinien = 0;
-    erdkarte.npunkte = 0;
 }
 
 std::string segment(int n, double laenge0 = 0)
@@ -157,7 +160,6 @@ TEST(Kartenlesen, LetzteZeileOhneZeilenende)
     EXPECT_DOUBLE_EQ(erdkarte.erdbreite[1], 4 * pi / 180);
 
     // A last header without a line feed still ends the segment before it.
-    karte_leeren();
     std::string aus;
     EXPECT_EQ(laden("> Shore\n1 2\n> Border", &aus), 1);
     EXPECT_EQ(aus, "unbekanntes Schluesselwort: > Border\n");
@@ -175,7 +177,6 @@ TEST(Kartenlesen, CrLfWieLf)
     EXPECT_EQ(erdkarte.linienende[1], 3);
     EXPECT_DOUBLE_EQ(erdkarte.erdlaenge[2], 12 * pi / 180);
     // Other lines without two numbers are no points either.
-    karte_leeren();
     EXPECT_EQ(laden("> Shore\n1 2\nabc\n7\n3 4\n"), 1);
     EXPECT_EQ(erdkarte.npunkte, 2);
 }
@@ -229,6 +230,7 @@ TEST(Kartenlesen, FehlendeDateiUndLangerPfad)
     fputs("> Shore\n1 2\n", f);
     fclose(f);
     aktuellerpfad = const_cast<char *>(pfad.c_str());
+    karte_leeren();
     EXPECT_EQ(karte_laden(const_cast<char *>("k.dat")), 1);
     FILE *g = fopen2(const_cast<char *>("k.dat"), const_cast<char *>("r"));
     EXPECT_NE(g, nullptr);
@@ -278,6 +280,7 @@ class Kartenzeichnen : public testing::Test {
 protected:
     void SetUp() override
     {
+        karte_leeren();
         x_.als_display_setzen();
         setsize(800, 640, 8);
         qinital(1, -1.875, -1.5, 1.875, 1.5);

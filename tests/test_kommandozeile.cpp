@@ -1,6 +1,7 @@
 // The viewer's command line and window size.
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
+#include "hilfe/dateien.h"
 #include "umbrix.h"
 
 #include <cstdlib>
@@ -18,9 +19,30 @@ int auswerten(std::vector<std::string> a)
     return kommandozeile_auswerten(static_cast<int>(a.size()), argv.data());
 }
 
+// The command line is read once per run of the program: every case starts
+// from the values at program start, and PWD is given back afterwards.
+class Kommandozeile : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        jahr = monat = alle = 0;
+        memset(argflag, 0, sizeof argflag);
+        delete[] aktuellerpfad;
+        aktuellerpfad = nullptr;
+    }
+    void TearDown() override
+    {
+        delete[] aktuellerpfad;
+        aktuellerpfad = nullptr;
+    }
+
+private:
+    testhilfe::Umgebung pwd_{"PWD", getenv("PWD")};
+};
+
 }  // namespace
 
-TEST(Kommandozeile, OhneArgumentVonDerShell)
+TEST_F(Kommandozeile, OhneArgumentVonDerShell)
 {
     EXPECT_EQ(auswerten({"umbrix"}), 0);
     EXPECT_EQ(jahr, 2008);
@@ -29,7 +51,7 @@ TEST(Kommandozeile, OhneArgumentVonDerShell)
     EXPECT_EQ(aktuellerpfad, nullptr);
 }
 
-TEST(Kommandozeile, StartUeberAbsolutenPfad)
+TEST_F(Kommandozeile, StartUeberAbsolutenPfad)
 {
     setenv("PWD", "/irgendwo", 1);
     EXPECT_EQ(auswerten({"/opt/umbrix/bin/umbrix"}), 0);
@@ -40,7 +62,7 @@ TEST(Kommandozeile, StartUeberAbsolutenPfad)
     EXPECT_EQ(alle, 1);
 }
 
-TEST(Kommandozeile, NurJahr)
+TEST_F(Kommandozeile, NurJahr)
 {
     EXPECT_EQ(auswerten({"umbrix", "1999"}), 0);
     EXPECT_EQ(jahr, 1999);
@@ -48,7 +70,7 @@ TEST(Kommandozeile, NurJahr)
     EXPECT_EQ(alle, 1);
 }
 
-TEST(Kommandozeile, JahrUndMonat)
+TEST_F(Kommandozeile, JahrUndMonat)
 {
     EXPECT_EQ(auswerten({"/abs/umbrix", "1999", "8"}), 0);
     EXPECT_EQ(jahr, 1999);
@@ -57,7 +79,7 @@ TEST(Kommandozeile, JahrUndMonat)
     EXPECT_EQ(aktuellerpfad, nullptr);  // arguments given: no data directory
 }
 
-TEST(Kommandozeile, FragezeichenUndZuVieleArgumente)
+TEST_F(Kommandozeile, FragezeichenUndZuVieleArgumente)
 {
     EXPECT_EQ(auswerten({"umbrix", "-?"}), 1);
     memset(argflag, 0, sizeof argflag);
@@ -68,7 +90,7 @@ TEST(Kommandozeile, FragezeichenUndZuVieleArgumente)
     EXPECT_EQ(auswerten({"umbrix", "-x?y", "2001"}), 1);
 }
 
-TEST(Kommandozeile, OptionenWerdenVermerktUndUebergangen)
+TEST_F(Kommandozeile, OptionenWerdenVermerktUndUebergangen)
 {
     EXPECT_EQ(auswerten({"umbrix", "-x", "2001"}), 0);
     EXPECT_EQ(argflag['X'], 1);  // letters are turned to upper case
@@ -78,24 +100,28 @@ TEST(Kommandozeile, OptionenWerdenVermerktUndUebergangen)
     EXPECT_EQ(alle, 1);
 }
 
-TEST(Kommandozeile, NegativeZahlIstOption)
+TEST_F(Kommandozeile, NegativeZahlIstOption)
 {
     EXPECT_EQ(auswerten({"umbrix", "-1999"}), 0);
     EXPECT_EQ(jahr, 2008);
     EXPECT_EQ(argflag['1'], 1);
 }
 
-TEST(Kommandozeile, UnlesbaresJahrGiltAlsFehlend)
+TEST_F(Kommandozeile, UnlesbaresJahrGiltAlsFehlend)
 {
     EXPECT_EQ(auswerten({"umbrix", "abc"}), 0);
     EXPECT_EQ(jahr, 2008);
     EXPECT_EQ(monat, 8);
     EXPECT_EQ(alle, 0);
+    // "0" is read as the year (it replaces what jahr held) and then counts
+    // as missing.
+    jahr = 1999;
     EXPECT_EQ(auswerten({"umbrix", "0"}), 0);
     EXPECT_EQ(jahr, 2008);
+    EXPECT_EQ(monat, 8);
 }
 
-TEST(Kommandozeile, ZeichenUeber127)
+TEST_F(Kommandozeile, ZeichenUeber127)
 {
     char text[] = "-\xE4\xFF";
     setargflags(text);

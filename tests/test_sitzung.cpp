@@ -2,6 +2,7 @@
 // title, close protocol, background, and the end of the session.
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
+#include "hilfe/menuaufrufe.h"
 #include "hilfe/xvfb.h"
 #include "xmalwerk1/xmalwerk1.h"
 #include "xmalwerk1/core/intern.h"
@@ -39,6 +40,13 @@ bool hat_schliessprotokoll(Display *d, Window w)
         XFree(protokolle);
     }
     return gefunden;
+}
+
+// A session with a drawing area of b x h pixels and the user box 0..xymax.
+void oeffnen(int b, int h, int tiefe, double xymax = 1)
+{
+    setsize(b, h, tiefe);
+    qinital(1, 0, 0, xymax, xymax);
 }
 
 }  // namespace
@@ -113,6 +121,19 @@ TEST(Sitzung, WeisserHintergrundUndDebugAusDerTiefe)
     EXPECT_EQ(debug, 2);
     EXPECT_EQ(mydept, 8);
     EXPECT_EQ(hintergrundflag, 0);
+
+    // The white background was that session's: the next one is black again,
+    // drawing in white.
+    mal_setdebug(0);
+    oeffnen(300, 200, 24);
+    EXPECT_EQ(hintergrundistschwarz, 1);
+    EXPECT_EQ(mal_farbe, 0xFFFFFF);
+    int r, g, b;
+    getcolor(0, &r, &g, &b);
+    EXPECT_EQ(r + g + b, 0);
+    getcolor(1, &r, &g, &b);
+    EXPECT_EQ(r + g + b, 3 * 255);
+    term_exit();
 }
 
 TEST(Sitzung, TiefeWirdAufDenBildschirmGesenkt)
@@ -139,7 +160,10 @@ TEST(Sitzung, VollbildOhneTitelProtokollUndMenu)
     qinital(1, 0, 0, 1, 1);
     Geometrie g = geometrie(dpy, win10);
     EXPECT_EQ(g.b, 640u);
-    EXPECT_EQ(g.h, 480u + static_cast<unsigned>(menubalkenhoehe) * 0);
+    EXPECT_EQ(g.h, 480u);  // the whole screen
+    // No title bar: the window's rows are the menu bar's, if any, and the
+    // drawing area's.
+    EXPECT_EQ(hoehe, 480 - menubalkenhoehe - 1);
     EXPECT_EQ(testhilfe::fenstertitel(dpy, win10), "");
     EXPECT_FALSE(hat_schliessprotokoll(dpy, win10));
     term_exit();
@@ -172,6 +196,59 @@ TEST(Sitzung, NeuesBildBehaeltFensterUndLeererKastenDenMassstab)
     qinital(1, -1, -1, 1, 1);
     EXPECT_NE(dpy, nullptr);
     EXPECT_NE(win10, 0u);
+    term_exit();
+}
+
+TEST(Sitzung, JedeSitzungBeginntMitDerGroesseAusSetsize)
+{
+    XvfbServer x(1280, 1024, 24);
+    x.als_display_setzen();
+    struct Fall {
+        const char *name;
+        bool setsize_waehrend_der_sitzung;  // the size asked again with the menu bar shown
+    } faelle[] = {{"setsize once before the first session", false}, {"setsize again while open", true}};
+    for (const Fall &f : faelle) {
+        setsize(600, 400, 24);
+        for (int sitzung = 1; sitzung <= 3; ++sitzung) {
+            testhilfe::beispielmenue();
+            qinital(1, 0, 0, 1, 1);
+            ASSERT_GT(menubalkenhoehe, 0);
+            Geometrie g = geometrie(dpy, win10);
+            EXPECT_EQ(g.b, 601u) << f.name << ", session " << sitzung;
+            EXPECT_EQ(g.h, 401u + static_cast<unsigned>(menubalkenhoehe)) << f.name << ", session " << sitzung;
+            EXPECT_EQ(hoehe, 400) << f.name << ", session " << sitzung;
+            int zeilenabstand = testhilfe::menu_zeilenabstand(dpy);
+            ASSERT_GT(zeilenabstand, 0);
+            EXPECT_EQ(menubalkenhoehe, zeilenabstand + 2);
+            if (f.setsize_waehrend_der_sitzung) setsize(600, 400, 24);
+            term_exit();
+        }
+    }
+}
+
+TEST(Sitzung, NeueVerbindungBautDieFarbtabelleNeu)
+{
+    // On an 8-bit screen the pixel of a colour is whatever cell the server
+    // granted; the cells of one server mean nothing on the next.
+    {
+        XvfbServer erster(640, 480, 8);
+        erster.als_display_setzen();
+        oeffnen(100, 100, 8);
+        setcolor(2, 10, 20, 30);
+        term_exit();
+    }
+    XvfbServer zweiter(640, 480, 8);
+    zweiter.als_display_setzen();
+    oeffnen(100, 100, 8, 99);
+    color(2);
+    ifillbox(10, 10, 30, 30);
+    XSync(dpy, False);
+    XColor c{};
+    c.pixel = testhilfe::pixel_lesen(dpy, win10, 20, 20);
+    XQueryColor(dpy, DefaultColormapOfScreen(screen), &c);
+    EXPECT_EQ(c.red >> 8, 255);  // colour 2 as at the start of the first session: red
+    EXPECT_EQ(c.green >> 8, 0);
+    EXPECT_EQ(c.blue >> 8, 0);
     term_exit();
 }
 

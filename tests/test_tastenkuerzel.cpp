@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
 #include "hilfe/menuaufrufe.h"
+#include "xmalwerk1/core/malwerk.h"
 #include "xmalwerk1/menu/menu_intern.h"
 
 #include <X11/keysym.h>
@@ -110,6 +111,22 @@ TEST(Tastenkuerzel, ZuletztErklaertGewinntUndLeerzeichenVerhindern)
     menu_reset();
     kuerzel(XK_k);
     EXPECT_EQ(aufrufe.size(), 2u);
+}
+
+TEST(Tastenkuerzel, EndenMitDerSitzung)
+{
+    testhilfe::beispielmenue_mit_kuerzeln();
+    amigatast.doit(XK_Escape);  // pending when the session ends
+    term_exit();
+    aufrufe.clear();
+    EXPECT_EQ(kuerzel(XK_n), std::make_pair(1, 1));
+    EXPECT_TRUE(aufrufe.empty());
+    // The next session's menu brings its own shortcuts.
+    setmenu(1, "A");
+    setmenu(1, "%ANneu", merken<7>);
+    kuerzel(XK_n);
+    ASSERT_EQ(aufrufe.size(), 1u);
+    EXPECT_EQ(aufrufe[0].wer, 7);
 }
 
 TEST(Tastenkuerzel, GetaNurAmAnfang)

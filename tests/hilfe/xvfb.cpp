@@ -1,5 +1,8 @@
 #include "hilfe/xvfb.h"
 
+#include "xmalwerk1/core/intern.h"
+#include "xmalwerk1/requester/requester_intern.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <fcntl.h>
@@ -104,6 +107,9 @@ XvfbServer::~XvfbServer()
 
 void XvfbServer::beenden()
 {
+    // The library's connections to this server end before it goes, so that
+    // the next test does not inherit a connection to a vanished server.
+    if (pid_ > 0 && (verbunden_mit(dpy) || verbunden_mit(requester_dpy))) term_exit();
     if (pid_ > 0) {
         kill(pid_, SIGTERM);
         int status;
@@ -118,6 +124,14 @@ void XvfbServer::beenden()
         }
     }
     pid_ = -1;
+}
+
+bool XvfbServer::verbunden_mit(Display *d) const
+{
+    if (!d) return false;
+    // Xlib keeps the name with the screen number, ":N.0".
+    std::string n = DisplayString(d);
+    return n == name_ || n.rfind(name_ + ".", 0) == 0;
 }
 
 void XvfbServer::als_display_setzen() const

@@ -27,6 +27,7 @@ public:
     void als_display_setzen() const;
 
 private:
+    bool verbunden_mit(Display *d) const;
     pid_t pid_ = -1;
     std::string name_;
 };

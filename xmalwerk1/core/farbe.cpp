@@ -8,12 +8,12 @@ namespace {
 
 // Pixel value used while complement drawing is on; 0 when it is off.
 unsigned long pixelwert = 0;
+bool farbe_gemeldet = false;
 
 bool farbe_melden(int farbe)
 {
-    static bool gemeldet = false;
-    if (!gemeldet) {
-        gemeldet = true;
+    if (!farbe_gemeldet) {
+        farbe_gemeldet = true;
         if (tabellenmodus(farbe))
             printf("ERROR in color(): Farbe %d nicht in der Farbtabelle (0..%d)\n", farbe,
                    farbtabelle_anzahl - 1);
@@ -126,4 +126,10 @@ void drawmode(int mode)
         XSetFunction(dpy, gc, GXcopy);
     else if (!colortabelle)
         printf("Error in drawmode(): wrong mode=%d\n", mode);
+}
+
+void farbe_grundzustand()
+{
+    pixelwert = 0;
+    farbe_gemeldet = false;
 }

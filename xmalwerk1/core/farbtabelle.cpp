@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <cstring>
 
-unsigned char rgbtabelle[32][3] = {
+namespace {
+
+const unsigned char RGB_VORGABE[32][3] = {
     {0, 0, 0},       {255, 255, 255}, {255, 0, 0},     {0, 255, 0},     {0, 0, 255},     {255, 0, 255},
     {255, 255, 0},   {127, 127, 127}, {0, 255, 200},   {200, 200, 200}, {255, 100, 100}, {100, 255, 100},
     {100, 100, 255}, {255, 100, 255}, {255, 255, 100}, {80, 80, 80},    {0, 255, 255},   {255, 194, 194},
@@ -16,11 +18,22 @@ unsigned char rgbtabelle[32][3] = {
     {128, 255, 128}, {128, 0, 255},
 };
 
+// Failed allocations reported so far, while building and by setcolor.
+int warnnr_erstellen = 0;
+int warnnr_setcolor = 0;
+bool index_gemeldet = false;
+
+}  // namespace
+
+unsigned char rgbtabelle[32][3] = {};
 XColor *colortabelle = nullptr;
 int farbtabelle_anzahl = 0;
 int maximaleanzahlfarben = 4096;
 
 namespace {
+
+// The defaults are in place before main runs.
+[[maybe_unused]] const bool rgb_vorgegeben = (memcpy(rgbtabelle, RGB_VORGABE, sizeof rgbtabelle), true);
 
 // Requested components of entry i of a freshly built table.
 void vorgabe_setzen(XColor *c, int i)
@@ -37,9 +50,8 @@ void vorgabe_setzen(XColor *c, int i)
 bool index_in_tabelle(const char *funktion, int index)
 {
     if (index >= 0 && index < farbtabelle_anzahl) return true;
-    static bool gemeldet = false;
-    if (!gemeldet) {
-        gemeldet = true;
+    if (!index_gemeldet) {
+        index_gemeldet = true;
         printf("ERROR in %s(): Farbe %d nicht in der Farbtabelle (0..%d)\n", funktion, index,
                farbtabelle_anzahl - 1);
     }
@@ -61,7 +73,6 @@ int div257(int v)
 
 void farbtabelle_erstellen()
 {
-    static int warnnr = 0;
     if (colortabelle) return;
     if (!anzeige_offen("farbtabelle_erstellen")) return;
     if (debug > 0) puts("farbtabelle_erstellen()");
@@ -83,7 +94,7 @@ void farbtabelle_erstellen()
         vorgabe_setzen(c, i);
         if (!XAllocColor(dpy, karte, c)) {
             c->pixel = 0;
-            if (++warnnr <= 3) printf("XAllocColor() kann Farbe %d nicht erhalten\n", i);
+            if (++warnnr_erstellen <= 3) printf("XAllocColor() kann Farbe %d nicht erhalten\n", i);
         }
         // The table keeps what was asked for, not what the server granted.
         vorgabe_setzen(c, i);
@@ -95,7 +106,6 @@ void farbtabelle_erstellen()
 
 int setcolor(int index, int r, int g, int b)
 {
-    static int warnnr = 0;
     if (!screen) {
         puts("setcolor geht erst nach 'inital()'");
         return 0;
@@ -111,7 +121,7 @@ int setcolor(int index, int r, int g, int b)
     c->flags = 0;
     if (!XAllocColor(dpy, DefaultColormapOfScreen(screen), c)) {
         c->pixel = alt;
-        if (++warnnr <= 3) printf("in setcolor(): XAllocColor() kann Farbe %d nicht erhalten\n", index);
+        if (++warnnr_setcolor <= 3) printf("in setcolor(): XAllocColor() kann Farbe %d nicht erhalten\n", index);
     }
     c->red = static_cast<unsigned short>(mul257(r));
     c->green = static_cast<unsigned short>(mul257(g));
@@ -159,4 +169,21 @@ void setzehintergrundweiss()
     memset(rgbtabelle[0], 255, 3);
     memset(rgbtabelle[1], 0, 3);
     hintergrundistschwarz = 0;
+}
+
+void farbtabelle_vergessen()
+{
+    free(colortabelle);
+    colortabelle = nullptr;
+    farbtabelle_anzahl = 0;
+}
+
+void farben_grundzustand()
+{
+    farbtabelle_vergessen();
+    memcpy(rgbtabelle, RGB_VORGABE, sizeof rgbtabelle);
+    maximaleanzahlfarben = 4096;
+    hintergrundistschwarz = 1;
+    warnnr_erstellen = warnnr_setcolor = 0;
+    index_gemeldet = false;
 }

@@ -48,6 +48,20 @@ struct Fenstermasse {
 };
 void fenstergroesse_festlegen(Fenstermasse &m, int maxbreite, int maxhoehe, int menuhoehe);
 
+// Starting over. sitzung_vergessen (run by term_exit) forgets what belonged
+// to the closed connection and gives back the sizes that setsize asked for,
+// so a new session starts as the first did. malwerk_grundzustand ends an
+// open session and gives every global of the library its value at program
+// start. The *_grundzustand functions do that for the state of one file.
+void sitzung_vergessen();
+void malwerk_grundzustand();
+void zustand_grundzustand();
+void sitzung_grundzustand();
+void farbe_grundzustand();
+void pruefungen_grundzustand();
+void plotter_grundzustand();
+void puffer_grundzustand();
+
 // Window-manager conventions. fenstertitel_setzen gives the library's
 // window a new title (WM_NAME as it is, _NET_WM_NAME in UTF-8); every
 // title change goes through it. fensternamen_setzen does the same for any
@@ -68,6 +82,8 @@ void programmklasse(std::string *name, std::string *klasse);
 // process): a protocol error prints one line and the program goes on, a
 // lost connection ends it with a message and status 1.
 void fehlerbehandlung_setzen();
+// Forgets the errors counted so far.
+void xfehler_grundzustand();
 
 // Whether a word can be read from standard input without waiting forever
 // (a terminal, or a pipe or file that already holds data or its end).
@@ -84,6 +100,10 @@ extern unsigned char rgbtabelle[32][3];
 extern XColor *colortabelle;
 extern int farbtabelle_anzahl;
 extern int maximaleanzahlfarben;
+// Frees the table (its pixels belong to one connection); the next colour
+// builds it again.
+void farbtabelle_vergessen();
+void farben_grundzustand();
 
 // PostScript page mapping of the user box (see psxkor, psykor).
 extern double psxmin, psymin, psxcal, psycal;

@@ -156,3 +156,9 @@ void PLOT_FLUSH()
 {
     if (plo_i >= 2) q2plot(0, 0, 4);
 }
+
+void plotter_grundzustand()
+{
+    plo_i = 0;
+    x2 = y2 = 0;
+}

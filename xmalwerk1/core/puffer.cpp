@@ -4,6 +4,13 @@
 
 #include <cstdio>
 
+namespace {
+
+// Colour of the empty frame of the back buffer.
+int leerpufferfarbe = 0;
+
+}  // namespace
+
 // The copies must neither produce a NoExpose event each (nobody takes them,
 // and the queue would grow by two every frame) nor combine with the picture
 // when the complement drawing mode is on.
@@ -58,7 +65,6 @@ int changebuffer(int a, int b)
 
 int screenclear(int farbe)
 {
-    static int leerpufferfarbe = 0;
     if (!dpy) return 0;
     if (dpuffer) {
         if (!leerpuffer) {
@@ -124,4 +130,9 @@ int term_refresh()
     }
     malwerk_initalflag = 0;
     return ergebnis;
+}
+
+void puffer_grundzustand()
+{
+    leerpufferfarbe = 0;
 }

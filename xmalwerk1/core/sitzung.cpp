@@ -10,6 +10,56 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace {
+
+// The sizes as setsize left them: opening a window adds the menu bar and
+// clamps to the screen, and a later session starts again from the request.
+struct Groessenwunsch {
+    int breite = 1000, hoehe = 700;
+    int winbreite = 1001, winhoehe = 701;
+};
+Groessenwunsch wunsch;
+
+// Colours 0 and 1 as they were before a white background swapped them.
+struct Hintergrund {
+    bool getauscht = false;
+    unsigned char rgb[2][3] = {};
+    int schwarz = 1;
+};
+Hintergrund vor_weiss;
+
+// Without the menu bar, which the window's opening adds to the height.
+void groessenwunsch_merken()
+{
+    int ohne_menu = breite != 0 && hoehe != 0 ? winhoehe - menubalkenhoehe : winhoehe;
+    wunsch = {breite, hoehe, winbreite, ohne_menu};
+}
+
+void groessenwunsch_herstellen()
+{
+    breite = wunsch.breite;
+    hoehe = wunsch.hoehe;
+    winbreite = wunsch.winbreite;
+    winhoehe = wunsch.winhoehe;
+}
+
+void hintergrund_merken()
+{
+    vor_weiss.getauscht = true;
+    memcpy(vor_weiss.rgb, rgbtabelle, sizeof vor_weiss.rgb);
+    vor_weiss.schwarz = hintergrundistschwarz;
+}
+
+void hintergrund_herstellen()
+{
+    if (!vor_weiss.getauscht) return;
+    memcpy(rgbtabelle, vor_weiss.rgb, sizeof vor_weiss.rgb);
+    hintergrundistschwarz = vor_weiss.schwarz;
+    vor_weiss.getauscht = false;
+}
+
+}  // namespace
+
 void setsize(int width, int height, int depth)
 {
     breite = width;
@@ -34,6 +84,7 @@ void setsize(int width, int height, int depth)
         winhoehe = height;
     }
     mydept = depth;
+    groessenwunsch_merken();
     if (debug > 0)
         printf("setsize() menubalkenhoehe=%d hoehe=%d breite=%d tiefe=%d\n", menubalkenhoehe, hoehe,
                breite, depth);
@@ -147,6 +198,7 @@ void opengrafik()
     if (hintergrundflag == 1) {
         malwerk_vordergrundfarbe = BlackPixelOfScreen(screen);
         malwerk_hintergrundfarbe = WhitePixelOfScreen(screen);
+        hintergrund_merken();
         setzehintergrundweiss();
     } else {
         malwerk_vordergrundfarbe = WhitePixelOfScreen(screen);
@@ -242,6 +294,7 @@ void show_defaultvisual()
 
 int term_exit()
 {
+    requester_verbindung_schliessen();
     if (dpy) {
         if (dpuffer) changebuffer(0, 0);
         if (malwerk_rambild) XFreePixmap(dpy, malwerk_rambild);
@@ -261,9 +314,31 @@ int term_exit()
     malwerk_win = 0;
     const bool plotdatei_gelungen = !qsaveflag || bild_schliessen();
     malwerk_initalflag = 0;
-    requester_font_flag = 0;
+    sitzung_vergessen();
     const int ergebnis = menu_reset();
     return plotdatei_gelungen ? ergebnis : -1;
+}
+
+void sitzung_vergessen()
+{
+    // Pixel values, atoms, fonts and menu windows belong to the closed
+    // connection; the window's size was derived from the request.
+    farbtabelle_vergessen();
+    farbe_grundzustand();
+    mal_farbe = -1;
+    pattern = 0x40;  // a new connection's graphics context draws solid lines
+    plotter_grundzustand();
+    puffer_grundzustand();
+    WM_PROTOCOLS = WM_DELETE_WINDOW = 0;
+    groessenwunsch_herstellen();
+    hintergrund_herstellen();
+    menu_sitzung_vergessen();
+}
+
+void sitzung_grundzustand()
+{
+    wunsch = Groessenwunsch{};
+    vor_weiss = Hintergrund{};
 }
 
 void term()

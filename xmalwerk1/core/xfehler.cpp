@@ -62,7 +62,9 @@ void requestname(Display *d, int request, char *name, int groesse)
 void zum_zaehlen_merken(int request, int fehler, const char *name, const char *text)
 {
     if (anzahl_gezaehlt >= MAX_GEZAEHLT) return;
-    if (anzahl_gezaehlt == 0) atexit(zusammenfassung);
+    // Once per process, also when the counts were forgotten in between.
+    static const bool angemeldet = atexit(zusammenfassung) == 0;
+    (void)angemeldet;
     Gezaehlt &g = gezaehlt[anzahl_gezaehlt++];
     g.request = static_cast<unsigned char>(request);
     g.fehler = static_cast<unsigned char>(fehler);
@@ -110,4 +112,11 @@ void fehlerbehandlung_setzen()
     gesetzt = true;
     XSetErrorHandler(protokollfehler);
     XSetIOErrorHandler(verbindung_verloren);
+}
+
+void xfehler_grundzustand()
+{
+    // The handlers stay installed: Xlib keeps them for the process.
+    memset(anzahl, 0, sizeof anzahl);
+    anzahl_gezaehlt = 0;
 }

@@ -1,6 +1,14 @@
 // The plotting state of the library with its defaults at program start.
 #include "intern.h"
 
+#include <cstdio>
+
+namespace {
+const char FENSTERNAME[] = "  XMALWERK1   Version 2.89";
+const char FENSTERNAME_GRAFIKEINGABE[] = " XMALWERK1   Version 2.89           Grafikeingabe !";
+const char BILDNAME_VORGABE[] = "BILD.TMP";
+}  // namespace
+
 Display *dpy = nullptr;
 Display *malwerk_dpy = nullptr;
 Screen *screen = nullptr;
@@ -30,7 +38,7 @@ int hintergrundistschwarz = 1;
 int fullscreenmodus = 0;
 int scxrand = 6, scyrand = 26;
 int malwerk_xborder = 0, malwerk_yborder = 0, malwerk_borderflag = 0;
-const char *malwerk_fenstername = "  XMALWERK1   Version 2.89";
+const char *malwerk_fenstername = FENSTERNAME;
 char fenstername2[52] = " XMALWERK1   Version 2.89           Grafikeingabe !";
 const char *malwerk_version = "Version 2.89";
 
@@ -43,9 +51,56 @@ int mal_farbe = -1;
 
 int qsave1flag = 0, qsaveflag = 0;
 const char *malwerk_bildname = nullptr;
-const char *malwerk_bildname_default = "BILD.TMP";
+const char *malwerk_bildname_default = BILDNAME_VORGABE;
 FILE *malwerk_fpbild = nullptr;
 int malwerk_iffflag = 0, malwerk_postflag = 0, malwerk_svgflag = 0;
 
 int debug = 0;
 int xsync_modus = 0;
+
+void zustand_grundzustand()
+{
+    // The connection, window and buffers are gone when this runs.
+    dpy = malwerk_dpy = nullptr;
+    screen = malwerk_screen = nullptr;
+    win10 = 0;
+    malwerk_win = 0;
+    gc = malwerk_gc = nullptr;
+    dpuffer = leerpuffer = malwerk_rambild = 0;
+    malwerk_rambildflag = malwerk_refreshflag = 0;
+    malwerk_event = XEvent{};
+    displayname[0] = '\0';
+    WM_PROTOCOLS = WM_DELETE_WINDOW = 0;
+    xswa = XSetWindowAttributes{};
+    border = 0;
+    dept = 1;
+    mydept = 24;
+    breite = malwerk_breite = 1000;
+    hoehe = malwerk_hoehe = 700;
+    malwerk_tiefe = 24;
+    winbreite = 1001;
+    winhoehe = 701;
+    menubalkenhoehe = 0;
+    hintergrundflag = 0;
+    malwerk_vordergrundfarbe = malwerk_hintergrundfarbe = 0;
+    hintergrundistschwarz = 1;
+    fullscreenmodus = 0;
+    scxrand = 6;
+    scyrand = 26;
+    malwerk_xborder = malwerk_yborder = malwerk_borderflag = 0;
+    malwerk_fenstername = FENSTERNAME;
+    snprintf(fenstername2, sizeof fenstername2, "%s", FENSTERNAME_GRAFIKEINGABE);
+    modus = 1;
+    malwerk_initalflag = 0;
+    malwerk_xmin = malwerk_ymin = malwerk_xmax = malwerk_ymax = 0;
+    malwerk_xs = malwerk_ys = malwerk_dx = malwerk_dy = 0;
+    malwerk_aspect = 1.0;
+    mal_farbe = -1;
+    qsave1flag = qsaveflag = 0;
+    malwerk_bildname = nullptr;
+    malwerk_bildname_default = BILDNAME_VORGABE;
+    malwerk_fpbild = nullptr;
+    malwerk_iffflag = malwerk_postflag = 0;
+    debug = 0;
+    xsync_modus = 0;
+}

@@ -9,6 +9,11 @@ namespace {
 int automenu_exitflag = 0;
 int schliessflag = 0;
 unsigned long schliessanfragen = 0;  // counted, so that a wait sees a new one
+// waitmenu: the bar is drawn on the first idle pass of a session; the last
+// pointer position in the bar; a press opened a pull-down just now.
+short firstflag = 1;
+int x = 0, y = 0;
+int menu_am_aufklappen = 0;
 
 // Draws the exposed pull-downs and submenus, one Expose of each per pass.
 void klappfenster_auffrischen()
@@ -46,9 +51,6 @@ int schliessen_angefordert()
 
 int waitmenu(int warten)
 {
-    static short firstflag = 1;
-    static int x = 0, y = 0;
-    static int menu_am_aufklappen = 0;
     int ergebnis = 0;
     for (;;) {
         if (!dpy) return ergebnis;
@@ -139,4 +141,18 @@ int automenu_loop()
     }
     automenu_exitflag = 0;
     return ergebnis;
+}
+
+void ereignisschleife_vergessen()
+{
+    firstflag = 1;
+    x = y = 0;
+    menu_am_aufklappen = 0;
+}
+
+void ereignisschleife_grundzustand()
+{
+    ereignisschleife_vergessen();
+    automenu_exitflag = 0;
+    schliessflag = 0;
 }

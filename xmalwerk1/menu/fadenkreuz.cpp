@@ -107,3 +107,10 @@ void grein(float *x, float *y)
     *x = static_cast<float>(dx);
     *y = static_cast<float>(dy);
 }
+
+void fadenkreuz_grundzustand()
+{
+    fadenkreuz_vergessen();
+    x0 = y0 = 0;
+    erster_gebrauch = true;
+}

@@ -199,3 +199,14 @@ void set_funktions(void (*buttonpress)(), void (*buttonrelease)(), void (*expose
     funk_expose = expose;
     funk_motion = motion;
 }
+
+void maus_vergessen()
+{
+    mal_mausx = mal_mausy = 0;
+    maustasten_zustand = 0;
+    maustasten_flag = 0;
+    keyget_flag = 0;
+    keyget_i = 0;
+    keyget_txt[0] = '\0';
+    keyget_key = 0;
+}

@@ -70,6 +70,24 @@ extern int menu0_breite, menu0_hoehe;
 extern const char *menu_fontliste[4];
 
 // ---------------------------------------------------------------------------
+// Starting over
+// ---------------------------------------------------------------------------
+// menu_sitzung_vergessen (at the end of a session) forgets the shortcuts,
+// the open menu and the input state; menu_grundzustand gives every global
+// of the menu subsystem its value at program start. The others do that for
+// the state of one file each.
+void menu_sitzung_vergessen();
+void menu_grundzustand();
+void menuaufklapper_grundzustand();
+void menuleiste_grundzustand();
+void ereignisschleife_vergessen();
+void ereignisschleife_grundzustand();
+void maus_vergessen();
+void menufont_grundzustand();
+void menufenster_grundzustand();
+void fadenkreuz_grundzustand();
+
+// ---------------------------------------------------------------------------
 // Definitions and layout
 // ---------------------------------------------------------------------------
 void menu_font_anfordern();

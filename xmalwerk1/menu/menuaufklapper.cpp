@@ -59,7 +59,7 @@ void Menuaufklapper::setxy(int neu_x, int neu_y)
 int Menuaufklapper::key(unsigned long keysym)
 {
     const int Z = zeilenabstand;
-    static int malwerk_ymin = Z / 2;  // the smallest y that Up moves to
+    const int malwerk_ymin = Z / 2;  // the smallest y that Up moves to, in this font
     int spalte = menu.offene_spalte;
     int k = klappbreite_von(spalte);
     int x0 = x, y0 = y;
@@ -116,4 +116,11 @@ void Menuaufklapper::auswahl()
 {
     subj = 0;
     menu_waehlen(x, y);
+}
+
+void menuaufklapper_grundzustand()
+{
+    klappr.offen = 0;
+    klappr.x = klappr.y = -1;
+    subj = 0;
 }

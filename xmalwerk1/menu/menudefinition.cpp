@@ -149,3 +149,34 @@ int get_menuleistenhoehe()
 {
     return zeilenabstand + 2;
 }
+
+void menu_sitzung_vergessen()
+{
+    // Menus are declared again for the next session, with their shortcuts.
+    amigatast.leeren();
+    menuaufklapper_grundzustand();
+    menuleiste_grundzustand();
+    ereignisschleife_vergessen();
+    maus_vergessen();
+}
+
+void menu_grundzustand()
+{
+    menu_reset();
+    menu_sitzung_vergessen();
+    for (int i = 0; i < MENU_SLOTS; ++i) {
+        menu_textfeld[i] = nullptr;
+        menu_istsub[i] = 0;
+        menu_funkfeld[i] = nullptr;
+        menu_sub_funkfeld[i] = nullptr;
+        menu_sub_ifu[i] = 0;
+    }
+    menu_debug = 0;
+    menu_auswahlzaehler = 0;
+    funk_buttonpress = funk_buttonrelease = funk_expose = funk_motion = nullptr;
+    tastatur_grundzustand();
+    ereignisschleife_grundzustand();
+    menufont_grundzustand();
+    menufenster_grundzustand();
+    fadenkreuz_grundzustand();
+}

@@ -84,3 +84,9 @@ int menu_clear()
     menu_i = 0;
     return 1;
 }
+
+void menufenster_grundzustand()
+{
+    higrund = fogrund = 0;
+    menu0_breite = menu0_hoehe = 0;
+}

@@ -10,16 +10,21 @@
 #include <cstring>
 
 int pixprobuchst_x = 6, pixprobuchst_y = 8, zeilenabstand = 12;
-const char *menu_fontliste[4] = {"-adobe-courier-medium-r-normal--14-140-75-75-m-90-iso8859-1",
-                                 "-adobe-helvetica-medium-r-normal--20-140-100-100-p-100-iso8859-1",
-                                 "-Adobe-Helvetica-Medium-R-Normal--14-140-75-75-P-77-ISO8859-1", nullptr};
+
+namespace {
+const char *const MENU_FONT_VORGABE[3] = {"-adobe-courier-medium-r-normal--14-140-75-75-m-90-iso8859-1",
+                                          "-adobe-helvetica-medium-r-normal--20-140-100-100-p-100-iso8859-1",
+                                          "-Adobe-Helvetica-Medium-R-Normal--14-140-75-75-P-77-ISO8859-1"};
+char *gewaehlt = nullptr;  // owned copy of the name chosen on the terminal
+}  // namespace
+
+const char *menu_fontliste[4] = {MENU_FONT_VORGABE[0], MENU_FONT_VORGABE[1], MENU_FONT_VORGABE[2], nullptr};
 
 namespace {
 
 // The interactive choice of the first font of the list.
 void font_am_terminal_waehlen()
 {
-    static char *gewaehlt = nullptr;  // owned copy; stays the list's first entry
     char muster[200];
     printf("suche nach Fontnamen:");
     fflush(stdout);
@@ -114,4 +119,15 @@ int pixtextlaenge(const char *text)
     int n = text ? static_cast<int>(strlen(text)) : 0;
     int breite = menu.menufont ? XTextWidth(menu.menufont, text ? text : "", n) : n * pixprobuchst_x;
     return breite + pixprobuchst_x / 2;
+}
+
+void menufont_grundzustand()
+{
+    pixprobuchst_x = 6;
+    pixprobuchst_y = 8;
+    zeilenabstand = 12;
+    for (int i = 0; i < 3; ++i) menu_fontliste[i] = MENU_FONT_VORGABE[i];
+    menu_fontliste[3] = nullptr;
+    free(gewaehlt);
+    gewaehlt = nullptr;
 }

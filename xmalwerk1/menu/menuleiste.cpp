@@ -172,3 +172,11 @@ void menu_waehlen(int x, int y)
     if (r >= 0 && sub && sub->funk[static_cast<size_t>(r)])
         sub->funk[static_cast<size_t>(r)]((static_cast<long>(r) << 16) + s + 1);
 }
+
+void menuleiste_grundzustand()
+{
+    klapp = -1;
+    klapprahmen = Rahmen{};
+    subnr = -1;
+    subrahmen = Rahmen{};
+}

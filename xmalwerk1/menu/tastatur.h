@@ -32,6 +32,9 @@ public:
     // Offers a key press; 1 when the key was used and must not reach keyget.
     int doit(unsigned long keysym);
     void benutzen(int keysym);
+    // Forgets every entry and a pending Escape: the shortcuts of a menu
+    // end with the session that declared it.
+    void leeren();
 };
 
 extern Amigatast amigatast;
@@ -39,6 +42,8 @@ extern Amigatast amigatast;
 // 1 from the first BackSpace key on (the keyboard sends BackSpace for the
 // key left of the cursor), 0 before.
 int schlechte_tastatur(unsigned long keysym);
+// Back to the keyboard's state at program start.
+void tastatur_grundzustand();
 
 // Compares at most n characters of text (leading blanks skipped, upper-cased)
 // with name: the difference at the first mismatch, 0 when n characters

@@ -8,6 +8,11 @@
 
 Amigatast amigatast;
 
+namespace {
+// Cleared by the first BackSpace key.
+int gut = 1;
+}  // namespace
+
 Amigatast::Amigatast() : scharf(0), kopf(nullptr) {}
 
 int Amigatast::geta(const char *text)
@@ -49,6 +54,16 @@ int Amigatast::doit(unsigned long keysym)
     return 1;
 }
 
+void Amigatast::leeren()
+{
+    while (kopf) {
+        Eintrag *e = kopf;
+        kopf = e->naechster;
+        delete e;
+    }
+    scharf = 0;
+}
+
 void Amigatast::benutzen(int keysym)
 {
     if (keysym & 0xFF00) return;  // function and modifier keys
@@ -65,7 +80,6 @@ void Amigatast::benutzen(int keysym)
 
 int schlechte_tastatur(unsigned long keysym)
 {
-    static int gut = 1;
     if (keysym == XK_BackSpace) gut = 0;
     return gut ? 0 : 1;
 }
@@ -81,4 +95,10 @@ int strncmpgross(const char *text, const char *name, int n)
         if (a != b) return a - b;
     }
     return 0;
+}
+
+void tastatur_grundzustand()
+{
+    amigatast.leeren();
+    gut = 1;
 }

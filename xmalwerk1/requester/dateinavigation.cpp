@@ -12,6 +12,10 @@ const char *const GERAETEPFAD = "$DISKS";
 
 namespace {
 
+// The directory shown before the last one was opened, for the way back.
+char olddirname[400];
+int olddirflag = 0;
+
 gadgetstring &pfadfeld()
 {
     return gadgetstr[aktiver_requester.pfadnr];
@@ -77,8 +81,6 @@ int ngnewdir(Window, GC, NewGadget *g, int index, char art)
 
 int ngnextdir(Window w, GC g, NewGadget *liste, int zeile, int zurueck)
 {
-    static char olddirname[400];
-    static int olddirflag = 0;
     Gadget2 *L = liste->liste;
     if (!L) return 0;
     if (zurueck != 0) {
@@ -122,4 +124,10 @@ int neuerdateitext(Window w, GC g, int hoch, NewGadget *liste, int zeile, int an
     eingabekursor(w, g, liste, -1, -1, -1);  // the bar off; the redraw clears the list anyway
     gadgets_anschreiben(w, g, anzahl, hoch, 0, -1);
     return eingabekursor(w, g, liste, mx, my, -1);
+}
+
+void dateinavigation_grundzustand()
+{
+    olddirname[0] = '\0';
+    olddirflag = 0;
 }

@@ -111,6 +111,15 @@ extern int DELL, DELR;
 gadgetstring &puffer_von(const NewGadget *g);
 
 void requester_font_anfordern(int modus);
+// Frees the requester font and closes the connection that the requesters
+// opened themselves; the next requester loads its font anew. Before the
+// main connection closes, since the font may live on it.
+void requester_verbindung_schliessen();
+// Every global of the requesters back to its value at program start; the
+// others do that for the state of one file each.
+void requester_grundzustand();
+void requesterfont_grundzustand();
+void dateinavigation_grundzustand();
 // 1 when a requester can be shown (display and font present).
 int requester_bereit();
 Gadget2 *machgadget(NewGadget *g, int sichtbar);

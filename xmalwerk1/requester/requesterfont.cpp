@@ -10,8 +10,12 @@ Display *requester_dpy = nullptr;
 XFontStruct *requ_fontstruct = nullptr;
 int requester_font_flag = 0;
 int reqpixprobuchst_x = 6, reqpixprobuchst_y = 8;
-const char *requ_fontliste[4] = {"-adobe-helvetica-medium-r-normal--20-140-100-100-M-100-iso8859-1",
-                                 "-Adobe-Courier-Medium-R-Normal--14-140-75-75-M-90-ISO8859-1", nullptr, nullptr};
+namespace {
+const char *const REQU_FONT_VORGABE[2] = {"-adobe-helvetica-medium-r-normal--20-140-100-100-M-100-iso8859-1",
+                                          "-Adobe-Courier-Medium-R-Normal--14-140-75-75-M-90-ISO8859-1"};
+const char DEFAULTFONT_VORGABE[] = "*Cour*14*-M-*";
+}  // namespace
+const char *requ_fontliste[4] = {REQU_FONT_VORGABE[0], REQU_FONT_VORGABE[1], nullptr, nullptr};
 char defaultfontname[20] = "*Cour*14*-M-*";
 unsigned long reqhigrund = 0, reqfogrund = 0;
 
@@ -122,4 +126,27 @@ void requester_font_anfordern(int modus)
 int requester_bereit()
 {
     return requester_dpy && requ_fontstruct && requester_font_flag;
+}
+
+void requester_verbindung_schliessen()
+{
+    if (requ_fontstruct && requester_dpy) XFreeFont(requester_dpy, requ_fontstruct);
+    requ_fontstruct = nullptr;
+    if (eigene_verbindung) XCloseDisplay(eigene_verbindung);
+    eigene_verbindung = nullptr;
+    requester_dpy = nullptr;
+    requester_font_flag = 0;
+}
+
+void requesterfont_grundzustand()
+{
+    requester_verbindung_schliessen();
+    reqpixprobuchst_x = 6;
+    reqpixprobuchst_y = 8;
+    requ_fontliste[0] = REQU_FONT_VORGABE[0];
+    requ_fontliste[1] = REQU_FONT_VORGABE[1];
+    requ_fontliste[2] = requ_fontliste[3] = nullptr;
+    snprintf(defaultfontname, sizeof defaultfontname, "%s", DEFAULTFONT_VORGABE);
+    gewaehlter_font[0] = '\0';
+    reqhigrund = reqfogrund = 0;
 }
