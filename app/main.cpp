@@ -2,6 +2,7 @@
 #include "bessel.h"
 #include "erdkarte.h"
 #include "ortbefehl.h"
+#include "ortmenu.h"
 #include "umbrix.h"
 
 #include "xmalwerk1/xmalwerk1.h"
@@ -10,6 +11,10 @@
 #include <cstdlib>
 
 namespace {
+
+// An empty cell of a menu row: the column's pull-down has ended above it.
+const char *const kein_menutext = nullptr;
+void (*const keine_menufunktion)(long) = nullptr;
 
 // The program ends on the Exit command and on the window manager's close
 // request, which waitmenu also takes while the pacing calls serve the menus.
@@ -48,10 +53,10 @@ int main(int argc, char **argv)
     double xmax = 1.5 * aspect, xmin = -xmax, ymin = -1.5, ymax = 1.5;
     setsize(w, h, d);
 
-    setmenu(2, "File", "Hilfe");
-    setmenu(2, "Next", "Hilfe...", m_next, m_hilfe);
-    setmenu(1, "Jahr...", m_set);
-    setmenu(1, "Exit", menu_exit);
+    setmenu(3, "File", "Hilfe", "Ort");
+    setmenu(3, "Next", "Hilfe...", menutext_koordinaten, m_next, m_hilfe, m_ort_koordinaten);
+    setmenu(3, "Jahr...", kein_menutext, menutext_zeigen, m_set, keine_menufunktion, m_ort_zeigen);
+    setmenu(3, "Exit", kein_menutext, menutext_finsternisse, menu_exit, keine_menufunktion, m_ort_finsternisse);
 
     qinital(1, xmin, ymin, xmax, ymax);
     setcolor(4, 100, 150, 255);
@@ -60,6 +65,7 @@ int main(int argc, char **argv)
     const double schritt = 0.05;
     bool gestoppt = false;
     karte_laden(const_cast<char *>("gmtkuesten.dat"));
+    ort_laden();
 
     while (!schluss()) {
         bessel.dateneinlesen(jahr, monat);
@@ -69,6 +75,7 @@ int main(int argc, char **argv)
             jahr = bessel.fjahr;
             monat = bessel.fmonat;
         }
+        ort_zur_finsternis(bessel);
 
         double x = 0, y = 0;
         for (double t = -3.0; !schluss() && t <= 3.0; t += schritt) {

@@ -17,9 +17,9 @@ using testhilfe::finsternis;
 
 namespace {
 
-// Column of the bar on the title "File"; one right of the last title opens
-// the last menu, "Hilfe".
-const int file = 12, hilfe = 400;
+// Columns of the bar on the titles "File" and "Hilfe": the bar reads
+// " File  Hilfe  Ort " in cells of 9 px.
+const int file = 12, hilfe = 85;
 // Rows of the File menu.
 const int next = 1, jahr = 2, exit_ = 3;
 
