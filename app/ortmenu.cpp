@@ -139,7 +139,12 @@ void m_ort_finsternisse(long)
         melden(kein_ort);
         return;
     }
-    std::vector<Listeneintrag> liste = finsternisliste(ort_, INT_MIN, INT_MAX);
+    std::vector<Bessel> finsternisse;
+    if (!finsternisse_lesen(&finsternisse)) {
+        melden(std::string("Keine Besselelemente in ") + besseldatei + ".");
+        return;
+    }
+    std::vector<Listeneintrag> liste = finsternisliste(finsternisse, ort_, INT_MIN, INT_MAX);
     if (liste.empty()) {
         melden("Von " + ort_text(ort_) + " aus ist keine Finsternis der Datei zu sehen.");
         return;
