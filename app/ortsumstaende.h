@@ -38,8 +38,9 @@ Ortsumstaende ortsumstaende(const Bessel &b, const Ort &ort);
 double bedeckter_anteil(double mondradius, double abstand);
 
 // The lines that `umbrix --ort` prints (without line ends): "Ort: ...",
-// "Finsternis: ...", the contacts, "Groesse: ..." and so on, or the line
-// "Keine Finsternis an diesem Ort." where the shadow misses the place.
+// "Finsternis: ...", the contacts, "Groesse: ..." and so on; where nothing
+// of the eclipse is seen there (see sichtbar), "Ort: ...", "Finsternis:"
+// with the date alone and "Keine Finsternis an diesem Ort.".
 std::vector<std::string> ortszeilen(const Bessel &b, const Ort &ort, const Ortsumstaende &u);
 
 // The line of one visible eclipse in `umbrix --liste`: UT date and time of

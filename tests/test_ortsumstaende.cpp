@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "bessel.h"
-#include "hilfe/dateien.h"
+#include "hilfe/besselsaetze.h"
 #include "ortsumstaende.h"
 
 #include <algorithm>
@@ -15,20 +15,14 @@ namespace {
 
 const std::vector<Bessel> &finsternisse()
 {
-    static const std::vector<Bessel> alle = [] {
-        testhilfe::Verzeichniswechsel hier(UMBRIX_BUILD_DIR);
-        std::vector<Bessel> a;
-        finsternisse_lesen(&a);
-        return a;
-    }();
-    return alle;
+    return testhilfe::besselsaetze();
 }
 
 const Bessel &finsternis(int jahr, int monat)
 {
-    for (const Bessel &b : finsternisse())
-        if (b.fjahr == jahr && b.fmonat == monat) return b;
-    throw std::runtime_error("keine Finsternis " + std::to_string(monat) + "." + std::to_string(jahr));
+    const Bessel &b = testhilfe::besselsatz(jahr, monat);
+    EXPECT_EQ(b.fjahr * 100 + b.fmonat, jahr * 100 + monat);
+    return b;
 }
 
 bool beginnt_mit(const std::vector<std::string> &zeilen, const std::string &anfang)
