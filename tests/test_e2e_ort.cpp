@@ -61,8 +61,9 @@ struct Lauf {
     {
         kuerzel(XK_k, "Input-Requester");
         for (const std::string &wert : {breite, laenge}) {
-            u.taste(XK_Tab);
-            for (int i = 0; i < 20; ++i) u.taste(XK_Delete);
+            u.taste(XK_Tab);  // the cursor at the field's start: to its end, then Delete deletes left
+            for (unsigned long taste : {XK_Right, XK_Delete})
+                for (int i = 0; i < 12; ++i) u.taste(taste);
             u.tippen(wert);
         }
         u.taste(XK_Tab);  // OK
@@ -115,7 +116,7 @@ TEST(E2eOrt, KoordinatenSetzenDenOrtFalscheBleibenOhneWirkung)
     EXPECT_TRUE(kreuz_bei_dallas(l, 300));
 
     l.koordinaten("95", "10");
-    EXPECT_NE(l.u.ausgabe().find("Breite ausserhalb -90..90"), std::string::npos) << l.u.ausgabe();
+    EXPECT_NE(l.u.ausgabe().find("Breite ausserhalb -90..90: \"95\""), std::string::npos) << l.u.ausgabe();
     EXPECT_EQ(l.ort(), dallas);
     EXPECT_EQ(l.u.zaehlen("Ort: "), 1) << l.u.ausgabe();
     EXPECT_TRUE(kreuz_bei_dallas(l, 300));
