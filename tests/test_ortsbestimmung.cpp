@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "erdkarte.h"
+#include "ortmenu.h"
 #include "ortsbestimmung.h"
 
 #include <cmath>
@@ -52,4 +53,16 @@ TEST(Ortsbestimmung, TextGetipptOderGespeichert)
     }
     Ort o{48.1374, 11.5755, 0};
     EXPECT_EQ(ort_text(o), "48.1374 11.5755");
+}
+
+// A frame is drawn while the one before it is on the screen: a place is
+// picked on that one.
+TEST(Ortsbestimmung, GezeigtIstDasVorigeBild)
+{
+    ortsmarke_zeichnen(0.1, 0.2);  // no place set: nothing is drawn
+    ortsmarke_zeichnen(0.3, 0.4);
+    double drehung, neigung;
+    gezeigte_drehung(&drehung, &neigung);
+    EXPECT_EQ(drehung, 0.1);
+    EXPECT_EQ(neigung, 0.2);
 }
