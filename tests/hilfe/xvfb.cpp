@@ -1,4 +1,5 @@
 #include "hilfe/xvfb.h"
+#include "xmalwerk1/requester/requester_intern.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
@@ -105,6 +106,9 @@ XvfbServer::~XvfbServer()
 void XvfbServer::beenden()
 {
     if (pid_ > 0) {
+        // The requesters' own connection would outlive the server, and the
+        // next test's requester would use the dead one.
+        requester_verbindung_beenden();
         kill(pid_, SIGTERM);
         int status;
         double ende = jetzt() + 5;

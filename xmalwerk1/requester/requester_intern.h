@@ -114,6 +114,9 @@ extern int DELL, DELR;
 gadgetstring &puffer_von(const NewGadget *g);
 
 void requester_font_anfordern(int modus);
+// Closes the connection that the requesters opened themselves when no main
+// display was open (the next requester opens the display named then).
+void requester_verbindung_beenden();
 // 1 when a requester can be shown (display and font present).
 int requester_bereit();
 struct Rechteck;

@@ -119,6 +119,19 @@ void requester_font_anfordern(int modus)
     requester_font_flag = 1;
 }
 
+void requester_verbindung_beenden()
+{
+    if (!eigene_verbindung) return;
+    if (requester_dpy == eigene_verbindung) {
+        if (requ_fontstruct) XFreeFont(eigene_verbindung, requ_fontstruct);
+        requ_fontstruct = nullptr;
+        requester_dpy = nullptr;
+        requester_font_flag = 0;
+    }
+    XCloseDisplay(eigene_verbindung);
+    eigene_verbindung = nullptr;
+}
+
 int requester_bereit()
 {
     return requester_dpy && requ_fontstruct && requester_font_flag;
