@@ -17,8 +17,7 @@ Listenanordnung listenrequester_anordnen(int cw, int ch, int zeilen, int laengst
     a.feldhoehe = gh;
     if (laengste < MINDESTLAENGE) laengste = MINDESTLAENGE;
     const int rollbalken = cw * 3 / 2;  // what machgadget adds to the list
-    // The rows as the list draws them, and the track of the scroll bar
-    // beside the two arrow boxes.
+    // The rows as the list draws them, a third of a cell above and below.
     const int h = zeilen * (ch * 5 / 4) + (ch / 3) * 2;
     a.liste = {RAND, ch, (laengste + 1) * cw, h};
     int y = a.liste.y + h + 2 * ch;
