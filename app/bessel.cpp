@@ -4,6 +4,7 @@
 
 #include "besselsatz.h"
 #include "erdkarte.h"
+#include "ortmenu.h"
 #include "pfadbild.h"
 #include "xmalwerk1/xmalwerk1.h"
 
@@ -216,6 +217,7 @@ void Bessel::zeichnen(double t)
     drawcircle(ox, oy, 0.004, 0.004);
 
     erdkarte.zeichnen(m, n);
+    ortsmarke_zeichnen(m, n);
     if (!elemente) {
         // The coastlines' last polyline must not wait for the next frame.
         PLOT_FLUSH();

@@ -4,6 +4,7 @@
 #include "bildspeichern.h"
 #include "erdkarte.h"
 #include "ortbefehl.h"
+#include "ortmenu.h"
 #include "pfadbefehl.h"
 #include "pfadbild.h"
 #include "umbrix.h"
@@ -14,6 +15,10 @@
 #include <cstdlib>
 
 namespace {
+
+// An empty cell of a menu row: the column's pull-down has ended above it.
+const char *const kein_menutext = nullptr;
+void (*const keine_menufunktion)(long) = nullptr;
 
 // The program ends on the Exit command and on the window manager's close
 // request, which waitmenu also takes while the pacing calls serve the menus.
@@ -30,24 +35,25 @@ void bild(Bessel &bessel, double t)
     bild_gezeigt(bessel, t, bild);
 }
 
-// "Ansicht" (the last title) holds the switch of the shadow's path; a
-// pull-down ends at its first empty cell, so "Pfad" sits in the first row.
+// Menu bar "File", "Hilfe", "Ort", "Ansicht"; a pull-down ends at its
+// first empty cell, so "Pfad" and the items of "Ort" fill rows from the top.
 void menus_anlegen()
 {
-    setmenu(3, "File", "Hilfe", "Ansicht");
-    setmenu(3, "%ANNext", "Hilfe...", "%APPfad", m_next, m_hilfe, m_pfad);
-    setmenu(1, "%AVVorige", m_vorige);
-    setmenu(1, "Jahr...", m_set);
+    setmenu(4, "File", "Hilfe", "Ort", "Ansicht");
+    setmenu(4, "%ANNext", "Hilfe...", menutext_koordinaten, "%APPfad", m_next, m_hilfe, m_ort_koordinaten, m_pfad);
+    setmenu(3, "%AVVorige", kein_menutext, menutext_zeigen, m_vorige, keine_menufunktion, m_ort_zeigen);
+    setmenu(3, "Jahr...", kein_menutext, menutext_finsternisse, m_set, keine_menufunktion, m_ort_finsternisse);
     setmenu(1, "%ABBild speichern...", m_bild);
     setmenu(1, "%AXExit", menu_exit);
 }
 
-// After every read: the eclipse's path is computed once, and the search's
-// year and month follow the eclipse read (without the file they stay as
-// asked).
+// After every read: the eclipse's path is computed once, a place set prints
+// its circumstances, and the search's year and month follow the eclipse
+// read (without the file they stay as asked).
 void datum_uebernehmen(const Bessel &bessel)
 {
     pfadbild.setzen(bessel);
+    ort_zur_finsternis(bessel);
     if (bessel.lesestand == Bessel::fehlgeschlagen) return;
     jahr = bessel.fjahr;
     monat = bessel.fmonat;
@@ -136,6 +142,7 @@ int main(int argc, char **argv)
     }
 
     double xmax = globusfenster_oeffnen(menus_anlegen);
+    ort_laden();
     Bessel bessel;
     bessel.dateneinlesen(jahr, monat);
     datum_uebernehmen(bessel);

@@ -18,8 +18,9 @@ using testhilfe::finsternis;
 
 namespace {
 
-// Columns of the bar on the titles "File" and "Hilfe" (the second).
-const int file = 12, hilfe = 80;
+// Columns of the bar on the titles "File" and "Hilfe": the bar reads
+// " File  Hilfe  Ort  Ansicht " in cells of 9 px.
+const int file = 12, hilfe = 85;
 // Rows of the File menu.
 const int next = 1, jahr = 3, exit_ = 5;
 

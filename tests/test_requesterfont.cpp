@@ -124,3 +124,21 @@ TEST(Requesterfont, NachTermExitNeuGewaehlt)
     EXPECT_TRUE(requester_bereit());
     term_exit();
 }
+
+// Without a main display the requesters open a connection of their own; it
+// ends with its server, and the next requester opens the display named then.
+TEST(Requesterfont, EigeneVerbindungEndetMitIhremServer)
+{
+    {
+        XvfbServer erster;
+        erster.als_display_setzen();
+        requester_font_anfordern(0);
+        ASSERT_TRUE(requester_bereit());
+    }
+    EXPECT_FALSE(requester_bereit());
+    XvfbServer zweiter;
+    zweiter.als_display_setzen();
+    requester_font_anfordern(0);
+    ASSERT_TRUE(requester_bereit());
+    EXPECT_EQ(std::string(DisplayString(requester_dpy)), zweiter.name());
+}

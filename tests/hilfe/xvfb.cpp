@@ -1,4 +1,5 @@
 #include "hilfe/xvfb.h"
+#include "xmalwerk1/requester/requester_intern.h"
 
 #include "xmalwerk1/core/intern.h"
 #include "xmalwerk1/requester/requester_intern.h"

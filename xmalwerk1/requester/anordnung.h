@@ -57,4 +57,15 @@ struct Dateianordnung {
 Dateianordnung dateirequester_anordnen(int cw, int ch, int zeilen, int filterlaenge, int pfadlaenge,
                                        int dateilaenge);
 
+// The list requester: the list (zeilen rows, room for laengste characters)
+// above OK and CANCEL.
+struct Listenanordnung {
+    Rechteck liste;  // without its scroll bar
+    Rechteck ok, abbruch;
+    int feldhoehe;
+    int breite, hoehe;
+};
+
+Listenanordnung listenrequester_anordnen(int cw, int ch, int zeilen, int laengste);
+
 #endif

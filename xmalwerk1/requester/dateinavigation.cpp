@@ -82,7 +82,8 @@ int ngnewdir(Window, GC, NewGadget *g, int index, char art)
 int ngnextdir(Window w, GC g, NewGadget *liste, int zeile, int zurueck)
 {
     Gadget2 *L = liste->liste;
-    if (!L) return 0;
+    // Entries of a list that is no directory listing open nothing.
+    if (!L || aktiver_requester.pfadnr < 1) return 0;
     if (zurueck != 0) {
         if (!olddirflag) return 0;
         olddirflag = 0;
@@ -115,11 +116,14 @@ int neuerdateitext(Window w, GC g, int hoch, NewGadget *liste, int zeile, int an
 {
     Gadget2 *L = liste->liste;
     const int nr = aktiver_requester.dateinr;
-    if (L && zeile >= 0 && L->anzahl > 0 && nr >= 0 && nr < ANZAHL_PUFFER) {
+    if (L && zeile >= 0 && L->anzahl > 0) {
         int index = minwert(zeile + L->erster, L->anzahl - 1);
-        char name[sizeof gadgetstr[nr].text];
-        eintrag_zerlegen(L->eintraege[index], name, sizeof name);
-        gadgetstr[nr].set(name);
+        listenwahl = index;
+        if (nr >= 0 && nr < ANZAHL_PUFFER) {
+            char name[sizeof gadgetstr[nr].text];
+            eintrag_zerlegen(L->eintraege[index], name, sizeof name);
+            gadgetstr[nr].set(name);
+        }
     }
     eingabekursor(w, g, liste, -1, -1, -1);  // the bar off; the redraw clears the list anyway
     gadgets_anschreiben(w, g, anzahl, hoch, 0, -1);

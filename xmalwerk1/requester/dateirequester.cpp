@@ -10,17 +10,6 @@ namespace {
 constexpr int PFADLAENGE = 400;
 constexpr int DATEILAENGE = 200;
 
-void gadget_setzen(int i, const Rechteck &r, const char *text, int typ, void *ziel, const char *puffertext)
-{
-    newgadgets[i] = NewGadget{static_cast<short>(r.x),      static_cast<short>(r.y),
-                              static_cast<short>(r.breite), static_cast<short>(r.hoehe),
-                              text,                         static_cast<unsigned short>(i),
-                              typ,                          ziel,
-                              nullptr};
-    gadgetstr[i].maxlaenge = 400;
-    gadgetstr[i].set(puffertext);
-}
-
 int laenge(const char *s)
 {
     return s ? static_cast<int>(strlen(s)) : 0;

@@ -1,5 +1,6 @@
 // The gadget table, the shared text buffers, list records and the editing
 // of a text buffer. Nothing here draws.
+#include "anordnung.h"
 #include "requester_intern.h"
 
 #include <cstring>
@@ -8,6 +9,7 @@ NewGadget newgadgets[ANZAHL_GADGETS];
 gadgetstring gadgetstr[ANZAHL_PUFFER];
 Requester aktiver_requester;
 Gadget2 *mal_gadgetliste = nullptr;
+int listenwahl = -1;
 int DELL = 127;
 int DELR = 8;
 
@@ -48,6 +50,17 @@ gadgetstring &puffer_von(const NewGadget *g)
     ersatzpuffer.maxlaenge = 400;
     ersatzpuffer.set("");
     return ersatzpuffer;
+}
+
+void gadget_setzen(int i, const Rechteck &r, const char *text, int typ, void *ziel, const char *puffertext)
+{
+    newgadgets[i] = NewGadget{static_cast<short>(r.x),      static_cast<short>(r.y),
+                              static_cast<short>(r.breite), static_cast<short>(r.hoehe),
+                              text,                         static_cast<unsigned short>(i),
+                              typ,                          ziel,
+                              nullptr};
+    gadgetstr[i].maxlaenge = 400;
+    gadgetstr[i].set(puffertext);
 }
 
 Gadget2 *machgadget(NewGadget *g, int sichtbar)

@@ -95,6 +95,9 @@ extern gadgetstring gadgetstr[ANZAHL_PUFFER];
 extern Schiebebalken schiebebalken;
 extern Requester aktiver_requester;
 extern Gadget2 *mal_gadgetliste;
+// The entry that a list gadget took last (the row of its bar plus its
+// first shown entry); -1 for none.
+extern int listenwahl;
 
 // Requester font and character cell.
 extern Display *requester_dpy;
@@ -122,6 +125,9 @@ void requesterfont_grundzustand();
 void dateinavigation_grundzustand();
 // 1 when a requester can be shown (display and font present).
 int requester_bereit();
+struct Rechteck;
+// Gadget i of newgadgets over r, with its own buffer (i) holding puffertext.
+void gadget_setzen(int i, const Rechteck &r, const char *text, int typ, void *ziel, const char *puffertext);
 Gadget2 *machgadget(NewGadget *g, int sichtbar);
 void gadgets_anschreiben(Window w, GC g, int anzahl, int hoch, int ab, int markiert);
 void ngxdrawstr(Window w, GC g, NewGadget *ng, const char *s, int dy, int modus, int mark);

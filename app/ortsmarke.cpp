@@ -1,0 +1,50 @@
+// The mark of the chosen place on the globe: a small magenta cross that
+// turns with the Earth and is hidden on its far side.
+#include "erdkarte.h"
+#include "ortmenu.h"
+
+#include "xmalwerk1/xmalwerk1.h"
+
+namespace {
+
+const double grad = 0.017453292519943295;  // radians per degree
+const double arm = 0.012;                  // half the cross's size, Earth radii
+
+struct Drehung {
+    double drehung = 0, neigung = 0;
+};
+// A frame is drawn into the back buffer while the one drawn before it is
+// on the screen (the frame pacing shows a frame, then draws the next).
+Drehung gezeichnet, gezeigt;
+
+// Magenta as a direct colour where the window is deep enough, else the
+// default table's magenta.
+int magenta()
+{
+    return malwerk_tiefe > 23 ? 0xff00ff : 5;
+}
+
+}  // namespace
+
+void ortsmarke_zeichnen(double drehung, double neigung)
+{
+    gezeigt = gezeichnet;
+    gezeichnet = {drehung, neigung};
+    if (!ort_gesetzt()) return;
+    const Ort &ort = gesetzter_ort();
+    double x, y, z;
+    erdkoordinatendrehen(ort.laenge * grad, ort.breite * grad, drehung, neigung, &x, &y, &z);
+    if (z < 0) return;
+    color(magenta());
+    q2plot(x - arm, y, 3);
+    q2plot(x + arm, y, 2);
+    q2plot(x, y - arm, 3);
+    q2plot(x, y + arm, 2);
+    PLOT_FLUSH();
+}
+
+void gezeigte_drehung(double *drehung, double *neigung)
+{
+    *drehung = gezeigt.drehung;
+    *neigung = gezeigt.neigung;
+}

@@ -1,0 +1,172 @@
+// The menu "Ort" of the real program, driven with its shortcuts: a place
+// typed in (a wrong one refused), picked with the crosshair, kept for the
+// next start, and the eclipses seen from it.
+#include <gtest/gtest.h>  // before Xlib, whose macros clash with it
+
+#include "hilfe/umbrixlauf.h"
+#include "ortsumstaende.h"
+
+#include <X11/keysym.h>
+
+#include <climits>
+#include <string>
+
+using testhilfe::Umbrixlauf;
+using testhilfe::finsternis;
+
+namespace {
+
+const char *const dallas = "32.7763 -96.7969\n";
+
+// The program on the eclipse of April 2024, stopped, with a settings store.
+struct Lauf {
+    testhilfe::Arbeitsverzeichnis v;
+    testhilfe::Umgebung env{"ENV", v.pfad().c_str()};
+    Umbrixlauf u;
+    bool starten(const char *ort = nullptr)
+    {
+        if (ort) testhilfe::datei_schreiben(v.datei("UMBRIXORT"), ort);
+        u.daten_kopieren();
+        return u.starten({"2024", "4"}) && u.warten_auf(eingelesen(finsternis(2024, 4)), 10) &&
+               testhilfe::anhalten(u, finsternis(2024, 4));
+    }
+    std::string ort() const
+    {
+        const std::string datei = v.datei("UMBRIXORT");
+        return testhilfe::datei_existiert(datei) ? testhilfe::datei_lesen(datei) : "";
+    }
+    // Escape and a key over the drawing area at column px; the window of
+    // that title then takes the keys.
+    void kuerzel(unsigned long taste, const char *titel, int px = 640)
+    {
+        u.zeiger(px, u.menubalken() + Umbrixlauf::hoehe - 20);
+        testhilfe::schlafen(0.1);
+        u.taste(XK_Escape);
+        u.taste(taste);
+        if (titel) zu(titel);
+    }
+    void zu(const char *titel)
+    {
+        Window w = testhilfe::fenster_suchen(u.display(), titel, 5);
+        ASSERT_NE(w, 0u) << u.ausgabe();
+        u.zeiger_in(w, 20, 3);
+    }
+    void meldung_schliessen()
+    {
+        zu("Requester");
+        u.taste(XK_o);
+        EXPECT_TRUE(u.fenster_weg("Requester", 5));
+    }
+    void koordinaten(const std::string &breite, const std::string &laenge)
+    {
+        kuerzel(XK_k, "Input-Requester");
+        for (const std::string &wert : {breite, laenge}) {
+            u.taste(XK_Tab);  // the cursor at the field's start: to its end, then Delete deletes left
+            for (unsigned long taste : {XK_Right, XK_Delete})
+                for (int i = 0; i < 12; ++i) u.taste(taste);
+            u.tippen(wert);
+        }
+        u.taste(XK_Tab);  // OK
+        u.taste(XK_Return);
+        meldung_schliessen();
+    }
+    // What `umbrix --ort` prints for Dallas and April 2024.
+    std::string ortzeilen()
+    {
+        testhilfe::Kindprozess k({UMBRIX_BINARY, "--ort", "32.7763", "-96.7969", "2024", "4"}, {},
+                                 u.verzeichnis().pfad());
+        EXPECT_EQ(k.warten(10), 0);
+        return k.ausgabe();
+    }
+};
+
+// Dallas on the globe that the pointer at column px shows: its pixel;
+// false on the far side.
+bool dallas_pixel(Lauf &l, int px, int *x, int *y)
+{
+    const double t = Umbrixlauf::t_bei(px);
+    double xi, eta, zeta;
+    testhilfe::grundebene(-96.7969, 32.7763, finsternis(2024, 4).mu_grad(t), finsternis(2024, 4).d_grad(t), &xi,
+                          &eta, &zeta);
+    *x = l.u.spalte(xi);
+    *y = l.u.reihe(eta);
+    return zeta > 0;
+}
+
+// Centre and arms of a magenta cross there, nothing between the arms.
+bool kreuz_bei_dallas(Lauf &l, int px)
+{
+    auto b = testhilfe::zeigen(l.u, px);
+    int x, y;
+    return b && dallas_pixel(l, px, &x, &y) && b->in_naehe(x, y, 1, 0xFF00FF) &&
+           b->in_naehe(x - 4, y, 1, 0xFF00FF) && b->in_naehe(x, y + 4, 1, 0xFF00FF) &&
+           !b->in_naehe(x + 3, y + 3, 1, 0xFF00FF);
+}
+
+}  // namespace
+
+TEST(E2eOrt, KoordinatenSetzenDenOrtFalscheBleibenOhneWirkung)
+{
+    Lauf l;
+    ASSERT_TRUE(l.starten()) << l.u.ausgabe();
+    l.koordinaten("32.7763", "-96.7969");
+    const std::string zeilen = l.ortzeilen();
+    EXPECT_NE(l.u.ausgabe().find(zeilen), std::string::npos) << l.u.ausgabe() << "expected:\n" << zeilen;
+    EXPECT_EQ(l.ort(), dallas);
+    EXPECT_TRUE(kreuz_bei_dallas(l, 300));
+
+    l.koordinaten("95", "10");
+    EXPECT_NE(l.u.ausgabe().find("Breite ausserhalb -90..90: \"95\""), std::string::npos) << l.u.ausgabe();
+    EXPECT_EQ(l.ort(), dallas);
+    EXPECT_EQ(l.u.zaehlen("Ort: "), 1) << l.u.ausgabe();
+    EXPECT_TRUE(kreuz_bei_dallas(l, 300));
+    EXPECT_EQ(l.u.schliessen(5), 0) << l.u.ausgabe();
+}
+
+TEST(E2eOrt, ZeigenNimmtDenOrtUnterDemFadenkreuz)
+{
+    Lauf l;
+    ASSERT_TRUE(l.starten()) << l.u.ausgabe();
+    const int px = 900;
+    ASSERT_TRUE(testhilfe::zeigen(l.u, px));
+    l.kuerzel(XK_o, nullptr, px);
+    testhilfe::schlafen(0.3);
+    l.u.klick(l.u.spalte(1.7), l.u.reihe(0));  // beside the disc
+    l.meldung_schliessen();
+    EXPECT_NE(l.u.ausgabe().find("nicht auf der Erde"), std::string::npos) << l.u.ausgabe();
+    EXPECT_EQ(l.ort(), "");
+
+    int x, y;
+    ASSERT_TRUE(dallas_pixel(l, px, &x, &y));
+    l.kuerzel(XK_o, nullptr, px);
+    testhilfe::schlafen(0.3);
+    l.u.klick(x, y);
+    l.meldung_schliessen();
+    double breite = 0, laenge = 0;
+    ASSERT_EQ(sscanf(l.ort().c_str(), "%lf %lf", &breite, &laenge), 2) << l.u.ausgabe();
+    EXPECT_NEAR(breite, 32.7763, 0.5);  // a pixel is a fifth of a degree at the disc's centre
+    EXPECT_NEAR(laenge, -96.7969, 0.5);
+    EXPECT_EQ(l.u.zaehlen("Ort: "), 1) << l.u.ausgabe();
+    EXPECT_EQ(l.u.schliessen(5), 0) << l.u.ausgabe();
+}
+
+// The place stored by an earlier run counts from the start; the list's
+// second eclipse, chosen with the keyboard, is read and shown.
+TEST(E2eOrt, GespeicherterOrtUndFinsternisseHier)
+{
+    Lauf l;
+    ASSERT_TRUE(l.starten(dallas)) << l.u.ausgabe();
+    EXPECT_NE(l.u.ausgabe().find(l.ortzeilen()), std::string::npos) << l.u.ausgabe();
+    std::vector<Listeneintrag> liste;
+    {
+        testhilfe::Verzeichniswechsel hier(l.u.verzeichnis().pfad());
+        liste = finsternisliste(Ort{32.7763, -96.7969, 0}, INT_MIN, INT_MAX);
+    }
+    ASSERT_GE(liste.size(), 2u);
+    l.kuerzel(XK_l, "Finsternisse hier");
+    for (unsigned long taste : {XK_Tab, XK_Down, XK_Tab, XK_Return}) l.u.taste(taste);  // list, row 1, OK
+    const testhilfe::Elemente &gewaehlt = finsternis(liste[1].jahr, liste[1].monat);
+    ASSERT_TRUE(l.u.warten_auf(eingelesen(gewaehlt), 10)) << l.u.ausgabe();
+    EXPECT_TRUE(testhilfe::animation_gezeigt(l.u, gewaehlt));
+    EXPECT_EQ(l.u.schliessen(5), 0) << l.u.ausgabe();
+}
