@@ -243,6 +243,9 @@ TEST(Besselleser, NachNummerInDateireihenfolge)
 
 TEST(Besselleser, FehlendeDatei)
 {
+    // An empty working directory, wherever the program is started from.
+    testhilfe::Arbeitsverzeichnis leer;
+    testhilfe::Verzeichniswechsel wechsel(leer.pfad());
     Bessel b;
     testing::internal::CaptureStdout();
     b.dateneinlesen(2008, 8);
