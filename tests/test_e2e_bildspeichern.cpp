@@ -139,4 +139,18 @@ TEST(E2eBildspeichern, BildBefehl)
     EXPECT_EQ(bild_befehl(u, {"/proc/y.png", "2024", "4"}, &aus), 1) << aus;
     EXPECT_NE(aus.find("Bild nicht gespeichert: in /proc kann keine Datei angelegt werden"), std::string::npos) << aus;
     EXPECT_EQ(testhilfe::verzeichnis_liste(u.verzeichnis().pfad()).size(), 3u);
+
+    // The EPS shows the globe as the screen does: the light-blue disc
+    // (colour 4) at its centre, on black.
+    ASSERT_EQ(bild_befehl(u, {"x.eps", "2024", "4", "18:17"}, &aus), 0) << aus;
+    RgbBild eps;
+    ASSERT_EQ(testhilfe::eps_rendern(u.verzeichnis().datei("x.eps"), 72, &eps, &aus), 0) << aus;
+    auto farbe = [&](double x, double y) {
+        auto p = testhilfe::eps_bildpunkt(x, y, -Umbrixlauf::xmax, -Umbrixlauf::ymax, Umbrixlauf::xmax,
+                                          Umbrixlauf::ymax, 72);
+        const uint8_t *q = eps.pixel(int(p.x), int(p.y));
+        return (q[0] << 16) | (q[1] << 8) | q[2];
+    };
+    EXPECT_EQ(farbe(0, 0), 0x6496ff);
+    EXPECT_EQ(farbe(-1.8, -1.4), 0);
 }

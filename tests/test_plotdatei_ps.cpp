@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
 #include "hilfe/dateien.h"
+#include "hilfe/malflaeche.h"
 #include "hilfe/plotdateien.h"
 #include "xmalwerk1/core/intern.h"
 #include "xmalwerk1/xmalwerk1.h"
@@ -62,6 +63,39 @@ RgbBild gerendert(const std::string &datei)
     EXPECT_EQ(meldungen.find("Error"), std::string::npos) << meldungen;
     EXPECT_GT(b.breite, 0);
     return b;
+}
+
+// A window of 400 x 300 pixels that are its user coordinates: a light-blue
+// disc, a white circle on it and a yellow line across both, on black.
+const int B = 400, H = 300;
+
+void scheibe_ring_linie()
+{
+    setcolor(4, 100, 150, 255);  // colour numbers from now on index the table
+    screenclear(0);
+    color(4);
+    fillcircle(200, 150, 80, 80);
+    color(1);
+    drawcircle(200, 150, 40, 40);
+    color(6);
+    q2plot(100, 150, 3);
+    q2plot(300, 150, 2);
+    PLOT_FLUSH();
+}
+
+// Whether a pixel within radius pixels of (x, y) has about the colour rgb.
+bool farbe_nahe(const RgbBild &b, testhilfe::BildPunkt p, unsigned long rgb, int radius)
+{
+    for (int dy = -radius; dy <= radius; ++dy)
+        for (int dx = -radius; dx <= radius; ++dx) {
+            int x = int(p.x) + dx, y = int(p.y) + dy;
+            if (!b.innen(x, y)) continue;
+            const uint8_t *q = b.pixel(x, y);
+            bool gleich = true;
+            for (int k = 0; k < 3; ++k) gleich = gleich && std::abs(int(q[k]) - int((rgb >> (16 - 8 * k)) & 255)) < 40;
+            if (gleich) return true;
+        }
+    return false;
 }
 
 size_t dunkle_pixel(const RgbBild &b)
@@ -247,4 +281,55 @@ TEST(PostScriptDatei, ZweiteDateiBeginntMitFrischemPfad)
     for (auto [x, y] : {std::pair{5.5, 5.95}, {5.0, 1.05}}) {
         EXPECT_FALSE(bild.dunkel_bei(b, x, y, 2)) << x << " " << y;
     }
+}
+
+// The picture recorded as the screen shows it: background, filled and
+// outlined circles in their colours, the line over them, each where the
+// window has it.
+TEST(PostScriptDatei, BildAufzeichnenZeigtWasDerBildschirmZeigt)
+{
+    testhilfe::Malflaeche m(B, H);
+    testhilfe::Arbeitsverzeichnis v;
+    const std::string datei = v.datei("bild.eps");
+    ASSERT_TRUE(bild_aufzeichnen("POST", datei.c_str(), scheibe_ring_linie));
+    RgbBild b = gerendert(datei);
+    struct Probe {
+        double x, y;       // user coordinates, which are the window's pixels
+        unsigned long rgb;  // what the screen shows there
+        int radius;
+    } proben[] = {
+        {200, 90, 0x6496ff, 0}, {200, 215, 0x6496ff, 0}, {150, 120, 0x6496ff, 0},  // the disc
+        {200, 190, 0xffffff, 2}, {200, 110, 0xffffff, 2}, {224, 182, 0xffffff, 2},  // the ring
+        {130, 150, 0xffff00, 2}, {200, 150, 0xffff00, 2}, {290, 150, 0xffff00, 2},  // the line, over the disc
+        {20, 20, 0x000000, 0}, {380, 280, 0x000000, 0},  // the background
+    };
+    for (const Probe &p : proben) {
+        EXPECT_EQ(m.pixel(int(p.x), m.zeile_von(p.y)) & 0xffffff, p.rgb) << p.x << " " << p.y;
+        EXPECT_TRUE(farbe_nahe(b, testhilfe::eps_bildpunkt(p.x, p.y, 0, 0, B - 1, H - 1, dpi), p.rgb, p.radius))
+            << p.x << " " << p.y;
+    }
+    // Outside the drawing's box, too, the page is the screen's black.
+    EXPECT_TRUE(farbe_nahe(b, {2, 2}, 0x000000, 0));
+}
+
+// Recording switched on for every picture stays as it was: lines and
+// colours, greys turned for paper, but no shapes and no background.
+TEST(PostScriptDatei, PlotsaveZeichnetKeineFormenAuf)
+{
+    testhilfe::Malflaeche m(B, H);
+    testhilfe::Arbeitsverzeichnis v;
+    testhilfe::Verzeichniswechsel wd{v.pfad()};
+    testhilfe::Umgebung env{"ENV", nullptr}, name{"PLOTSAVE", nullptr};
+    plotsave("POST");
+    scheibe_ring_linie();
+    double px[3] = {10, 50, 30}, py[3] = {10, 10, 40};
+    fillpolygon(3, px, py);
+    fillbox(10, 250, 40, 280);
+    drawbox(10, 250, 40, 280);
+    plotsave("OFF");
+    std::string text = datei_lesen("BILD.TMP");
+    for (const char *form : {"fill", "arc", "closepath", "newpath"})
+        EXPECT_EQ(text.find(form), std::string::npos) << form << "\n" << text;
+    EXPECT_NE(text.find(" d s\n"), std::string::npos) << text;  // the line
+    EXPECT_NE(text.find("0.000000 0.000000 0.000000 setrgbcolor"), std::string::npos) << text;  // white as black
 }

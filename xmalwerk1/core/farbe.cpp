@@ -23,16 +23,25 @@ bool farbe_melden(int farbe)
     return false;
 }
 
-void postscript_farbe(int farbe, bool tabelle)
+}  // namespace
+
+void postscript_farbe(double r, double g, double b)
 {
-    double r, g, b;
-    farbkomponenten(farbe, tabelle, &r, &g, &b);
-    // White lines on a black screen are black lines on white paper.
-    if (hintergrundistschwarz && r == g && g == b) r = g = b = 1 - r;
+    // White lines on a black screen are black lines on white paper; a
+    // picture recorded as the screen shows it keeps the screen's black.
+    if (hintergrundistschwarz && !bildschirmtreu && r == g && g == b) r = g = b = 1 - r;
     fprintf(malwerk_fpbild, "%lf %lf %lf setrgbcolor\n", r, g, b);
 }
 
-}  // namespace
+void zeichenfarbe(int farbe, double *r, double *g, double *b)
+{
+    if (farbe < 0 || (tabellenmodus(farbe) && (!colortabelle || farbe >= farbtabelle_anzahl))) {
+        unsigned long p = malwerk_vordergrundfarbe;
+        farbkomponenten(static_cast<int>(p & 0xFFFFFF), false, r, g, b);
+    } else {
+        farbkomponenten(farbe, tabellenmodus(farbe), r, g, b);
+    }
+}
 
 void farbkomponenten(int farbe, bool tabelle, double *r, double *g, double *b)
 {
@@ -76,7 +85,11 @@ void color(int farbe)
     XSetForeground(dpy, gc, pixel);
     if (qsaveflag && malwerk_postflag) {
         bildplot(0, 0, 4);
-        if (malwerk_fpbild) postscript_farbe(farbe, tabelle);
+        if (malwerk_fpbild) {
+            double r, g, b;
+            farbkomponenten(farbe, tabelle, &r, &g, &b);
+            postscript_farbe(r, g, b);
+        }
     }
     mal_farbe = farbe;
     // An SVG polyline carries its colour: the next draw begins a new one.

@@ -21,7 +21,7 @@ unsigned abstand(int a, int b)
 void polygon_fuellen(std::vector<XPoint> &p)
 {
     PLOT_FLUSH();
-    svg_polygon(p.data(), static_cast<int>(p.size()));
+    polygon_aufzeichnen(p.data(), static_cast<int>(p.size()));
     XFillPolygon(dpy, aktuelles_ziel(), gc, p.data(), static_cast<int>(p.size()), Complex, CoordModeOrigin);
 }
 
@@ -31,7 +31,7 @@ void idrawbox(int x1, int y1, int x2, int y2)
 {
     if (!anzeige_offen("idrawbox")) return;
     XDrawRectangle(dpy, aktuelles_ziel(), gc, kleiner(x1, x2), kleiner(y1, y2), abstand(x1, x2), abstand(y1, y2));
-    svg_kasten(kleiner(x1, x2), kleiner(y1, y2), abstand(x1, x2), abstand(y1, y2), false);
+    kasten_aufzeichnen(kleiner(x1, x2), kleiner(y1, y2), abstand(x1, x2), abstand(y1, y2), false);
 }
 
 void ifillbox(int x1, int y1, int x2, int y2)
@@ -40,7 +40,7 @@ void ifillbox(int x1, int y1, int x2, int y2)
     // Filled boxes cover both corner pixels, as the outline does.
     XFillRectangle(dpy, aktuelles_ziel(), gc, kleiner(x1, x2), kleiner(y1, y2), abstand(x1, x2) + 1,
                    abstand(y1, y2) + 1);
-    svg_kasten(kleiner(x1, x2), kleiner(y1, y2), abstand(x1, x2) + 1, abstand(y1, y2) + 1, true);
+    kasten_aufzeichnen(kleiner(x1, x2), kleiner(y1, y2), abstand(x1, x2) + 1, abstand(y1, y2) + 1, true);
 }
 
 void iviereck(int x1, int y1, int x2, int y2, int farbe)
@@ -83,7 +83,7 @@ void ellipse(const char *name, int x, int y, int rx, int ry, bool fuellen)
     auto weite = [](long long v) { return static_cast<unsigned>(v > 65535 ? 65535 : v); };
     auto zeichnen = fuellen ? XFillArc : XDrawArc;
     zeichnen(dpy, aktuelles_ziel(), gc, kante(x - ax), kante(y - ay), weite(2 * ax), weite(2 * ay), 0, 23040);
-    svg_ellipse(x, y, weite(ax), weite(ay), fuellen);
+    ellipse_aufzeichnen(x, y, weite(ax), weite(ay), fuellen);
 }
 
 }  // namespace

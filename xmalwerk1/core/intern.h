@@ -107,6 +107,8 @@ void farben_grundzustand();
 
 // PostScript page mapping of the user box (see psxkor, psykor).
 extern double psxmin, psymin, psxcal, psycal;
+// A window pixel position (in fractions of pixels) on the PostScript page.
+void pix2seite(double px, double py, double *sx, double *sy);
 
 // Pen state: the stored pattern and the pending polyline's point count.
 extern short pattern;
@@ -140,13 +142,26 @@ bool tabellenmodus(int farbe);
 void farbkomponenten(int farbe, bool tabelle, double *r, double *g, double *b);
 // The dash elements of pen pattern muster (in *elemente); 0 for a solid line.
 int strichelemente(int muster, const unsigned char **elemente);
+// The colour that drawing in farbe gives: for no colour (none set yet),
+// the foreground the window was opened with.
+void zeichenfarbe(int farbe, double *r, double *g, double *b);
+// PostScript commands of the open plot file: a colour (0..1), and the
+// change of line width and dashes from pen pattern alt to neu.
+void postscript_farbe(double r, double g, double b);
+void postscript_muster(int alt, int neu);
 
-// SVG plot files record shapes and text as well as polylines; the shape
-// and text functions hand them over in pixels of the window.
+// Shapes and text go to the plot file in pixels of the window: SVG files
+// always record them, PostScript files only a picture recorded as the
+// screen shows it (bildschirmtreu, set by bild_aufzeichnen), which also
+// gets the screen's background and keeps its greys.
+extern bool bildschirmtreu;
 inline bool svg_offen() { return qsaveflag && malwerk_svgflag && malwerk_fpbild; }
-void svg_kasten(int x, int y, unsigned b, unsigned h, bool fuellen);
-void svg_ellipse(int x, int y, unsigned rx, unsigned ry, bool fuellen);
-void svg_polygon(const XPoint *p, int n);
+// A box at pixel (x, y) of b x h pixels (filled: the pixels it covers;
+// outlined: through the centres of its corner pixels), an ellipse around
+// the pixel (x, y), a polygon filled by the even-odd rule.
+void kasten_aufzeichnen(int x, int y, unsigned b, unsigned h, bool fuellen);
+void ellipse_aufzeichnen(int x, int y, unsigned rx, unsigned ry, bool fuellen);
+void polygon_aufzeichnen(const XPoint *p, int n);
 void svg_text(int x, int y, const char *text, double winkel);
 // Whether PostScript commands go to the plot file now.
 inline bool postscript_offen() { return qsaveflag && malwerk_postflag && malwerk_fpbild; }

@@ -78,6 +78,12 @@ double psykor(double y)
     return (y - psymin) * psycal;
 }
 
+void pix2seite(double px, double py, double *sx, double *sy)
+{
+    *sx = psxkor(px / malwerk_xs + malwerk_xmin);
+    *sy = psykor((hoehe + menubalkenhoehe - 1 - py) / malwerk_ys + malwerk_ymin);
+}
+
 void setaspect(double a)
 {
     malwerk_aspect = a;

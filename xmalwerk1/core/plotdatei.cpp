@@ -12,6 +12,7 @@
 #include <string>
 
 Bildplotzustand bildplot_zustand;
+bool bildschirmtreu = false;
 
 namespace {
 
@@ -150,6 +151,54 @@ int bildplot(double x, double y, int ipen)
     return schreiben_gelungen(f) ? 0 : -1;
 }
 
+void farbe_null(int *r, int *g, int *b)
+{
+    if (colortabelle) {
+        *r = colortabelle[0].red >> 8;
+        *g = colortabelle[0].green >> 8;
+        *b = colortabelle[0].blue >> 8;
+    } else {
+        *r = rgbtabelle[0][0];
+        *g = rgbtabelle[0][1];
+        *b = rgbtabelle[0][2];
+    }
+}
+
+namespace {
+
+// The file that takes shapes now, in the format given back; null when none does.
+FILE *formdatei(Plotformat *art)
+{
+    FILE *f = qsaveflag ? malwerk_fpbild : nullptr;
+    if (!f) return nullptr;
+    *art = format();
+    if (*art == Plotformat::svg || (*art == Plotformat::postscript && bildschirmtreu)) return f;
+    return nullptr;
+}
+
+}  // namespace
+
+void kasten_aufzeichnen(int x, int y, unsigned b, unsigned h, bool fuellen)
+{
+    Plotformat art;
+    if (FILE *f = formdatei(&art))
+        (art == Plotformat::svg ? svg_kasten : ps_kasten)(f, x, y, b, h, fuellen);
+}
+
+void ellipse_aufzeichnen(int x, int y, unsigned rx, unsigned ry, bool fuellen)
+{
+    Plotformat art;
+    if (FILE *f = formdatei(&art))
+        (art == Plotformat::svg ? svg_ellipse : ps_ellipse)(f, x, y, rx, ry, fuellen);
+}
+
+void polygon_aufzeichnen(const XPoint *p, int n)
+{
+    Plotformat art;
+    if (n <= 0) return;
+    if (FILE *f = formdatei(&art)) (art == Plotformat::svg ? svg_polygon : ps_polygon)(f, p, n);
+}
+
 bool bild_schliessen()
 {
     if (debug > 0) printf("bildclose()\n");
@@ -192,6 +241,8 @@ bool bild_aufzeichnen(const char *art, const char *name, const std::function<voi
     // Recording as it was before, switched on or off by plotsave.
     const int iff = malwerk_iffflag, post = malwerk_postflag, svg = malwerk_svgflag, q1 = qsave1flag;
     format_waehlen(art);
+    // The picture is the one on the screen, shapes and background included.
+    bildschirmtreu = true;
     bildopen(name);
     bool gut = malwerk_fpbild != nullptr;
     if (gut) {
@@ -201,6 +252,7 @@ bool bild_aufzeichnen(const char *art, const char *name, const std::function<voi
         // A failed write is reported once, naming the file, when it closes.
         gut = bild_schliessen();
     }
+    bildschirmtreu = false;
     malwerk_iffflag = iff;
     malwerk_postflag = post;
     malwerk_svgflag = svg;

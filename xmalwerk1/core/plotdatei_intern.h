@@ -2,6 +2,8 @@
 #ifndef XMALWERK1_CORE_PLOTDATEI_INTERN_H
 #define XMALWERK1_CORE_PLOTDATEI_INTERN_H
 
+#include <X11/Xlib.h>
+
 #include <cstdio>
 
 // What bildplot keeps between calls; reset whenever a file opens, so one
@@ -42,15 +44,26 @@ bool iff_schluss(FILE *f);
 // at most 65535 so that it fits its 16-bit field.
 unsigned short iff_einheit(double u, double min, double faktor);
 
-// PostScript.
+// Colour 0, on which a cleared picture begins: the table's entry, or the
+// default before the table exists.
+void farbe_null(int *r, int *g, int *b);
+
+// PostScript. The shapes as kasten_aufzeichnen and the others hand them
+// over.
 void ps_kopf(FILE *f);
 void ps_plot(FILE *f, double x, double y, int ipen);
 void ps_schluss(FILE *f);
+void ps_kasten(FILE *f, int x, int y, unsigned b, unsigned h, bool fuellen);
+void ps_ellipse(FILE *f, int x, int y, unsigned rx, unsigned ry, bool fuellen);
+void ps_polygon(FILE *f, const XPoint *p, int n);
 
-// SVG.
+// SVG (shapes as for PostScript).
 void svg_kopf(FILE *f);
 void svg_plot(FILE *f, double x, double y, int ipen);
 void svg_schluss(FILE *f);
+void svg_kasten(FILE *f, int x, int y, unsigned b, unsigned h, bool fuellen);
+void svg_ellipse(FILE *f, int x, int y, unsigned rx, unsigned ry, bool fuellen);
+void svg_polygon(FILE *f, const XPoint *p, int n);
 
 // TELL-A-GRAF.
 extern int ncurv;

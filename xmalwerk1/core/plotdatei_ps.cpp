@@ -1,10 +1,18 @@
 // Encapsulated PostScript files: the user box fills 750 by 558 points of a
 // landscape page; paths are stroked at every move and end of path and cut
-// every 100 segments.
+// every 100 segments. A picture recorded as the screen shows it also gets
+// the screen's background and its boxes, ellipses and polygons.
 #include "intern.h"
 #include "plotdatei_intern.h"
 
+#include <algorithm>
+
 namespace {
+
+// The bounding box on the portrait page, and the turn that lays the
+// drawing's x axis along the page's height.
+const int rand_links = -10, rand_unten = -19, rand_rechts = 564, rand_oben = 788;
+const int seitenhoehe = 750;
 
 // Four items to a line.
 void posten_gezaehlt(FILE *f)
@@ -25,6 +33,51 @@ void bewegen(FILE *f, double px, double py)
     z.ps_punkt = z.ps_pfad = true;
 }
 
+// End of the recorder's path before a shape, which stands on lines of its own.
+void form_beginnen(FILE *f)
+{
+    ps_plot(f, 0, 0, 4);
+    fputs(" newpath", f);
+}
+
+void form_beenden(FILE *f, const char *malen)
+{
+    fprintf(f, " closepath %s\n", malen);
+    bildplot_zustand.ncount = 0;
+}
+
+void seitenpunkt(FILE *f, double px, double py, const char *befehl)
+{
+    double sx, sy;
+    pix2seite(px, py, &sx, &sy);
+    fprintf(f, " %.2lf %.2lf %s", sx, sy, befehl);
+}
+
+// X fills a shape over the pixels inside its outline, whose edges lie half
+// a pixel before their centres, where its outlines run.
+double kante(bool fuellen)
+{
+    return fuellen ? 0.5 : 0;
+}
+
+// The screen's picture begins on its background, colour 0, over the
+// whole bounding box (no white edge), and draws in the colour and pen
+// of now.
+void bildschirm_beginnen(FILE *f)
+{
+    int r, g, b;
+    farbe_null(&r, &g, &b);
+    // The drawing's x runs down the page from its top, its y along the page.
+    double x0 = seitenhoehe - rand_oben, x1 = seitenhoehe - rand_unten;
+    fprintf(f, "%.4lf %.4lf %.4lf setrgbcolor\n", r / 255.0, g / 255.0, b / 255.0);
+    fprintf(f, "newpath %.0lf %d m %.0lf %d d %.0lf %d d %.0lf %d d closepath fill\n", x0, rand_links, x1, rand_links, x1,
+            rand_rechts, x0, rand_rechts);
+    double dr, dg, db;
+    zeichenfarbe(mal_farbe, &dr, &dg, &db);
+    postscript_farbe(dr, dg, db);
+    postscript_muster(0x40, pattern);
+}
+
 }  // namespace
 
 void ps_kopf(FILE *f)
@@ -36,14 +89,15 @@ void ps_kopf(FILE *f)
     psxmin = xmin;
     psycal = 558 / (ymax - ymin);
     psymin = ymin;
-    fprintf(f, "%%%%BoundingBox: %d %d %d %d\n", -10, -19, 564, 788);
+    fprintf(f, "%%%%BoundingBox: %d %d %d %d\n", rand_links, rand_unten, rand_rechts, rand_oben);
     fprintf(f, "save\n");
     fprintf(f, "/m /moveto load def\n");
     fprintf(f, "/d /lineto load def\n");
     fprintf(f, "/s /stroke load def\n");
     fprintf(f, "/dsm {2 copy lineto stroke moveto} bind def\n");
     fprintf(f, "/Helvetica findfont 15 scalefont setfont\n");
-    fprintf(f, "0 %d translate  -90 rotate\n", 750);
+    fprintf(f, "0 %d translate  -90 rotate\n", seitenhoehe);
+    if (bildschirmtreu) bildschirm_beginnen(f);
 }
 
 void ps_plot(FILE *f, double x, double y, int ipen)
@@ -91,4 +145,39 @@ void ps_schluss(FILE *f)
 {
     ps_plot(f, 0, 0, 4);
     fprintf(f, " showpage\nrestore\n");
+}
+
+void ps_kasten(FILE *f, int x, int y, unsigned b, unsigned h, bool fuellen)
+{
+    double x0 = x - kante(fuellen), y0 = y - kante(fuellen), x1 = x0 + b, y1 = y0 + h;
+    form_beginnen(f);
+    seitenpunkt(f, x0, y0, "m");
+    seitenpunkt(f, x1, y0, "d");
+    seitenpunkt(f, x1, y1, "d");
+    seitenpunkt(f, x0, y1, "d");
+    form_beenden(f, fuellen ? "fill" : "stroke");
+}
+
+void ps_ellipse(FILE *f, int x, int y, unsigned rx, unsigned ry, bool fuellen)
+{
+    double mx, my, ex, ey;
+    pix2seite(x - kante(fuellen), y - kante(fuellen), &mx, &my);
+    pix2seite(x - kante(fuellen) + rx, y - kante(fuellen) - ry, &ex, &ey);
+    // The unit circle scaled to the radii; the line is stroked after the
+    // scale is undone, so its width stays as the pen's. A radius of 0 (a
+    // flat ellipse) would leave no matrix to undo.
+    form_beginnen(f);
+    fprintf(f, " matrix currentmatrix %.2lf %.2lf translate %.4lf %.4lf scale 0 0 1 0 360 arc setmatrix", mx, my,
+            std::max(ex - mx, 1e-4), std::max(ey - my, 1e-4));
+    form_beenden(f, fuellen ? "fill" : "stroke");
+}
+
+void ps_polygon(FILE *f, const XPoint *p, int n)
+{
+    form_beginnen(f);
+    for (int i = 0; i < n; ++i) {
+        seitenpunkt(f, p[i].x, p[i].y, i ? "d" : "m");
+        if (i % 4 == 3) putc('\n', f);
+    }
+    form_beenden(f, "eofill");
 }

@@ -21,25 +21,14 @@ double svg_y(int py)
     return py - menubalkenhoehe + 0.5;
 }
 
-// The current colour as "#rrggbb"; before any colour was set, the
-// foreground the window was opened with.
+// A colour as "#rrggbb".
 std::string farbtext(int farbe)
 {
-    int r, g, b;
-    if (farbe < 0 || (tabellenmodus(farbe) && (!colortabelle || farbe >= farbtabelle_anzahl))) {
-        unsigned long p = malwerk_vordergrundfarbe;
-        r = static_cast<int>((p >> 16) & 255);
-        g = static_cast<int>((p >> 8) & 255);
-        b = static_cast<int>(p & 255);
-    } else {
-        double dr, dg, db;
-        farbkomponenten(farbe, tabellenmodus(farbe), &dr, &dg, &db);
-        r = static_cast<int>(dr * 255 + 0.5);
-        g = static_cast<int>(dg * 255 + 0.5);
-        b = static_cast<int>(db * 255 + 0.5);
-    }
+    double r, g, b;
+    zeichenfarbe(farbe, &r, &g, &b);
+    auto byte = [](double v) { return static_cast<int>(v * 255 + 0.5) & 255; };
     char t[8];
-    snprintf(t, sizeof t, "#%02x%02x%02x", r & 255, g & 255, b & 255);
+    snprintf(t, sizeof t, "#%02x%02x%02x", byte(r), byte(g), byte(b));
     return t;
 }
 
@@ -95,20 +84,12 @@ void xml_text(FILE *f, const char *text)
     }
 }
 
-FILE *datei_fuer_form()
-{
-    if (!svg_offen()) return nullptr;
-    polylinie_schliessen(malwerk_fpbild);
-    return malwerk_fpbild;
-}
-
 // A box or an ellipse: anfang names the element and its position and size
 // attributes. A filled shape covers its pixels; an outline runs through
 // pixel centres.
-void form_schreiben(const char *anfang, int x, int y, unsigned b, unsigned h, bool fuellen)
+void form_schreiben(FILE *f, const char *anfang, int x, int y, unsigned b, unsigned h, bool fuellen)
 {
-    FILE *f = datei_fuer_form();
-    if (!f) return;
+    polylinie_schliessen(f);
     double k = fuellen ? 0 : 0.5;
     fprintf(f, anfang, x + k, y - menubalkenhoehe + k, b, h);
     form(f, fuellen);
@@ -127,12 +108,8 @@ void svg_kopf(FILE *f)
             b, h, b, h);
     fprintf(f, "<desc>xmalwerk1 %s</desc>\n", malwerk_version);
     // The picture's background: colour 0, as the cleared screen shows it.
-    int r = rgbtabelle[0][0], g = rgbtabelle[0][1], bl = rgbtabelle[0][2];
-    if (colortabelle) {
-        r = colortabelle[0].red >> 8;
-        g = colortabelle[0].green >> 8;
-        bl = colortabelle[0].blue >> 8;
-    }
+    int r, g, bl;
+    farbe_null(&r, &g, &bl);
     fprintf(f, "<rect x=\"0\" y=\"0\" width=\"%d\" height=\"%d\" fill=\"#%02x%02x%02x\"/>\n", b, h, r, g, bl);
 }
 
@@ -171,20 +148,19 @@ void svg_schluss(FILE *f)
     fputs("</svg>\n", f);
 }
 
-void svg_kasten(int x, int y, unsigned b, unsigned h, bool fuellen)
+void svg_kasten(FILE *f, int x, int y, unsigned b, unsigned h, bool fuellen)
 {
-    form_schreiben("<rect x=\"%.1f\" y=\"%.1f\" width=\"%u\" height=\"%u\"", x, y, b, h, fuellen);
+    form_schreiben(f, "<rect x=\"%.1f\" y=\"%.1f\" width=\"%u\" height=\"%u\"", x, y, b, h, fuellen);
 }
 
-void svg_ellipse(int x, int y, unsigned rx, unsigned ry, bool fuellen)
+void svg_ellipse(FILE *f, int x, int y, unsigned rx, unsigned ry, bool fuellen)
 {
-    form_schreiben("<ellipse cx=\"%.1f\" cy=\"%.1f\" rx=\"%u\" ry=\"%u\"", x, y, rx, ry, fuellen);
+    form_schreiben(f, "<ellipse cx=\"%.1f\" cy=\"%.1f\" rx=\"%u\" ry=\"%u\"", x, y, rx, ry, fuellen);
 }
 
-void svg_polygon(const XPoint *p, int n)
+void svg_polygon(FILE *f, const XPoint *p, int n)
 {
-    FILE *f = datei_fuer_form();
-    if (!f || n <= 0) return;
+    polylinie_schliessen(f);
     fputs("<polygon fill-rule=\"evenodd\"", f);
     form(f, true);
     fputs(" points=\"", f);
@@ -194,8 +170,9 @@ void svg_polygon(const XPoint *p, int n)
 
 void svg_text(int x, int y, const char *text, double winkel)
 {
-    FILE *f = datei_fuer_form();
-    if (!f) return;
+    if (!svg_offen()) return;
+    FILE *f = malwerk_fpbild;
+    polylinie_schliessen(f);
     // The size of the font in use, the server's default font until a
     // font was chosen.
     int groesse = mal_text.zeichenhoehe;

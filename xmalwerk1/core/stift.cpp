@@ -27,11 +27,15 @@ int strichanzahl(const unsigned char *b)
     return b[0];
 }
 
-void postscript_muster(int alt, int neu, const unsigned char *elemente, int n)
+}  // namespace
+
+void postscript_muster(int alt, int neu)
 {
     FILE *f = malwerk_fpbild;
     if ((neu & DICK) && !(alt & DICK)) fputs("3 setlinewidth ", f);
     if ((alt & DICK) && !(neu & DICK)) fputs("1 setlinewidth ", f);
+    const unsigned char *elemente;
+    int n = strichelemente(neu, &elemente);
     if (neu & 7) {
         fputs("[", f);
         for (int i = 0; i < n; ++i) fprintf(f, "%d ", elemente[i]);
@@ -40,8 +44,6 @@ void postscript_muster(int alt, int neu, const unsigned char *elemente, int n)
         fputs("[] 0 setdash\n", f);
     }
 }
-
-}  // namespace
 
 unsigned char normaleLinie[8] = {0};
 unsigned char *gestrichelt[7] = {dotted, dotdash, shortdash, longdash, dotdotdash, ldotdash, mdash};
@@ -73,7 +75,7 @@ void setpattern(int muster)
     XSetLineAttributes(dpy, gc, (muster & DICK) ? 3 : 1, n ? LineOnOffDash : LineSolid, CapRound, JoinRound);
     if (qsaveflag) {
         bildplot(0, 0, 4);
-        if (malwerk_postflag && malwerk_fpbild) postscript_muster(pattern, muster, b, n);
+        if (malwerk_postflag && malwerk_fpbild) postscript_muster(pattern, muster);
     }
     pattern = neu;
 }

@@ -145,9 +145,8 @@ void ischrift(int x, int y, const char *text, double winkel)
     if (qsaveflag && malwerk_postflag) {
         bildplot(0, 0, 4);
         if (!malwerk_fpbild) return;
-        double ux, uy;
-        koordpix2user(x, y, &ux, &uy);
-        double px = psxkor(ux), py = psykor(uy);
+        double px, py;
+        pix2seite(x, y, &px, &py);
         if (winkel == 0)
             fprintf(malwerk_fpbild, " %.2lf %.2lf m (", px, py);
         else
