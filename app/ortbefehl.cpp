@@ -6,7 +6,6 @@
 #include "ortsbestimmung.h"
 
 #include <cerrno>
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
