@@ -4,6 +4,8 @@
 #include "bildbefehl.h"
 
 #include "bessel.h"
+#include "finsterniswahl.h"
+#include "ortsumstaende.h"
 #include "pfadbild.h"
 #include "umbrix.h"
 #include "xmalwerk1/xmalwerk1.h"
@@ -14,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -116,6 +119,17 @@ int bildbefehl(int argc, char **argv, Bildzeichner zeichnen)
     if (!bildauftrag_lesen(argc, argv, &a, &fehler)) {
         printf("%s\n", fehler.c_str());
         return 2;
+    }
+
+    // A year outside the file is refused before a window opens, as the other
+    // command-line forms refuse it.
+    std::vector<Bessel> alle;
+    if (finsternisse_lesen(&alle)) {
+        const std::string ausserhalb = jahr_ausserhalb(alle, a.jahr);
+        if (!ausserhalb.empty()) {
+            printf("--bild: %s\n", ausserhalb.c_str());
+            return 2;
+        }
     }
 
     globusfenster_oeffnen(nullptr);

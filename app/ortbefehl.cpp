@@ -2,23 +2,14 @@
 // each fault named in one line.
 #include "ortbefehl.h"
 
+#include "dezimalzahl.h"
+#include "ortsbestimmung.h"
+
 #include <cerrno>
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
-
-bool zahl_lesen(const char *text, double *wert)
-{
-    if (!*text) return false;
-    char *ende = nullptr;
-    errno = 0;
-    const double w = std::strtod(text, &ende);
-    if (*ende || errno == ERANGE || !std::isfinite(w)) return false;
-    *wert = w;
-    return true;
-}
 
 bool ganzzahl_lesen(const char *text, int *wert)
 {
@@ -59,7 +50,7 @@ Ortbefehl ortbefehl_lesen(int argc, char **argv)
             if (hoehe_gegeben) return b.fehler = "--hoehe doppelt angegeben.", b;
             if (i + 1 >= argc) return b.fehler = "--hoehe ohne METER.", b;
             ++i;
-            if (!zahl_lesen(argv[i], &b.platz.hoehe))
+            if (!dezimalzahl_lesen(argv[i], &b.platz.hoehe))
                 return b.fehler = "Hoehe ist keine Zahl: " + zitat(argv[i]), b;
             if (b.platz.hoehe < -1000 || b.platz.hoehe > 100000)
                 return b.fehler = "Hoehe ausserhalb -1000..100000 m: " + zitat(argv[i]), b;
@@ -68,13 +59,10 @@ Ortbefehl ortbefehl_lesen(int argc, char **argv)
         }
         ++positionen;
         if (positionen == 1 || positionen == 2) {
-            double w = 0;
             const bool breite = positionen == 1;
-            if (!zahl_lesen(a, &w))
-                return b.fehler = std::string(breite ? "Breite" : "Laenge") + " ist keine Zahl: " + zitat(a), b;
-            if (breite && std::fabs(w) > 90) return b.fehler = "Breite ausserhalb -90..90: " + zitat(a), b;
-            if (!breite && std::fabs(w) > 180) return b.fehler = "Laenge ausserhalb -180..180: " + zitat(a), b;
-            (breite ? b.platz.breite : b.platz.laenge) = w;
+            if (!koordinate_lesen(a, breite ? "Breite" : "Laenge", breite ? 90 : 180,
+                                  breite ? &b.platz.breite : &b.platz.laenge, &b.fehler))
+                return b;
         } else if (positionen == 3 || positionen == 4) {
             const char *name = positionen == 3 ? jahresname : monatsname;
             int w = 0;

@@ -1,11 +1,10 @@
 // A place from a point of the picture or from text.
 #include "ortsbestimmung.h"
 
-#include <cerrno>
+#include "dezimalzahl.h"
+
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -43,10 +42,8 @@ bool koordinate_lesen(const char *text, const char *name, double grenze, double 
         *fehler = meldung;
         return false;
     }
-    errno = 0;
-    char *ende = nullptr;
-    double w = strtod(text, &ende);
-    if (ende == text || !leer(ende) || errno == ERANGE || !std::isfinite(w)) {
+    double w = 0;
+    if (!dezimalzahl_lesen(text, &w)) {
         snprintf(meldung, sizeof meldung, "%s ist keine Zahl: \"%.40s\"", name, text);
         *fehler = meldung;
         return false;

@@ -14,8 +14,8 @@
 // is drawn. False for a point off the disc; ort is then left as it was.
 bool ort_aus_bildpunkt(double x, double y, double drehung, double neigung, Ort *ort);
 
-// Reads one coordinate from text: the whole text must be a finite number
-// (blanks around it allowed) with |value| <= grenze. On failure returns
+// Reads one coordinate from text: the whole text must be a plain decimal
+// number (see dezimalzahl_lesen) with |value| <= grenze. On failure returns
 // false and says what is wrong, naming the coordinate by name.
 bool koordinate_lesen(const char *text, const char *name, double grenze, double *wert, std::string *fehler);
 

@@ -6,10 +6,12 @@
 // maximum is the moment of least distance m = sqrt(u² + v²); a contact is a
 // moment where m equals L1' (first and fourth) or |L2'| (second and third).
 // Each is found by Newton steps on the linearised motion, repeated until
-// the step is below a millisecond.
+// the step is below a millisecond; a contact where those fail, next to a
+// maximum that only just lies inside the cone, by halving.
 #include "ortsumstaende.h"
 
 #include "bessel.h"
+#include "grenzzeit.h"
 
 #include <cmath>
 
@@ -73,7 +75,7 @@ bool maximum_suchen(const Bessel &b, const Geozentrisch &g, double *t)
 // The moment where m equals |L| of the cone (innen: the umbral cone),
 // before the maximum for richtung -1, after it for +1: the root of
 // (u + a τ)² + (v + b τ)² = L² on the side of richtung.
-bool kontakt_suchen(const Bessel &b, const Geozentrisch &g, double tmax, bool innen, int richtung, double *t)
+bool kontakt_newton(const Bessel &b, const Geozentrisch &g, double tmax, bool innen, int richtung, double *t)
 {
     double s = tmax;
     for (int i = 0; i < hoechstschritte; ++i) {
@@ -89,10 +91,38 @@ bool kontakt_suchen(const Bessel &b, const Geozentrisch &g, double tmax, bool in
         if (!std::isfinite(s) || !im_bereich(b, s)) return false;
         if (std::fabs(schritt) < genauigkeit) {
             *t = s;
-            return true;
+            return richtung * (s - tmax) > -genauigkeit;
         }
     }
     return false;
+}
+
+// The same where the place only just lies inside the cone at the maximum:
+// the linearised root there is nearly a double one and Newton's steps leave
+// the cone's edge. From the maximum outward in growing steps to the first
+// moment outside, then halving.
+bool kontakt_klammern(const Bessel &b, const Geozentrisch &g, double tmax, bool innen, int richtung, double *t)
+{
+    auto drinnen = [&](double s) {
+        const Lage l = lage_bei(b, g, s);
+        return std::hypot(l.u, l.v) < std::fabs(innen ? l.L2 : l.L1);
+    };
+    if (!drinnen(tmax)) return false;
+    double innen_t = tmax;
+    for (double schritt = 1e-5; im_bereich(b, tmax + richtung * schritt); schritt *= 2) {
+        const double s = tmax + richtung * schritt;
+        if (!drinnen(s)) {
+            *t = grenzzeit(innen_t, s, drinnen);
+            return true;
+        }
+        innen_t = s;
+    }
+    return false;
+}
+
+bool kontakt_suchen(const Bessel &b, const Geozentrisch &g, double tmax, bool innen, int richtung, double *t)
+{
+    return kontakt_newton(b, g, tmax, innen, richtung, t) || kontakt_klammern(b, g, tmax, innen, richtung, t);
 }
 
 Kontakt kontakt_bei(const Bessel &b, const Geozentrisch &g, double t)

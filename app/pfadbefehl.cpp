@@ -3,6 +3,7 @@
 #include "pfadbefehl.h"
 
 #include "bessel.h"
+#include "finsterniswahl.h"
 #include "ortsumstaende.h"
 #include "schattenpfad.h"
 
@@ -42,6 +43,7 @@ Pfadbefehl pfadbefehl_lesen(int argc, char **argv)
         if (!ganze_zahl(argv[2], 1, 9999, &b.jahr))
             return b.fehler = std::string("--pfad: JAHR ist keine ganze Zahl von 1 bis 9999: \"") + argv[2] + "\"", b;
         b.monat = 0;
+        b.jahr_gegeben = true;
     }
     if (argc > 3 && !ganze_zahl(argv[3], 1, 12, &b.monat))
         return b.fehler = std::string("--pfad: MONAT ist keine ganze Zahl von 1 bis 12: \"") + argv[3] + "\"", b;
@@ -61,12 +63,13 @@ bool pfadbefehl(int argc, char **argv, int *status)
         *status = melden(std::string("Keine Besselelemente gefunden (") + besseldatei + ").", 1);
         return true;
     }
-    const Bessel *gewaehlt = nullptr;
-    for (const Bessel &b : alle)
-        if (!(b.fjahr < befehl.jahr || (b.fjahr == befehl.jahr && b.fmonat < befehl.monat))) {
-            gewaehlt = &b;
-            break;
-        }
+    // A year outside the file is refused, as --ort refuses it.
+    const std::string ausserhalb = befehl.jahr_gegeben ? jahr_ausserhalb(alle, befehl.jahr) : "";
+    if (!ausserhalb.empty()) {
+        *status = melden("--pfad: " + ausserhalb, 2);
+        return true;
+    }
+    const Bessel *gewaehlt = finsternis_waehlen(alle, befehl.jahr, befehl.monat);
     if (!gewaehlt) {
         const std::string ab = befehl.monat ? std::to_string(befehl.monat) + "." + std::to_string(befehl.jahr)
                                             : std::to_string(befehl.jahr);

@@ -8,6 +8,7 @@
 struct Pfadbefehl {
     bool gegeben = false;  // the first argument is --pfad
     int jahr = 2008, monat = 8;  // as `umbrix JAHR MONAT` selects; JAHR alone: month 0
+    bool jahr_gegeben = false;   // else the viewer's default
     std::string fehler;    // not empty: what is wrong with the arguments
 };
 

@@ -71,9 +71,13 @@ std::vector<std::string> pfadzeilen(const Bessel &b, const Schattenpfad &p)
     if (p.zentral) {
         for (const Zentralpunkt &z : p.punkte) {
             if (!z.minute) continue;
+            // The width reaches from limit to limit: without one of them it
+            // is no width on the ground.
+            char breite[32] = "--";
+            if (z.nord.gibt_es && z.sued.gibt_es) std::snprintf(breite, sizeof breite, "%.0f", z.breite_km);
             char rest[96];
-            std::snprintf(rest, sizeof rest, "  Sonnenhoehe %.1f  Breite %.0f km  Dauer %s", z.sonnenhoehe,
-                          z.breite_km, dauer(z.dauer).c_str());
+            std::snprintf(rest, sizeof rest, "  Sonnenhoehe %.1f  Breite %s km  Dauer %s", z.sonnenhoehe, breite,
+                          dauer(z.dauer).c_str());
             zeilen.push_back(minute(b, z.t) + "  Nord " + ort(z.nord) + "  Zentral " + ort(z.zentral) + "  Sued " +
                              ort(z.sued) + rest);
         }

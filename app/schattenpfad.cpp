@@ -7,6 +7,7 @@
 #include "schattenpfad.h"
 
 #include "bessel.h"
+#include "grenzzeit.h"
 #include "ortsumstaende.h"
 
 #include <cmath>
@@ -55,7 +56,8 @@ struct Grenzstand {
 // The surface point at (xi, eta) of the fundamental plane, as far as a
 // limit's iteration needs it: its height zeta above the plane (the root of
 // the ellipsoid's equation on the side facing the Moon) and the rates of
-// xi and eta, without latitude and longitude.
+// xi and eta, without latitude and longitude. A point beyond the limb is
+// taken at the limb (zeta of the tangent line), and false is returned.
 bool hoehe_und_raten(const Elementwerte &e, double sd, double cd, double xi, double eta, double *zeta, double *dxi,
                      double *deta)
 {
@@ -64,31 +66,42 @@ bool hoehe_und_raten(const Elementwerte &e, double sd, double cd, double xi, dou
     const double B = 2 * eta * sd * cd * (k - 1);
     const double C = eta * eta * (sd * sd + k * cd * cd) + xi * xi - 1;
     const double diskriminante = B * B - 4 * A * C;
-    if (!(diskriminante >= 0)) return false;
-    *zeta = (std::sqrt(diskriminante) - B) / (2 * A);
+    *zeta = (std::sqrt(std::fmax(0.0, diskriminante)) - B) / (2 * A);
     *dxi = e.dmu * (*zeta * cd - eta * sd);
     *deta = e.dmu * xi * sd - *zeta * e.dd;
-    return true;
+    return diskriminante >= 0;
 }
 
+// The place beside the axis at the cone's radius (at its own height),
+// square to the shadow's motion over it: a fixed point of (a, b, zeta).
+// Near the horizon zeta changes fast across the ground and the plain
+// iteration overshoots, often beyond the limb; an iterate there is taken at
+// the limb, and later steps are damped, so that it settles.
 bool grenzpunkt(const Elementwerte &e, double l, double tanf, int seite, Grenzstand *s, Ort *ort)
 {
     double a = s->gueltig ? s->a : e.dx, b = s->gueltig ? s->b : e.dy;
     double zeta = s->gueltig ? s->zeta : std::sqrt(std::fmax(0.0, achse_innen(e)));
     const double sd = std::sin(e.d), cd = std::cos(e.d);
-    for (int i = 0; i < 30; ++i) {
+    double anteil = 1;  // of each step taken
+    int draussen = 0;   // iterates beyond the limb in a row
+    for (int i = 0; i < 80; ++i) {
+        if (i == 20 || i == 40) anteil /= 2;
         const double n = std::hypot(a, b);
         if (!(n > 0)) break;
         const double r = std::fabs(l - zeta * tanf) * seite / n;
         const double xi = e.x - r * b, eta = e.y + r * a;
         double z2, dxi, deta;
-        if (!hoehe_und_raten(e, sd, cd, xi, eta, &z2, &dxi, &deta)) break;
+        const bool auf_erde = hoehe_und_raten(e, sd, cd, xi, eta, &z2, &dxi, &deta);
+        if (!std::isfinite(z2)) break;
+        draussen = auf_erde ? 0 : draussen + 1;
+        if (draussen > 2) break;  // the cone reaches past the Earth here: no limit
         const double a2 = e.dx - dxi, b2 = e.dy - deta;
         const bool fertig = std::fabs(z2 - zeta) < 1e-12 && std::fabs(a2 - a) < 1e-12 && std::fabs(b2 - b) < 1e-12;
-        a = a2;
-        b = b2;
-        zeta = z2;
-        if (fertig && erdpunkt(e, xi, eta, ort)) {
+        a += anteil * (a2 - a);
+        b += anteil * (b2 - b);
+        zeta += anteil * (z2 - zeta);
+        if (fertig) {
+            if (!auf_erde || !erdpunkt(e, xi, eta, ort)) break;
             *s = {a, b, zeta, true};
             return true;
         }
@@ -162,18 +175,6 @@ double groesste_zeit(const Bessel &b)
         if (std::fabs(schritt) < 1e-9) break;
     }
     return t;
-}
-
-// The moment between innen (inside) and aussen where drinnen changes,
-// on innen's side.
-template <class Drinnen>
-double grenzzeit(double innen, double aussen, Drinnen drinnen)
-{
-    for (int i = 0; i < 50 && std::fabs(aussen - innen) > 1e-9; ++i) {
-        const double mitte = (innen + aussen) / 2;
-        (drinnen(mitte) ? innen : aussen) = mitte;
-    }
-    return innen;
 }
 
 // First and last moment around tg for which drinnen holds, found in steps

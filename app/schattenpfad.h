@@ -12,6 +12,10 @@
 class Bessel;
 
 // A place on the ellipsoid, or none where the line does not reach the Earth.
+// The limits are named by the fundamental plane: nord lies left of the
+// shadow's motion over the ground, on the plane's north side, so that each
+// limit stays one line. Where a path runs north or south or round a pole,
+// nord can lie further south on the Earth than sued.
 struct Pfadort {
     bool gibt_es = false;
     Ort ort;

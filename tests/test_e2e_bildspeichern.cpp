@@ -136,6 +136,8 @@ TEST(E2eBildspeichern, BildBefehl)
 
     EXPECT_EQ(bild_befehl(u, {"y.png", "2024", "4", "23:00"}, &aus), 2) << aus;
     EXPECT_NE(aus.find("23:00 UT liegt nicht in den sechs Stunden"), std::string::npos) << aus;
+    EXPECT_EQ(bild_befehl(u, {"y.png", "1800"}, &aus), 2) << aus;  // as --ort and --pfad refuse it
+    EXPECT_NE(aus.find("ausserhalb der Datei"), std::string::npos) << aus;
     EXPECT_EQ(bild_befehl(u, {"/proc/y.png", "2024", "4"}, &aus), 1) << aus;
     EXPECT_NE(aus.find("Bild nicht gespeichert: in /proc kann keine Datei angelegt werden"), std::string::npos) << aus;
     EXPECT_EQ(testhilfe::verzeichnis_liste(u.verzeichnis().pfad()).size(), 3u);

@@ -60,6 +60,8 @@ TEST(Ortbefehl, FalscheAngabenEndenMitEinerZeileUndStatusZwei)
         {"--ort", "10", "10", "--hoehe", "hoch"},   // height text
         {"--ort", "10", "10", "--hoehe", "1e9"},    // height far off
         {"--ort", "nan", "10"},                     // not a finite number
+        {"--ort", "0x10", "0"},                     // not decimal
+        {"--ort", "10", "10", "--hoehe", "0x5"},    // height not decimal
     };
     for (const auto &f : faelle) {
         const Lauf l = umbrix(f);

@@ -42,6 +42,8 @@ TEST(Ortsbestimmung, TextGetipptOderGespeichert)
                   {"", false, "Breite fehlt"},           {"48.1", false, "Laenge fehlt"},
                   {"Muenchen 11", false, "keine Zahl"},  {"48,1 11", false, "keine Zahl"},
                   {"nan 11", false, "keine Zahl"},       {"1e999 11", false, "keine Zahl"},
+                  {"0x10 11", false, "keine Zahl"},      {"-inf 11", false, "keine Zahl"},
+                  {"1e 11", false, "keine Zahl"},        {"+1.5e1 -.5", true, ""},
                   {"90.0001 0", false, "Breite ausserhalb -90..90"},
                   {"0 -181", false, "Laenge ausserhalb -180..180"}, {"1 2 3", false, "mehr als zwei"}};
     for (const auto &f : faelle) {

@@ -82,6 +82,27 @@ TEST(Ortsumstaende, DallasAchterAprilZweitausendvierundzwanzig)
     EXPECT_FALSE(u.c1.unter_horizont || u.c4.unter_horizont);
 }
 
+// Places on a limit of the path: totality lasts a tenth of a second, and
+// both inner contacts happen (times from an independent computation).
+TEST(Ortsumstaende, InnereKontakteAmRandDesKernschattens)
+{
+    struct Fall {
+        int jahr, monat;
+        Ort ort;
+        double c2, c3;  // seconds of the UT day
+    } faelle[] = {
+        {2023, 4, {-9.1311, 125.9352, 0}, 4 * 3600 + 17 * 60 + 59.90, 4 * 3600 + 18 * 60 + 0.00},
+        {2021, 12, {-61.9008, -35.7697, 0}, 7 * 3600 + 7 * 60 + 59.98, 7 * 3600 + 8 * 60 + 0.11},
+    };
+    for (const Fall &f : faelle) {
+        SCOPED_TRACE(f.jahr);
+        const Ortsumstaende u = ortsumstaende(finsternis(f.jahr, f.monat), f.ort);
+        ASSERT_TRUE(u.c2.gibt_es && u.c3.gibt_es);
+        EXPECT_NEAR((u.c2.ut - std::floor(u.c2.ut)) * 86400, f.c2, 0.05);
+        EXPECT_NEAR((u.c3.ut - std::floor(u.c3.ut)) * 86400, f.c3, 0.05);
+    }
+}
+
 // London, 20 March 2015: partial, magnitude 0.87, 84 % of the disc.
 TEST(Ortsumstaende, PartiellOhneZweitenUndDrittenKontakt)
 {

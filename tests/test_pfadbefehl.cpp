@@ -9,6 +9,7 @@
 #include "schattenpfad.h"
 #include "umbrix.h"
 
+#include <algorithm>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -78,12 +79,20 @@ TEST(Pfadbefehl, TabelleOhneDisplay)
     ASSERT_EQ(umbrix({"--pfad", "2024", "4"}, &aus), 0) << aus;
     EXPECT_EQ(aus.find("eingelesen"), std::string::npos);
     const std::regex minute(std::string("\\d\\d:\\d\\d UT  Nord (--|") + ort + ")  Zentral " + ort + "  Sued (--|" +
-                            ort + ")  Sonnenhoehe -?\\d+\\.\\d  Breite \\d+ km  Dauer \\dm\\d\\d\\.\\ds");
+                            ort + ")  Sonnenhoehe -?\\d+\\.\\d  Breite (\\d+|--) km  Dauer \\dm\\d\\d\\.\\ds");
     std::istringstream ein(aus);
     std::vector<std::string> zeilen;
     for (std::string z; std::getline(ein, z);) zeilen.push_back(z);
     ASSERT_GT(zeilen.size(), 150u);
-    for (size_t i = 0; i + 2 < zeilen.size(); ++i) EXPECT_TRUE(std::regex_match(zeilen[i], minute)) << zeilen[i];
+    int ohne_grenze = 0;
+    for (size_t i = 0; i + 2 < zeilen.size(); ++i) {
+        EXPECT_TRUE(std::regex_match(zeilen[i], minute)) << zeilen[i];
+        // A width from limit to limit only where both are on the Earth.
+        const bool eine_fehlt = zeilen[i].find(" --  ") != std::string::npos;
+        EXPECT_EQ(zeilen[i].find("Breite -- km") != std::string::npos, eine_fehlt) << zeilen[i];
+        ohne_grenze += eine_fehlt;
+    }
+    EXPECT_GT(ohne_grenze, 0);
     EXPECT_TRUE(std::regex_match(zeilen[zeilen.size() - 2],
                                  std::regex("Groesste Finsternis: 18:17:\\d\\d UT  25\\.2[89]\\d\\d -104\\.1[23]\\d\\d  "
                                             "Dauer 4m2[78]\\.\\ds")))
@@ -92,8 +101,17 @@ TEST(Pfadbefehl, TabelleOhneDisplay)
 
     ASSERT_EQ(umbrix({"--pfad", "2024", "13"}, &aus), 2);
     EXPECT_EQ(aus, "umbrix: --pfad: MONAT ist keine ganze Zahl von 1 bis 12: \"13\"\n");
-    ASSERT_EQ(umbrix({"--pfad", "2400"}, &aus), 2);
-    EXPECT_EQ(aus, "umbrix: --pfad: keine Finsternis ab 2400 in Ecad22.prn.\n");
+}
+
+// Years outside the file, as --ort refuses them.
+TEST(Pfadbefehl, JahrAusserhalbDerDatei)
+{
+    std::string aus;
+    for (const char *jahr : {"1800", "2400"}) {
+        ASSERT_EQ(umbrix({"--pfad", jahr}, &aus), 2) << aus;
+        EXPECT_EQ(aus.rfind(std::string("umbrix: --pfad: Jahr ") + jahr + " ausserhalb der Datei (", 0), 0u) << aus;
+        EXPECT_EQ(std::count(aus.begin(), aus.end(), '\n'), 1) << aus;
+    }
 }
 
 TEST(Pfadbefehl, PartielleFinsternis)

@@ -80,6 +80,35 @@ TEST(Schattenpfad, GrenzenOhneDauer)
     }
 }
 
+// Northern limits with the Sun about a degree high (points from an
+// independent computation): the iteration must not stop beyond the limb.
+TEST(Schattenpfad, GrenzenNaheDemHorizont)
+{
+    const struct {
+        int jahr, monat, stunde, minute;
+        double breite, laenge;
+    } faelle[] = {
+        {2026, 8, 17, 2, 76.5482, 108.7627},
+        {2033, 3, 18, 14, 79.1521, 160.3128},
+        {2045, 8, 19, 21, -10.5265, -22.6339},
+        {2008, 8, 9, 24, 69.4882, -104.0715},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.jahr);
+        const Bessel b = finsternis(f.jahr, f.monat);
+        const double t = f.stunde + f.minute / 60.0 - (b.mjd - std::floor(b.mjd)) * 24;
+        const Schattenpfad p = schattenpfad(b);
+        const Zentralpunkt *z = nullptr;
+        for (const Zentralpunkt &k : p.punkte)
+            if (std::fabs(k.t - t) < 1e-6) z = &k;
+        ASSERT_TRUE(z);
+        ASSERT_TRUE(z->nord.gibt_es);
+        EXPECT_NEAR(z->nord.ort.breite, f.breite, 0.05);
+        EXPECT_NEAR(z->nord.ort.laenge, f.laenge, 0.1);
+        EXPECT_LT(ortsumstaende(b, z->nord.ort).dauer, 1.0);
+    }
+}
+
 TEST(Schattenpfad, HybrideFinsternisTotalUndRingfoermig)
 {
     const Schattenpfad p = schattenpfad(finsternis(2023, 4));

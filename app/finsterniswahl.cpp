@@ -1,0 +1,18 @@
+#include "finsterniswahl.h"
+
+#include "bessel.h"
+
+const Bessel *finsternis_waehlen(const std::vector<Bessel> &alle, int jahr, int monat)
+{
+    for (const Bessel &b : alle)
+        if (!(b.fjahr < jahr || (b.fjahr == jahr && b.fmonat < monat))) return &b;
+    return nullptr;
+}
+
+std::string jahr_ausserhalb(const std::vector<Bessel> &alle, int jahr)
+{
+    const int erstes = alle.front().fjahr, letztes = alle.back().fjahr;
+    if (jahr >= erstes && jahr <= letztes) return "";
+    return "Jahr " + std::to_string(jahr) + " ausserhalb der Datei (" + std::to_string(erstes) + " bis " +
+           std::to_string(letztes) + ").";
+}
