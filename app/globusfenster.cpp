@@ -1,6 +1,7 @@
 // The viewer's window, the same for the running program and for a picture
 // saved from the command line.
 #include "erdkarte.h"
+#include "ortmenu.h"
 #include "pfadbild.h"
 #include "umbrix.h"
 
@@ -37,5 +38,6 @@ double globusfenster_oeffnen(void (*menus_anlegen)())
 
     karte_laden(const_cast<char *>("gmtkuesten.dat"));
     pfadeinstellung_lesen();
+    ort_laden();
     return xmax;
 }

@@ -142,7 +142,6 @@ int main(int argc, char **argv)
     }
 
     double xmax = globusfenster_oeffnen(menus_anlegen);
-    ort_laden();
     Bessel bessel;
     bessel.dateneinlesen(jahr, monat);
     datum_uebernehmen(bessel);

@@ -29,8 +29,9 @@ int kommandozeile_auswerten(int argc, char **argv);
 void fenstergroesse_berechnen(int *breite, int *hoehe, int *tiefe);
 
 // Opens the window (the menus, if any, declared by menus_anlegen before it
-// opens) with the user box centred on the globe, loads the coastlines and
-// the path setting; returns the box's right edge (its top is 1.5).
+// opens) with the user box centred on the globe, loads the coastlines, the
+// path setting and the stored place; returns the box's right edge (its top
+// is 1.5).
 double globusfenster_oeffnen(void (*menus_anlegen)());
 
 // The data directory of the installation (share/umbrix beside the

@@ -155,4 +155,21 @@ TEST(E2eBildspeichern, BildBefehl)
     };
     EXPECT_EQ(farbe(0, 0), 0x6496ff);
     EXPECT_EQ(farbe(-1.8, -1.4), 0);
+
+    // A place kept in the settings store is marked in the picture too (the
+    // magenta cross on Dallas), as the window shows it.
+    auto magenta = [](const RgbBild &b) {
+        int n = 0;
+        for (int y = 0; y < b.hoehe; ++y)
+            for (int x = 0; x < b.breite; ++x) {
+                const uint8_t *p = b.pixel(x, y);
+                n += p[0] > 200 && p[1] < 80 && p[2] > 200;
+            }
+        return n;
+    };
+    EXPECT_EQ(magenta(png), 0);
+    testhilfe::Umgebung env("ENV", u.verzeichnis().pfad().c_str());
+    testhilfe::datei_schreiben(u.verzeichnis().datei("UMBRIXORT"), "32.7763 -96.7969");
+    ASSERT_EQ(bild_befehl(u, {"ort.png", "2024", "4", "18:17"}, &aus), 0) << aus;
+    EXPECT_GT(magenta(testhilfe::png_lesen(u.verzeichnis().datei("ort.png"))), 0);
 }
