@@ -43,4 +43,4 @@ rm -f "$ziel"/*.deb
 mv "$kopie"/*.deb "$ziel/"
 echo "Pakete in $ziel:"
 ls -1 "$ziel"
-lintian --no-tag-display-limit "$ziel"/*.deb || true
+lintian --tag-display-limit 0 "$ziel"/*.deb || true
