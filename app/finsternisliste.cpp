@@ -24,10 +24,11 @@ bool finsternisse_lesen(std::vector<Bessel> *alle)
 std::vector<Listeneintrag> finsternisliste(const std::vector<Bessel> &alle, const Ort &ort, int von, int bis)
 {
     std::vector<Listeneintrag> liste;
-    for (const Bessel &b : alle) {
+    for (size_t i = 0; i < alle.size(); ++i) {
+        const Bessel &b = alle[i];
         if (b.fjahr < von || b.fjahr > bis) continue;
         const Ortsumstaende u = ortsumstaende(b, ort);
-        if (sichtbar(u)) liste.push_back({b.fjahr, b.fmonat, b.ftag, listenzeile(u)});
+        if (sichtbar(u)) liste.push_back({b.fjahr, b.fmonat, b.ftag, static_cast<int>(i), listenzeile(u)});
     }
     return liste;
 }

@@ -11,6 +11,7 @@ int alle = 0;
 int exitflag = 0;
 int nextflag = 0;
 int satzschritt = 0;
+int satzwahl = -1;
 unsigned char argflag[128];
 char *aktuellerpfad = nullptr;
 

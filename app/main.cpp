@@ -59,7 +59,7 @@ void datum_uebernehmen(const Bessel &bessel)
     monat = bessel.fmonat;
 }
 
-// Reads the eclipse that Next, Vorige or Jahr... chose, if one was chosen.
+// Reads the eclipse that Next, Vorige, Jahr... or the list chose, if one was chosen.
 // False when nothing was chosen, or there is none before the file's first
 // or after its last: the eclipse shown then stays and goes on.
 bool befehl_ausfuehren(Bessel &bessel)
@@ -67,10 +67,13 @@ bool befehl_ausfuehren(Bessel &bessel)
     if (!nextflag) return false;
     nextflag = 0;
     bool gelesen = true;
-    if (satzschritt == 0)
+    if (satzwahl >= 0)
+        gelesen = bessel.satzeinlesen(satzwahl);
+    else if (satzschritt == 0)
         bessel.dateneinlesen(jahr, monat);
     else
         gelesen = bessel.satzeinlesen(bessel.satznummer + satzschritt);
+    satzwahl = -1;
     datum_uebernehmen(bessel);
     return gelesen;
 }

@@ -15,12 +15,14 @@ const char *const hilfetext =
 void m_next(long)
 {
     satzschritt = 1;
+    satzwahl = -1;
     nextflag = 1;
 }
 
 void m_vorige(long)
 {
     satzschritt = -1;
+    satzwahl = -1;
     nextflag = 1;
 }
 
@@ -29,6 +31,7 @@ void m_set(long)
     if (requester_input(3, " Jahr ", "%d", "%d", &jahr, " Monat", "%d", "%d\n", &monat,
                         "automatisch weiter (1=ja, 0=nein)", "%d", "%d", &alle)) {
         satzschritt = 0;
+        satzwahl = -1;
         nextflag = 1;
     }
 }

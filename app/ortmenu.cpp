@@ -125,6 +125,9 @@ void m_ort_zeigen(long)
     // crosshair waits.
     gezeigte_drehung(&drehung, &neigung);
     mal_grein(&x, &y);
+    // The close request ends the crosshair without a pick: nothing to set,
+    // and nothing may hold up the end.
+    if (schliessen_angefordert()) return;
     Ort neu;
     if (!ort_aus_bildpunkt(x, y, drehung, neigung, &neu)) {
         melden("Dieser Punkt liegt nicht auf der Erde; der Ort bleibt, wie er war.");
@@ -153,8 +156,9 @@ void m_ort_finsternisse(long)
     for (const Listeneintrag &e : liste) texte.push_back(e.zeile.c_str());
     int i = requester_liste("Finsternisse hier", texte.data(), static_cast<int>(texte.size()));
     if (i < 0 || i >= static_cast<int>(liste.size())) return;
-    jahr = liste[static_cast<size_t>(i)].jahr;
-    monat = liste[static_cast<size_t>(i)].monat;
+    // By its record: a month can hold two eclipses. Shown alone, as Jahr...
+    // shows one.
+    satzwahl = liste[static_cast<size_t>(i)].satz;
     alle = 0;
     nextflag = 1;
 }

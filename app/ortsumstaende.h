@@ -55,6 +55,7 @@ bool sichtbar(const Ortsumstaende &u);
 // One eclipse of the file seen from a place, as `umbrix --liste` lists it.
 struct Listeneintrag {
     int jahr, monat, tag;  // the record's date, as `umbrix JAHR MONAT` selects it
+    int satz;              // the record's index in the file (0: its first)
     std::string zeile;     // the printed line
 };
 

@@ -9,9 +9,12 @@ extern int monat;
 extern int alle;
 extern int exitflag;
 extern int nextflag;
-// What a command with nextflag chose: 0 the first eclipse at or after jahr
-// and monat, 1 the record after the one shown, -1 the one before.
+// What a command with nextflag chose: the record satzwahl of the eclipse
+// file (0: its first) when that is not -1; else by satzschritt: 0 the first
+// eclipse at or after jahr and monat, 1 the record after the one shown, -1
+// the one before.
 extern int satzschritt;
+extern int satzwahl;
 extern unsigned char argflag[128];
 extern char *aktuellerpfad;
 
