@@ -49,6 +49,25 @@ TEST(Programm, AnwendungstextOhneDisplay)
     }
 }
 
+// A mistyped long option is no option letter: it is named with the usage
+// text, and no display is asked for.
+TEST(Programm, UnbekannteLangeOptionOhneDisplay)
+{
+    const std::pair<std::vector<std::string>, std::string> faelle[] = {
+        {{UMBRIX_BINARY, "--help"}, "--help"},
+        {{UMBRIX_BINARY, "--orte", "10", "20"}, "--orte"},
+        {{UMBRIX_BINARY, "-x", "2024", "--Pfad"}, "--Pfad"},
+    };
+    for (const auto &[argumente, option] : faelle) {
+        std::string aus;
+        EXPECT_EQ(testhilfe::ausfuehren(argumente, &aus, 10, {"DISPLAY"}), 2) << aus;
+        EXPECT_EQ(aus.rfind("umbrix: unbekannte Option " + option + "\numbrix  Version 0.4\nAnwendung: umbrix Jahr Monat\n",
+                            0),
+                  0u)
+            << aus;
+    }
+}
+
 TEST(Programm, KeinDisplayEndetMitFehlerUndMeldung)
 {
     struct stat st;
