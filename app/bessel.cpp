@@ -23,6 +23,12 @@ const double ortbreite = 0.8290313946973066;
 
 }  // namespace
 
+std::string fehlerhafte_daten(int anzahl)
+{
+    return std::string("Fehlerhafte Daten in ") + besseldatei + " nach " + std::to_string(anzahl) +
+           " vollstaendigen Finsternissen.";
+}
+
 Satzende bessel_satz_lesen(FILE *f, Bessel &b)
 {
     Satzende ende = besselsatz_lesen(f, b);
@@ -58,8 +64,7 @@ Satzende suchen(FILE *f, Passt passt, Bessel &satz, int &anzahl)
         satz = s;
         if (passt(s, anzahl++)) return Satzende::ganz;
     }
-    if (ende == Satzende::kaputt)
-        printf("Fehlerhafte Daten in %s nach %d vollstaendigen Finsternissen.\n", besseldatei, anzahl);
+    if (ende == Satzende::kaputt) printf("%s\n", fehlerhafte_daten(anzahl).c_str());
     return ende;
 }
 

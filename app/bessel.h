@@ -4,6 +4,7 @@
 #define UMBRIX_BESSEL_H
 
 #include <cstdio>
+#include <string>
 
 // Polynomials in t (hours), by Horner's rule.
 double xvont(double *c, double t);   // cubic
@@ -74,5 +75,9 @@ private:
 // flags (lesestand, elemente) and vorher alone.
 enum class Satzende;
 Satzende bessel_satz_lesen(std::FILE *f, Bessel &b);
+
+// The line that reports a record cut short or holding text, after anzahl
+// whole ones.
+std::string fehlerhafte_daten(int anzahl);
 
 #endif

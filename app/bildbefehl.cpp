@@ -4,14 +4,13 @@
 #include "bildbefehl.h"
 
 #include "bessel.h"
+#include "dezimalzahl.h"
 #include "finsterniswahl.h"
 #include "ortsumstaende.h"
 #include "pfadbild.h"
 #include "umbrix.h"
 #include "xmalwerk1/xmalwerk1.h"
 
-#include <cerrno>
-#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -22,28 +21,16 @@ namespace {
 
 const char *const ANWENDUNG = "Anwendung: umbrix --bild DATEI [JAHR [MONAT [HH:MM]]]";
 
-// A whole decimal number and nothing else.
-bool zahl_lesen(const char *text, long *wert)
-{
-    if (!*text || isspace(static_cast<unsigned char>(*text))) return false;
-    char *ende;
-    errno = 0;
-    long v = strtol(text, &ende, 10);
-    if (*ende || errno) return false;
-    *wert = v;
-    return true;
-}
-
 bool uhrzeit_lesen(const char *text, int *stunde, int *minute)
 {
     const char *doppelpunkt = strchr(text, ':');
     if (!doppelpunkt || doppelpunkt - text > 2 || strlen(doppelpunkt + 1) != 2) return false;
     std::string h(text, doppelpunkt);
-    long hh, mm;
-    if (!zahl_lesen(h.c_str(), &hh) || !zahl_lesen(doppelpunkt + 1, &mm)) return false;
+    int hh, mm;
+    if (!ganzzahl_lesen(h.c_str(), &hh) || !ganzzahl_lesen(doppelpunkt + 1, &mm)) return false;
     if (h[0] == '-' || doppelpunkt[1] == '-' || doppelpunkt[1] == '+' || hh > 23 || mm > 59) return false;
-    *stunde = static_cast<int>(hh);
-    *minute = static_cast<int>(mm);
+    *stunde = hh;
+    *minute = mm;
     return true;
 }
 
@@ -65,25 +52,30 @@ bool bildauftrag_lesen(int argc, char **argv, Bildauftrag *a, std::string *fehle
         return false;
     }
     a->datei = argv[2];
+    // A name that is nothing but an ending lacks the name, not the ending.
+    if (bildformat("bild" + a->datei) != Bildformat::unbekannt && bildformat(a->datei) == Bildformat::unbekannt) {
+        *fehler = "Kein Dateiname vor der Endung: " + a->datei + "\n" + ANWENDUNG;
+        return false;
+    }
     if (bildformat(a->datei) == Bildformat::unbekannt) {
         *fehler = "Unbekannte Endung: " + a->datei + "\n" + bildendungen_meldung + "\n" + ANWENDUNG;
         return false;
     }
-    long wert;
+    int wert;
     if (argc > 3) {
-        if (!zahl_lesen(argv[3], &wert) || wert < 1 || wert > 9999) {
+        if (!ganzzahl_lesen(argv[3], &wert) || wert < 1 || wert > 9999) {
             *fehler = std::string("Kein Jahr: '") + argv[3] + "'.\n" + ANWENDUNG;
             return false;
         }
-        a->jahr = static_cast<int>(wert);
+        a->jahr = wert;
         a->monat = 0;  // the year alone: its first eclipse
     }
     if (argc > 4) {
-        if (!zahl_lesen(argv[4], &wert) || wert < 1 || wert > 12) {
+        if (!ganzzahl_lesen(argv[4], &wert) || wert < 1 || wert > 12) {
             *fehler = std::string("Kein Monat (1 bis 12): '") + argv[4] + "'.\n" + ANWENDUNG;
             return false;
         }
-        a->monat = static_cast<int>(wert);
+        a->monat = wert;
     }
     if (argc > 5) {
         if (!uhrzeit_lesen(argv[5], &a->stunde, &a->minute)) {
@@ -122,9 +114,16 @@ int bildbefehl(int argc, char **argv, Bildzeichner zeichnen)
     }
 
     // A year outside the file is refused before a window opens, as the other
-    // command-line forms refuse it.
+    // command-line forms refuse it, and so is a broken file; without one
+    // the viewer's reader says so.
     std::vector<Bessel> alle;
-    if (finsternisse_lesen(&alle)) {
+    std::string kaputt;
+    const bool gelesen = finsternisse_lesen(&alle, &kaputt);
+    if (!kaputt.empty()) {
+        printf("--bild: %s\n", kaputt.c_str());
+        return 1;
+    }
+    if (gelesen) {
         const std::string ausserhalb = jahr_ausserhalb(alle, a.jahr);
         if (!ausserhalb.empty()) {
             printf("--bild: %s\n", ausserhalb.c_str());

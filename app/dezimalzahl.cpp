@@ -5,7 +5,9 @@
 
 #include <cctype>
 #include <charconv>
+#include <climits>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -33,9 +35,11 @@ bool dezimalzahl_lesen(const char *text, double *wert)
     if (!text) return false;
     const char *p = text;
     while (leerzeichen(*p)) ++p;
-    if (*p == '+') ++p;  // from_chars takes no plus sign
     const char *anfang = p;
-    if (*p == '-') ++p;
+    if (*p == '+')
+        anfang = ++p;  // from_chars takes no plus sign
+    else if (*p == '-')
+        ++p;
     int stellen = 0;
     p = ziffern(p, &stellen);
     if (*p == '.') p = ziffern(p + 1, &stellen);
@@ -53,6 +57,22 @@ bool dezimalzahl_lesen(const char *text, double *wert)
     double w = 0;
     const auto [rest, fehler] = std::from_chars(anfang, ende, w);
     if (fehler != std::errc() || rest != ende || !std::isfinite(w)) return false;
+    *wert = w;
+    return true;
+}
+
+bool ganzzahl_lesen(const char *text, int *wert)
+{
+    if (!text) return false;
+    const char *anfang = text;
+    if (*anfang == '+') ++anfang;  // from_chars takes no plus sign
+    const char *ende = anfang + std::strlen(anfang);
+    int stellen = 0;
+    if (ziffern(*anfang == '-' ? anfang + 1 : anfang, &stellen) != ende || stellen == 0) return false;
+    int w = 0;
+    const auto [rest, fehler] = std::from_chars(anfang, ende, w);
+    if (fehler == std::errc::result_out_of_range) w = *anfang == '-' ? INT_MIN : INT_MAX;
+    else if (fehler != std::errc() || rest != ende) return false;
     *wert = w;
     return true;
 }

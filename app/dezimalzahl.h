@@ -8,4 +8,9 @@
 // for anything else, wert then left as it was.
 bool dezimalzahl_lesen(const char *text, double *wert);
 
+// Reads a whole decimal number: an optional sign and digits, nothing else
+// (no blanks). One beyond the range of int is still a whole number and
+// gives the nearest int, outside every range a caller accepts.
+bool ganzzahl_lesen(const char *text, int *wert);
+
 #endif

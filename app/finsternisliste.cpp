@@ -6,19 +6,29 @@
 
 #include <cstdio>
 
-bool finsternisse_lesen(std::vector<Bessel> *alle)
+bool finsternisse_lesen(std::vector<Bessel> *alle, std::string *fehler)
 {
     alle->clear();
+    if (fehler) fehler->clear();
     FILE *f = fopen2(const_cast<char *>(besseldatei), const_cast<char *>("r"));
     if (!f) return false;
     Bessel satz;
-    while (bessel_satz_lesen(f, satz) == Satzende::ganz) {
+    Satzende ende;
+    while ((ende = bessel_satz_lesen(f, satz)) == Satzende::ganz) {
         satz.elemente = true;
         satz.lesestand = Bessel::gefunden;
         alle->push_back(satz);
     }
     std::fclose(f);
+    if (fehler && ende == Satzende::kaputt) *fehler = fehlerhafte_daten(static_cast<int>(alle->size()));
     return !alle->empty();
+}
+
+bool finsternisdatei_lesen(std::vector<Bessel> *alle, std::string *fehler)
+{
+    const bool gelesen = finsternisse_lesen(alle, fehler);
+    if (!gelesen && fehler->empty()) *fehler = std::string("Keine Besselelemente gefunden (") + besseldatei + ").";
+    return gelesen && fehler->empty();
 }
 
 std::vector<Listeneintrag> finsternisliste(const std::vector<Bessel> &alle, const Ort &ort, int von, int bis)

@@ -60,3 +60,15 @@ int kommandozeile_auswerten(int argc, char **argv)
     }
     return 0;
 }
+
+const char *unbekannte_option(int argc, char **argv)
+{
+    static const char *const formen[] = {"--ort", "--liste", "--pfad", "--bild"};
+    for (int i = 1; i < argc; ++i) {
+        if (strncmp(argv[i], "--", 2) != 0) continue;
+        bool bekannt = false;
+        for (const char *form : formen) bekannt = bekannt || strcmp(argv[i], form) == 0;
+        if (!bekannt) return argv[i];
+    }
+    return nullptr;
+}

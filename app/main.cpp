@@ -11,8 +11,10 @@
 
 #include "xmalwerk1/xmalwerk1.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -122,26 +124,47 @@ void betrachten(Bessel &bessel, double xmax)
     }
 }
 
+void anwendung_zeigen(FILE *aus)
+{
+    fprintf(aus, "umbrix  %s\n", "Version 0.4");
+    fprintf(aus, "Anwendung: umbrix Jahr Monat\n");
+    fprintf(aus, "           umbrix --ort Breite Laenge [Jahr [Monat]] [--hoehe Meter]\n");
+    fprintf(aus, "           umbrix --liste Breite Laenge [Von [Bis]] [--hoehe Meter]\n");
+    fprintf(aus, "           umbrix --pfad [Jahr [Monat]]\n");
+    fprintf(aus, "           umbrix --bild Datei [Jahr [Monat [HH:MM]]]\n");
+}
+
+// What was printed must have reached standard output (a full disc, a closed
+// descriptor): else one line says so and a success becomes status 1.
+int ausgabe_pruefen(int status)
+{
+    errno = 0;
+    if (fflush(stdout) == 0 && !ferror(stdout)) return status;
+    fprintf(stderr, "umbrix: Ausgabe nicht geschrieben: %s\n", strerror(errno ? errno : EIO));
+    return status ? status : 1;
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
 {
     // Local circumstances on the command line: answered without a display.
     int status = 0;
-    if (ortbefehl(argc, argv, &status)) return status;
+    if (ortbefehl(argc, argv, &status)) return ausgabe_pruefen(status);
     // The path of the shadow as a table, also without a display.
-    if (pfadbefehl(argc, argv, &status)) return status;
+    if (pfadbefehl(argc, argv, &status)) return ausgabe_pruefen(status);
     // A picture of one moment saved to a file (needs a display).
     if (bildbefehl_verlangt(argc, argv)) return bildbefehl(argc, argv, bild);
 
+    // A mistyped form is refused before a display is asked for.
+    if (const char *option = unbekannte_option(argc, argv)) {
+        fprintf(stderr, "umbrix: unbekannte Option %s\n", option);
+        anwendung_zeigen(stderr);
+        return 2;
+    }
     if (kommandozeile_auswerten(argc, argv)) {
-        printf("umbrix  %s\n", "Version 0.4");
-        printf("Anwendung: umbrix Jahr Monat\n");
-        printf("           umbrix --ort Breite Laenge [Jahr [Monat]] [--hoehe Meter]\n");
-        printf("           umbrix --liste Breite Laenge [Von [Bis]] [--hoehe Meter]\n");
-        printf("           umbrix --pfad [Jahr [Monat]]\n");
-        printf("           umbrix --bild Datei [Jahr [Monat [HH:MM]]]\n");
-        exit(0);
+        anwendung_zeigen(stdout);
+        return ausgabe_pruefen(0);
     }
 
     double xmax = globusfenster_oeffnen(menus_anlegen);

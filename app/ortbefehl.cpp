@@ -5,22 +5,9 @@
 #include "dezimalzahl.h"
 #include "ortsbestimmung.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
-
-bool ganzzahl_lesen(const char *text, int *wert)
-{
-    if (!*text) return false;
-    char *ende = nullptr;
-    errno = 0;
-    const long w = std::strtol(text, &ende, 10);
-    if (*ende || errno == ERANGE || w < -1000000 || w > 1000000) return false;
-    *wert = static_cast<int>(w);
-    return true;
-}
 
 std::string zitat(const char *text)
 {

@@ -22,7 +22,8 @@ int ortbefehl_ausfuehren(const Ortbefehl &befehl)
 {
     if (!befehl.fehler.empty()) return fehler(befehl.fehler, 2);
     std::vector<Bessel> alle;
-    if (!finsternisse_lesen(&alle)) return fehler(std::string("Keine Besselelemente gefunden (") + besseldatei + ").", 1);
+    std::string grund;
+    if (!finsternisdatei_lesen(&alle, &grund)) return fehler(grund, 1);
     for (int i = 0; i < befehl.jahre && (i == 0 || befehl.art == Ortbefehl::liste); ++i) {
         const std::string ausserhalb = jahr_ausserhalb(alle, i == 0 ? befehl.zahl1 : befehl.zahl2);
         if (!ausserhalb.empty()) return fehler(ausserhalb, 2);

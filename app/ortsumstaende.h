@@ -66,7 +66,13 @@ std::vector<Listeneintrag> finsternisliste(const Ort &ort, int von, int bis);
 std::vector<Listeneintrag> finsternisliste(const std::vector<Bessel> &alle, const Ort &ort, int von, int bis);
 
 // Every whole record of the eclipse file (found as the viewer finds it), in
-// file order, without printing anything; false when there is none.
-bool finsternisse_lesen(std::vector<Bessel> *alle);
+// file order, without printing anything; false when there is none. A record
+// cut short or holding text ends the reading: *fehler (when given) then
+// holds the line that says so, else it is empty.
+bool finsternisse_lesen(std::vector<Bessel> *alle, std::string *fehler = nullptr);
+
+// The whole file or nothing, for the command-line forms: false with the
+// line that says why when there is no file, no record or a broken record.
+bool finsternisdatei_lesen(std::vector<Bessel> *alle, std::string *fehler);
 
 #endif

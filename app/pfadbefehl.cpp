@@ -3,24 +3,22 @@
 #include "pfadbefehl.h"
 
 #include "bessel.h"
+#include "dezimalzahl.h"
 #include "finsterniswahl.h"
 #include "ortsumstaende.h"
 #include "schattenpfad.h"
 
-#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
 namespace {
 
-// A whole number and nothing else, within von..bis.
+// A whole number within von..bis.
 bool ganze_zahl(const char *text, int von, int bis, int *wert)
 {
-    const char *ende = text + std::strlen(text);
     int w = 0;
-    const auto [rest, fehler] = std::from_chars(text, ende, w);
-    if (fehler != std::errc() || rest != ende || w < von || w > bis) return false;
+    if (!ganzzahl_lesen(text, &w) || w < von || w > bis) return false;
     *wert = w;
     return true;
 }
@@ -59,8 +57,9 @@ bool pfadbefehl(int argc, char **argv, int *status)
         return true;
     }
     std::vector<Bessel> alle;
-    if (!finsternisse_lesen(&alle)) {
-        *status = melden(std::string("Keine Besselelemente gefunden (") + besseldatei + ").", 1);
+    std::string grund;
+    if (!finsternisdatei_lesen(&alle, &grund)) {
+        *status = melden(grund, 1);
         return true;
     }
     // A year outside the file is refused, as --ort refuses it.

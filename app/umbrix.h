@@ -27,6 +27,11 @@ void setargflags(char *text);
 // PWD for a start by absolute path). Returns 1 when the usage text is due.
 int kommandozeile_auswerten(int argc, char **argv);
 
+// The first argument that begins with "--" and names none of the
+// command-line forms, or nullptr. Unlike "-x", which sets option letters,
+// such an argument is a mistyped form.
+const char *unbekannte_option(int argc, char **argv);
+
 // The largest 5:4 rectangle within the usable screen and 1280 x 1024;
 // the depth is limited to 8.
 void fenstergroesse_berechnen(int *breite, int *hoehe, int *tiefe);

@@ -72,6 +72,7 @@ TEST(Bildspeichern, ArgumenteVonBild)
     const Aufruf faelle[] = {
         {{"umbrix", "--bild"}, "Kein Dateiname"},
         {{"umbrix", "--bild", "x.gif"}, "Unbekannte Endung: x.gif"},
+        {{"umbrix", "--bild", ".png"}, "Kein Dateiname vor der Endung: .png"},
         {{"umbrix", "--bild", "x.png", "2024x"}, "Kein Jahr: '2024x'"},
         {{"umbrix", "--bild", "x.png", "0"}, "Kein Jahr"},
         {{"umbrix", "--bild", "x.png", "2024", "13"}, "Kein Monat (1 bis 12): '13'"},

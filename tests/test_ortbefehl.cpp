@@ -2,9 +2,11 @@
 // without a display, and bad input ends with one line and status 2.
 #include <gtest/gtest.h>
 
+#include "hilfe/dateien.h"
 #include "hilfe/xvfb.h"
 #include "ortbefehl.h"
 
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,10 +20,10 @@ struct Lauf {
 
 // The program from the build directory (its eclipse file beside it), with
 // no display named.
-Lauf umbrix(std::vector<std::string> argumente)
+Lauf umbrix(std::vector<std::string> argumente, const std::string &verzeichnis = UMBRIX_BUILD_DIR)
 {
     argumente.insert(argumente.begin(), UMBRIX_BINARY);
-    testhilfe::Kindprozess k(argumente, {"DISPLAY"}, UMBRIX_BUILD_DIR);
+    testhilfe::Kindprozess k(argumente, {"DISPLAY"}, verzeichnis);
     Lauf l;
     l.status = k.warten(20);
     l.ausgabe = k.ausgabe();
@@ -62,6 +64,7 @@ TEST(Ortbefehl, FalscheAngabenEndenMitEinerZeileUndStatusZwei)
         {"--ort", "nan", "10"},                     // not a finite number
         {"--ort", "0x10", "0"},                     // not decimal
         {"--ort", "10", "10", "--hoehe", "0x5"},    // height not decimal
+        {"--ort", "+-5", "3"},                      // two signs
     };
     for (const auto &f : faelle) {
         const Lauf l = umbrix(f);
@@ -71,6 +74,45 @@ TEST(Ortbefehl, FalscheAngabenEndenMitEinerZeileUndStatusZwei)
         const std::vector<std::string> z = zeilen(l.ausgabe);
         ASSERT_EQ(z.size(), 1u) << befehl << l.ausgabe;
         EXPECT_EQ(z[0].rfind("umbrix: ", 0), 0u) << befehl << z[0];
+    }
+    // A whole number far off is a year outside the file.
+    const Lauf weit = umbrix({"--liste", "47", "8", "1000000", "1000001"});
+    EXPECT_EQ(weit.ausgabe.rfind("umbrix: Jahr 1000000 ausserhalb der Datei", 0), 0u) << weit.ausgabe;
+}
+
+// A file cut short in a record is no shorter file: every form says so and
+// ends with status 1, --bild before it asks for a display.
+TEST(Ortbefehl, AbgeschnitteneDateiIstEinFehler)
+{
+    testhilfe::Arbeitsverzeichnis v;
+    const std::string ganz = testhilfe::datei_lesen(std::string(UMBRIX_BUILD_DIR) + "/Ecad22.prn");
+    testhilfe::datei_schreiben(v.datei("Ecad22.prn"), ganz.substr(0, 5000));
+    for (const std::vector<std::string> &f : {std::vector<std::string>{"--liste", "10", "20"},
+                                              {"--ort", "10", "20", "1905"},
+                                              {"--pfad"},
+                                              {"--bild", "x.png", "1905"}}) {
+        const Lauf l = umbrix(f, v.pfad());
+        EXPECT_EQ(l.status, 1) << f[0] << l.ausgabe;
+        EXPECT_TRUE(std::regex_match(l.ausgabe, std::regex("(umbrix|--bild): Fehlerhafte Daten in Ecad22\\.prn nach "
+                                                           "\\d+ vollstaendigen Finsternissen\\.\n")))
+            << f[0] << l.ausgabe;
+    }
+}
+
+// Output that does not reach standard output is no success.
+TEST(Ortbefehl, NichtGeschriebeneAusgabeIstEinFehler)
+{
+    const std::pair<const char *, const char *> faelle[] = {
+        {"--liste 47 8 >/dev/full", "No space left on device"},
+        {"--ort 32.7763 -96.7969 2024 4 >/dev/full", "No space left on device"},
+        {"--pfad 2024 4 >&-", "Bad file descriptor"},
+        {"'?' >/dev/full", "No space left on device"},
+    };
+    for (const auto &f : faelle) {
+        const std::string befehl = std::string("exec '") + UMBRIX_BINARY + "' " + f.first;
+        testhilfe::Kindprozess k({"/bin/sh", "-c", befehl}, {"DISPLAY"}, UMBRIX_BUILD_DIR);
+        EXPECT_EQ(k.warten(20), 1) << befehl;
+        EXPECT_EQ(k.ausgabe(), std::string("umbrix: Ausgabe nicht geschrieben: ") + f.second + "\n") << befehl;
     }
 }
 

@@ -38,6 +38,7 @@ TEST(Pfadbefehl, Argumente)
         {{"--pfad"}, true, 2008, 8, ""},
         {{"--pfad", "2024"}, true, 2024, 0, ""},
         {{"--pfad", "2024", "4"}, true, 2024, 4, ""},
+        {{"--pfad", "+2024"}, true, 2024, 0, ""},  // as --ort and --bild read it
         {{"--pfad", "abc"}, true, 0, 0, "JAHR ist keine ganze Zahl von 1 bis 9999: \"abc\""},
         {{"--pfad", "2024x"}, true, 0, 0, "JAHR"},
         {{"--pfad", "0"}, true, 0, 0, "JAHR"},

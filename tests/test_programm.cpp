@@ -37,14 +37,22 @@ struct Fall {
 
 TEST(Programm, AnwendungstextOhneDisplay)
 {
-    for (auto argumente : {std::vector<std::string>{UMBRIX_BINARY, "?"},
-                           std::vector<std::string>{UMBRIX_BINARY, "-?"},
-                           std::vector<std::string>{UMBRIX_BINARY, "1", "2", "3"}}) {
+    // A mistyped long option is named first and ends with status 2.
+    const std::pair<std::vector<std::string>, std::string> faelle[] = {
+        {{"?"}, ""},
+        {{"-?"}, ""},
+        {{"1", "2", "3"}, ""},
+        {{"--help"}, "umbrix: unbekannte Option --help\n"},
+        {{"--orte", "10", "20"}, "umbrix: unbekannte Option --orte\n"},
+        {{"-x", "2024", "--Pfad"}, "umbrix: unbekannte Option --Pfad\n"},
+    };
+    for (auto [argumente, vorspann] : faelle) {
+        argumente.insert(argumente.begin(), UMBRIX_BINARY);
         std::string aus;
         int status = testhilfe::ausfuehren(argumente, &aus, 10, {"DISPLAY"});
-        EXPECT_EQ(status, 0);
+        EXPECT_EQ(status, vorspann.empty() ? 0 : 2) << aus;
         // The two lines of old, then one line per further form.
-        EXPECT_EQ(aus.rfind("umbrix  Version 0.4\nAnwendung: umbrix Jahr Monat\n", 0), 0u) << aus;
+        EXPECT_EQ(aus.rfind(vorspann + "umbrix  Version 0.4\nAnwendung: umbrix Jahr Monat\n", 0), 0u) << aus;
         EXPECT_NE(aus.find("\n           umbrix --pfad [Jahr [Monat]]\n"), std::string::npos) << aus;
     }
 }
