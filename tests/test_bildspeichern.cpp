@@ -111,11 +111,7 @@ TEST(Bildspeichern, UeberVorhandeneDateien)
     testhilfe::bild_ohne_fenster(-1, -1, 1, 1);
     Bessel bessel;
     bild_gezeigt(bessel, 0, [](Bessel &, double) {});
-    ASSERT_EQ(mkdir("ziel", 0755), 0);
-    testhilfe::datei_schreiben("ziel/echt.eps", "alt", 0640);
-    ASSERT_EQ(symlink("ziel/echt.eps", "link.eps"), 0);
-    testhilfe::datei_schreiben("ro.eps", "alt", 0444);
-    testhilfe::datei_schreiben("priv.eps", "alt", 0600);
+    ASSERT_EQ(mkdir("ziel", 0755) + symlink("ziel/echt.eps", "link.eps"), 0);
     const struct {
         const char *name, *datei;
         unsigned modus;
@@ -126,6 +122,7 @@ TEST(Bildspeichern, UeberVorhandeneDateien)
         {"ro.eps", "ro.eps", 0444, "Bild nicht gespeichert: ro.eps ist schreibgeschuetzt."},
     };
     for (const auto &f : faelle) {
+        testhilfe::datei_schreiben(f.datei, "alt", f.modus);
         std::string fehler;
         EXPECT_EQ(bild_speichern(f.name, &fehler), !*f.fehler) << f.name;
         EXPECT_EQ(fehler, f.fehler);
@@ -135,8 +132,6 @@ TEST(Bildspeichern, UeberVorhandeneDateien)
         EXPECT_EQ(testhilfe::datei_lesen(f.datei).rfind("%!PS", 0), *f.fehler ? std::string::npos : 0) << f.name;
     }
     struct stat st;
-    ASSERT_EQ(lstat("link.eps", &st), 0);
-    EXPECT_TRUE(S_ISLNK(st.st_mode));
-    EXPECT_EQ(testhilfe::verzeichnis_liste(".").size(), 4u);
-    EXPECT_EQ(testhilfe::verzeichnis_liste("ziel").size(), 1u);
+    EXPECT_TRUE(lstat("link.eps", &st) == 0 && S_ISLNK(st.st_mode));
+    EXPECT_EQ(testhilfe::verzeichnis_liste(".").size() + testhilfe::verzeichnis_liste("ziel").size(), 5u);
 }
