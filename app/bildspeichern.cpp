@@ -38,18 +38,18 @@ std::string verzeichnis_von(const std::string &name)
     return s == 0 ? "/" : name.substr(0, s);
 }
 
-// A scratch file beside name, with the mode a new file gets; empty (and
-// errno set) when none can be made there.
-std::string hilfsdatei(const std::string &name)
+// Whether the existing file ziel is one the user may not write. Root may
+// write any file, yet one without its owner's write bit is meant to be kept.
+bool schreibgeschuetzt(const std::string &ziel, const struct stat &st)
 {
-    std::string vorlage = verzeichnis_von(name) + "/.umbrix-bild-XXXXXX";
-    int fd = mkstemp(&vorlage[0]);
-    if (fd < 0) return "";
-    mode_t maske = umask(0);
-    umask(maske);
-    fchmod(fd, 0666 & ~maske);
-    close(fd);
-    return vorlage;
+    return access(ziel.c_str(), W_OK) != 0 || (geteuid() == 0 && !(st.st_mode & S_IWUSR));
+}
+
+bool ueberschreiben_fragen(const std::string &name)
+{
+    size_t s = name.rfind('/');
+    std::string text = "Datei " + name.substr(s == std::string::npos ? 0 : s + 1) + " gibt es schon. Ueberschreiben?";
+    return janeinrequester(&text[0], const_cast<char *>("Ja"), const_cast<char *>("Nein")) == 1;
 }
 
 bool schreiben(Bildformat format, const std::string &datei)
@@ -88,7 +88,7 @@ std::string bildname_vorschlag(const Bessel &bessel, double t)
     return text;
 }
 
-bool bild_speichern(const std::string &name, std::string *fehler)
+bool bild_speichern(const std::string &name, std::string *fehler, Ueberschreibfrage fragen)
 {
     Bildformat format = bildformat(name);
     if (format == Bildformat::unbekannt) {
@@ -99,18 +99,37 @@ bool bild_speichern(const std::string &name, std::string *fehler)
         *fehler = "Bild nicht gespeichert: es wird noch kein Bild gezeigt.";
         return false;
     }
-    std::string hilf = hilfsdatei(name);
+    // A link stays one: the file at its end is replaced, and keeps its mode.
+    const std::string ziel = linkziel(name);
+    if (ziel.empty()) {
+        *fehler = "Bild nicht gespeichert: " + name + " (" + strerror(ELOOP) + ").";
+        return false;
+    }
+    struct stat st;
+    if (stat(ziel.c_str(), &st) == 0) {
+        if (schreibgeschuetzt(ziel, st)) {
+            *fehler = "Bild nicht gespeichert: " + name + " ist schreibgeschuetzt.";
+            return false;
+        }
+        if (fragen && !fragen(name)) {
+            fehler->clear();
+            return false;
+        }
+    }
+    int fd;
+    const std::string hilf = hilfsdatei_anlegen(ziel, &fd);
     if (hilf.empty()) {
-        *fehler = "Bild nicht gespeichert: in " + verzeichnis_von(name) + " kann keine Datei angelegt werden (" +
+        *fehler = "Bild nicht gespeichert: in " + verzeichnis_von(ziel) + " kann keine Datei angelegt werden (" +
                   strerror(errno) + ").";
         return false;
     }
+    close(fd);  // the writers open the file by its name
     if (!schreiben(format, hilf)) {
         unlink(hilf.c_str());
         *fehler = "Bild nicht gespeichert: " + name + " konnte nicht geschrieben werden.";
         return false;
     }
-    if (rename(hilf.c_str(), name.c_str()) != 0) {
+    if (rename(hilf.c_str(), ziel.c_str()) != 0) {
         int e = errno;
         unlink(hilf.c_str());
         *fehler = "Bild nicht gespeichert: " + name + " (" + strerror(e) + ").";
@@ -135,7 +154,7 @@ void m_bild(long)
                             nullptr, nullptr, nullptr, nullptr, nullptr))
         return;
     std::string fehler;
-    if (!bild_speichern(name, &fehler)) {
+    if (!bild_speichern(name, &fehler, ueberschreiben_fragen) && !fehler.empty()) {
         printf("%s\n", fehler.c_str());
         fflush(stdout);
         janeinrequester(const_cast<char *>(fehler.c_str()), nullptr, nullptr);

@@ -28,12 +28,17 @@ std::string bildname_vorschlag(const Bessel &bessel, double t);
 
 // Saves the frame shown under name, in the format of its ending, through a
 // scratch file in the same directory: nothing half-written is left under
-// the name. Prints "Bild gespeichert: NAME" on success; on failure fehler
-// says why.
-bool bild_speichern(const std::string &name, std::string *fehler);
+// the name. A link stays one, the file at its end is replaced and keeps its
+// mode; a write-protected file is kept. fragen, when given, is asked
+// before an existing file is replaced; on no, nothing is saved and fehler
+// stays empty. Prints "Bild gespeichert: NAME" on success; on failure
+// fehler says why.
+using Ueberschreibfrage = bool (*)(const std::string &name);
+bool bild_speichern(const std::string &name, std::string *fehler, Ueberschreibfrage fragen = nullptr);
 
 // File -> "Bild speichern...": the file requester proposes a name in the
-// working directory; a failure is shown in a message box and printed.
+// working directory; an existing file is replaced only when the user says
+// yes; a failure is shown in a message box and printed.
 void m_bild(long);
 
 #endif

@@ -1,11 +1,16 @@
 // Saving pictures, the parts without a window: the format by the ending,
-// the proposed name for the moment shown, the arguments of --bild and the
-// moment a time of day names.
+// the proposed name for the moment shown, the arguments of --bild, the
+// moment a time of day names, and saving over files that are there.
 #include <gtest/gtest.h>
 
 #include "bessel.h"
 #include "bildbefehl.h"
 #include "bildspeichern.h"
+#include "hilfe/dateien.h"
+#include "hilfe/plotdateien.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -95,4 +100,39 @@ TEST(Bildspeichern, ArgumenteVonBild)
     ASSERT_TRUE(lesen({{"umbrix", "--bild", "x.eps", "2024", "4", "8:05"}, ""}, &a, &fehler));
     EXPECT_EQ(a.jahr * 100 + a.monat, 202404);
     EXPECT_EQ(a.mit_zeit * 10000 + a.stunde * 100 + a.minute, 10805);
+}
+
+// Saving over what is there: a link stays one and the file at its end gets
+// the picture, the replaced file's mode stays, a write-protected file is
+// kept; no scratch file is left.
+TEST(Bildspeichern, UeberVorhandeneDateien)
+{
+    testhilfe::Arbeitsverzeichnis d;
+    testhilfe::Verzeichniswechsel wd{d.pfad()};
+    testhilfe::bild_ohne_fenster(-1, -1, 1, 1);
+    Bessel bessel;
+    bild_gezeigt(bessel, 0, [](Bessel &, double) {});
+    ASSERT_EQ(mkdir("ziel", 0755) + symlink("ziel/echt.eps", "link.eps"), 0);
+    const struct {
+        const char *name, *datei;
+        unsigned modus;
+        const char *fehler;  // empty: saved
+    } faelle[] = {
+        {"link.eps", "ziel/echt.eps", 0640, ""},
+        {"priv.eps", "priv.eps", 0600, ""},
+        {"ro.eps", "ro.eps", 0444, "Bild nicht gespeichert: ro.eps ist schreibgeschuetzt."},
+    };
+    for (const auto &f : faelle) {
+        testhilfe::datei_schreiben(f.datei, "alt", f.modus);
+        std::string fehler;
+        EXPECT_EQ(bild_speichern(f.name, &fehler), !*f.fehler) << f.name;
+        EXPECT_EQ(fehler, f.fehler);
+        struct stat st;
+        ASSERT_EQ(stat(f.datei, &st), 0) << f.datei;
+        EXPECT_EQ(st.st_mode & 07777, f.modus) << f.name;
+        EXPECT_EQ(testhilfe::datei_lesen(f.datei).rfind("%!PS", 0), *f.fehler ? std::string::npos : 0) << f.name;
+    }
+    struct stat st;
+    EXPECT_TRUE(lstat("link.eps", &st) == 0 && S_ISLNK(st.st_mode));
+    EXPECT_EQ(testhilfe::verzeichnis_liste(".").size() + testhilfe::verzeichnis_liste("ziel").size(), 5u);
 }

@@ -87,14 +87,22 @@ TEST(E2eBildspeichern, EscapeBSpeichertDasGezeigteBildAlsPng)
     f.taste(XK_o);
     ASSERT_TRUE(u.fenster_weg("Requester", 5));
 
-    ASSERT_TRUE(testhilfe::zeigen(u, Umbrixlauf::spalte_fuer(t)));  // the pointer back on the picture
-    speichern_ueber_menue(u, "");
     // The name proposed: the caption's moment, in the working directory.
+    // A file of that name is replaced only on yes.
     double stunde = finsternis(2024, 4).t0_stunde() + Umbrixlauf::t_bei(Umbrixlauf::spalte_fuer(t));
     char name[64];
     snprintf(name, sizeof name, "umbrix-2024-04-08-%02d%02d.png", int(stunde), int((stunde - int(stunde)) * 60));
     const std::string datei = u.verzeichnis().datei(name);
+    testhilfe::datei_schreiben(datei, "alt");
+    for (KeySym antwort : {XK_n, XK_j}) {
+        ASSERT_TRUE(testhilfe::zeigen(u, Umbrixlauf::spalte_fuer(t)));  // the pointer back on the picture
+        speichern_ueber_menue(u, "");
+        ASSERT_TRUE(f.fenster_finden("Requester", 5)) << u.ausgabe();
+        f.taste(antwort, XK_Shift_L);  // "Nein", "Ja"
+        ASSERT_TRUE(u.fenster_weg("Requester", 5));
+    }
     ASSERT_TRUE(u.warten_auf("Bild gespeichert: " + datei + "\n", 5)) << u.ausgabe();
+    EXPECT_EQ(u.zaehlen("Bild gespeichert"), 1) << u.ausgabe();
     ASSERT_TRUE(u.ruhig_warten(3));
     RgbBild png = testhilfe::png_lesen(datei);
     ASSERT_EQ(png.breite, Umbrixlauf::breite);
@@ -148,8 +156,8 @@ TEST(E2eBildspeichern, BildBefehl)
     RgbBild eps;
     ASSERT_EQ(testhilfe::eps_rendern(u.verzeichnis().datei("x.eps"), 72, &eps, &aus), 0) << aus;
     auto farbe = [&](double x, double y) {
-        auto p = testhilfe::eps_bildpunkt(x, y, -Umbrixlauf::xmax, -Umbrixlauf::ymax, Umbrixlauf::xmax,
-                                          Umbrixlauf::ymax, 72);
+        auto p = testhilfe::eps_bildschirmpunkt(u.spalte(x), u.menubalken() + Umbrixlauf::hoehe - 1 - u.reihe(y),
+                                                Umbrixlauf::breite, Umbrixlauf::hoehe, 72);
         const uint8_t *q = eps.pixel(int(p.x), int(p.y));
         return (q[0] << 16) | (q[1] << 8) | q[2];
     };

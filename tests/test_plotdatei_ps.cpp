@@ -9,7 +9,9 @@
 #include "xmalwerk1/core/intern.h"
 #include "xmalwerk1/xmalwerk1.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 using testhilfe::datei_lesen;
@@ -305,22 +307,55 @@ TEST(PostScriptDatei, BildAufzeichnenZeigtWasDerBildschirmZeigt)
     };
     for (const Probe &p : proben) {
         EXPECT_EQ(m.pixel(int(p.x), m.zeile_von(p.y)) & 0xffffff, p.rgb) << p.x << " " << p.y;
-        EXPECT_TRUE(farbe_nahe(b, testhilfe::eps_bildpunkt(p.x, p.y, 0, 0, B - 1, H - 1, dpi), p.rgb, p.radius))
+        EXPECT_TRUE(farbe_nahe(b, testhilfe::eps_bildschirmpunkt(p.x, p.y, B, H, dpi), p.rgb, p.radius))
             << p.x << " " << p.y;
     }
     // Outside the drawing's box, too, the page is the screen's black.
     EXPECT_TRUE(farbe_nahe(b, {2, 2}, 0x000000, 0));
 }
 
+// The screen's discs stay round in the picture whatever the window's
+// shape, and the picture has the window's proportions (turned: its width
+// runs down the page).
+TEST(PostScriptDatei, BildAufzeichnenHaeltKreiseRund)
+{
+    for (auto [b, h] : {std::pair{400, 400}, {600, 200}, {300, 500}}) {
+        testhilfe::Malflaeche m(b, h);
+        testhilfe::Arbeitsverzeichnis v;
+        const std::string datei = v.datei("kreis.eps");
+        ASSERT_TRUE(bild_aufzeichnen("POST", datei.c_str(), [b = b, h = h] {
+            setcolor(4, 100, 150, 255);
+            screenclear(0);
+            color(4);
+            fillcircle(b / 2, h / 2, 90, 90);
+        }));
+        RgbBild bild = gerendert(datei);
+        int x0 = bild.breite, x1 = -1, y0 = bild.hoehe, y1 = -1;
+        for (int y = 0; y < bild.hoehe; ++y)
+            for (int x = 0; x < bild.breite; ++x)
+                if (bild.pixel(x, y)[2] > 200 && bild.pixel(x, y)[0] < 150) {
+                    x0 = std::min(x0, x), x1 = std::max(x1, x);
+                    y0 = std::min(y0, y), y1 = std::max(y1, y);
+                }
+        EXPECT_NEAR(double(x1 - x0 + 1) / (y1 - y0 + 1), 1, 0.02) << b << "x" << h;
+        EXPECT_NEAR(double(bild.hoehe) / bild.breite, double(b) / h, 0.02) << b << "x" << h;
+    }
+}
+
 // Recording switched on for every picture stays as it was: lines and
-// colours, greys turned for paper, but no shapes and no background.
+// colours, greys turned for paper, but no shapes and no background; the
+// user box fills the page box, also after a picture recorded as the
+// screen shows it.
 TEST(PostScriptDatei, PlotsaveZeichnetKeineFormenAuf)
 {
     testhilfe::Malflaeche m(B, H);
     testhilfe::Arbeitsverzeichnis v;
     testhilfe::Verzeichniswechsel wd{v.pfad()};
     testhilfe::Umgebung env{"ENV", nullptr}, name{"PLOTSAVE", nullptr};
+    ASSERT_TRUE(bild_aufzeichnen("POST", "schirm.eps", [] {}));
     plotsave("POST");
+    EXPECT_DOUBLE_EQ(psxkor(B - 1), 750);
+    EXPECT_DOUBLE_EQ(psykor(H - 1), 558);
     scheibe_ring_linie();
     double px[3] = {10, 50, 30}, py[3] = {10, 10, 40};
     fillpolygon(3, px, py);
@@ -332,4 +367,5 @@ TEST(PostScriptDatei, PlotsaveZeichnetKeineFormenAuf)
         EXPECT_EQ(text.find(form), std::string::npos) << form << "\n" << text;
     EXPECT_NE(text.find(" d s\n"), std::string::npos) << text;  // the line
     EXPECT_NE(text.find("0.000000 0.000000 0.000000 setrgbcolor"), std::string::npos) << text;  // white as black
+    EXPECT_EQ(zeilen(text)[2], "%%BoundingBox: -10 -19 564 788");
 }

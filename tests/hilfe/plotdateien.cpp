@@ -6,6 +6,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -197,6 +198,14 @@ BildPunkt eps_bildpunkt(double ux, double uy, double xmin, double ymin, double x
     double seite_x = py, seite_y = 750 - px;
     double s = aufloesung / 72.0;
     return {(seite_x + 10) * s, (788 - seite_y) * s};
+}
+
+BildPunkt eps_bildschirmpunkt(double x, double y, int breite, int hoehe, int aufloesung)
+{
+    double k = std::min(750.0 / (breite - 1), 558.0 / (hoehe - 1));
+    double links = std::floor(-k / 2), oben = std::ceil(750 + k / 2);
+    double s = aufloesung / 72.0;
+    return {(k * y - links) * s, (oben - (750 - k * x)) * s};
 }
 
 void bild_ohne_fenster(double xmin, double ymin, double xmax, double ymax, int b, int h)

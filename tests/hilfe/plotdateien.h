@@ -76,6 +76,11 @@ struct BildPunkt {
     double x, y;
 };
 BildPunkt eps_bildpunkt(double ux, double uy, double xmin, double ymin, double xmax, double ymax, int aufloesung);
+// The same for a picture recorded as the screen shows it, of a window of
+// breite x hoehe pixels: pixel (x, y), y counted up from the bottom row.
+// One scale for both axes fits the window into those points, and the
+// bounding box holds the window's pixels whole.
+BildPunkt eps_bildschirmpunkt(double x, double y, int breite, int hoehe, int aufloesung);
 
 // The plotting state of an open picture with the given user box and
 // drawing area, without a window: enough for recording plot files.

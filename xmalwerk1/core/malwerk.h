@@ -10,6 +10,7 @@
 #include <X11/Xutil.h>
 #include <cstdio>
 #include <functional>
+#include <string>
 
 // ---------------------------------------------------------------------------
 // Public plotting state
@@ -192,6 +193,20 @@ void textfile_creat(const char *name);
 // (and a message) when the file cannot be opened or written, or another
 // plot file is being written.
 bool bild_aufzeichnen(const char *art, const char *name, const std::function<void()> &zeichnen);
+
+// ---------------------------------------------------------------------------
+// Replacing a file whole
+// ---------------------------------------------------------------------------
+// The file that a path names in the end: the path itself, or the target of
+// the chain of links that it is (a relative target counts from its link's
+// directory), also when the last target does not exist yet. Empty for a
+// chain that does not end (a cycle), as the system counts it.
+std::string linkziel(const std::string &pfad);
+// A scratch file beside ziel, open in *fd, with the mode of the file ziel
+// (or the one a new file gets): written and renamed over ziel, a reader
+// sees the old file or the new, never a part. Its name; empty (errno set)
+// when none can be made there.
+std::string hilfsdatei_anlegen(const std::string &ziel, int *fd);
 
 // ---------------------------------------------------------------------------
 // The picture as an image file

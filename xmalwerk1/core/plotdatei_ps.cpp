@@ -1,18 +1,24 @@
 // Encapsulated PostScript files: the user box fills 750 by 558 points of a
 // landscape page; paths are stroked at every move and end of path and cut
-// every 100 segments. A picture recorded as the screen shows it also gets
-// the screen's background and its boxes, ellipses and polygons.
+// every 100 segments. A picture recorded as the screen shows it keeps the
+// window's proportions within that box, and also gets the screen's
+// background and its boxes, ellipses and polygons.
 #include "intern.h"
 #include "plotdatei_intern.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
-// The bounding box on the portrait page, and the turn that lays the
-// drawing's x axis along the page's height.
-const int rand_links = -10, rand_unten = -19, rand_rechts = 564, rand_oben = 788;
-const int seitenhoehe = 750;
+// The turn that lays the drawing's x axis along the page's height, the
+// page box the user box fills, and the bounding box on the portrait page.
+const int seitenhoehe = 750, seitenbreite = 558;
+struct Seitenrand {
+    int links, unten, rechts, oben;
+};
+const Seitenrand plotrand = {-10, -19, 564, 788};
+Seitenrand seitenrand = plotrand;
 
 // Four items to a line.
 void posten_gezaehlt(FILE *f)
@@ -68,14 +74,30 @@ void bildschirm_beginnen(FILE *f)
     int r, g, b;
     farbe_null(&r, &g, &b);
     // The drawing's x runs down the page from its top, its y along the page.
-    double x0 = seitenhoehe - rand_oben, x1 = seitenhoehe - rand_unten;
+    const Seitenrand &rand = seitenrand;
+    double x0 = seitenhoehe - rand.oben, x1 = seitenhoehe - rand.unten;
     fprintf(f, "%.4lf %.4lf %.4lf setrgbcolor\n", r / 255.0, g / 255.0, b / 255.0);
-    fprintf(f, "newpath %.0lf %d m %.0lf %d d %.0lf %d d %.0lf %d d closepath fill\n", x0, rand_links, x1, rand_links, x1,
-            rand_rechts, x0, rand_rechts);
+    fprintf(f, "newpath %.0lf %d m %.0lf %d d %.0lf %d d %.0lf %d d closepath fill\n", x0, rand.links, x1, rand.links,
+            x1, rand.rechts, x0, rand.rechts);
     double dr, dg, db;
     zeichenfarbe(mal_farbe, &dr, &dg, &db);
     postscript_farbe(dr, dg, db);
     postscript_muster(0x40, pattern);
+}
+
+// The screen's picture keeps the window's proportions: one scale for both
+// axes, the largest that fits the window into the page box, and a
+// bounding box around the window's pixels, whose outer halves lie beyond
+// the centres of its edge pixels.
+void bildschirmmassstab()
+{
+    double k = std::min(double(seitenhoehe) / (breite - 1), double(seitenbreite) / (hoehe - 1));
+    psxcal = k * malwerk_xs;
+    psycal = k * malwerk_ys;
+    seitenrand.links = int(std::floor(-k / 2));
+    seitenrand.rechts = int(std::ceil(k * (hoehe - 0.5)));
+    seitenrand.unten = int(std::floor(seitenhoehe - k * (breite - 0.5)));
+    seitenrand.oben = int(std::ceil(seitenhoehe + k / 2));
 }
 
 }  // namespace
@@ -85,11 +107,14 @@ void ps_kopf(FILE *f)
     double xmin = malwerk_xmin, ymin = malwerk_ymin, xmax = malwerk_xmax, ymax = malwerk_ymax;
     fprintf(f, "%%!PS-Adobe-2.0 EPSF-1.2\n");
     fprintf(f, "%%%%Creator: xmalwerk1 %s\n", malwerk_version);
-    psxcal = 750 / (xmax - xmin);
+    psxcal = seitenhoehe / (xmax - xmin);
     psxmin = xmin;
-    psycal = 558 / (ymax - ymin);
+    psycal = seitenbreite / (ymax - ymin);
     psymin = ymin;
-    fprintf(f, "%%%%BoundingBox: %d %d %d %d\n", rand_links, rand_unten, rand_rechts, rand_oben);
+    seitenrand = plotrand;
+    if (bildschirmtreu && breite > 1 && hoehe > 1) bildschirmmassstab();
+    const Seitenrand &r = seitenrand;
+    fprintf(f, "%%%%BoundingBox: %d %d %d %d\n", r.links, r.unten, r.rechts, r.oben);
     fprintf(f, "save\n");
     fprintf(f, "/m /moveto load def\n");
     fprintf(f, "/d /lineto load def\n");

@@ -2,16 +2,15 @@
 // holding the value and a newline; reading falls back to the process
 // environment.
 #include "menu.h"
+#include "../core/malwerk.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -30,35 +29,6 @@ bool pfad_bilden(const char *verzeichnis, const char *name)
         return false;
     }
     return true;
-}
-
-// Mode for a new settings file: what fopen would give, not mkstemp's 0600.
-mode_t neuer_dateimodus(const char *pfad)
-{
-    struct stat st;
-    if (stat(pfad, &st) == 0) return st.st_mode & 07777;
-    mode_t maske = umask(0);
-    umask(maske);
-    return 0666 & ~maske;
-}
-
-// The file that a path names in the end: the path itself, or the target of
-// the chain of links that it is (a relative target counts from its link's
-// directory), also when the last target does not exist yet. Empty for a
-// chain that does not end (a cycle), as the system counts it.
-std::string linkziel(const std::string &pfad)
-{
-    std::string p = pfad;
-    for (int schritte = 0; schritte <= 40; ++schritte) {
-        struct stat st;
-        if (lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
-        std::vector<char> ziel(static_cast<size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
-        ssize_t n = readlink(p.c_str(), ziel.data(), ziel.size());
-        if (n <= 0 || static_cast<size_t>(n) >= ziel.size()) return p;
-        std::string z(ziel.data(), static_cast<size_t>(n));
-        p = z[0] == '/' ? z : p.substr(0, p.rfind('/') + 1) + z;
-    }
-    return std::string();
 }
 
 // The value and a newline into f, which is closed; false when f is null
@@ -115,19 +85,14 @@ void Setenv(const char *name, const char *wert)
         printf("kann '%s' nicht erstellen\n", str);
         return;
     }
-    // The value goes into a scratch file beside the target, which is then
-    // renamed over it: a reader sees the old value or the new, never a part.
-    std::string vorlage = ziel;
-    size_t schnitt = vorlage.rfind('/') + 1;
-    vorlage.insert(schnitt, ".");
-    vorlage += ".XXXXXX";
-    int fd = mkstemp(&vorlage[0]);
-    if (fd < 0) {
+    // The value goes into a scratch file beside the target, renamed over it.
+    int fd;
+    const std::string vorlage = hilfsdatei_anlegen(ziel, &fd);
+    if (vorlage.empty()) {
         // A directory that takes no new file may still hold a writable one.
         if (!wert_schreiben(fopen(ziel.c_str(), "w"), wert)) printf("kann '%s' nicht erstellen\n", str);
         return;
     }
-    fchmod(fd, neuer_dateimodus(ziel.c_str()));
     FILE *f = fdopen(fd, "w");
     if (!f) close(fd);
     if (!wert_schreiben(f, wert) || rename(vorlage.c_str(), ziel.c_str()) != 0) {
