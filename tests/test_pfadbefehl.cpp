@@ -2,12 +2,12 @@
 // without a display.
 #include <gtest/gtest.h>
 
+#include "hilfe/plotdateien.h"
 #include "hilfe/xvfb.h"
 #include "pfadbefehl.h"
 
 #include <algorithm>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -76,9 +76,7 @@ TEST(Pfadbefehl, TabelleOhneDisplay)
     EXPECT_EQ(aus.find("eingelesen"), std::string::npos);
     const std::regex minute(std::string("\\d\\d:\\d\\d UT  Nord (--|") + ort + ")  Zentral " + ort + "  Sued (--|" +
                             ort + ")  Sonnenhoehe -?\\d+\\.\\d  Breite (\\d+|--) km  Dauer \\dm\\d\\d\\.\\ds");
-    std::istringstream ein(aus);
-    std::vector<std::string> zeilen;
-    for (std::string z; std::getline(ein, z);) zeilen.push_back(z);
+    const std::vector<std::string> zeilen = testhilfe::zeilen(aus);
     ASSERT_GT(zeilen.size(), 150u);
     int ohne_grenze = 0;
     for (size_t i = 0; i + 2 < zeilen.size(); ++i) {
