@@ -1,9 +1,8 @@
 // The path of the shadow from the shipped elements, against published
 // values (Espenak, NASA); the table of a partial eclipse.
-#include "bessel.h"
+#include "hilfe/besselsaetze.h"
 #include "ortsumstaende.h"
 #include "schattenpfad.h"
-#include "umbrix.h"
 
 #include <gtest/gtest.h>
 
@@ -12,20 +11,6 @@
 #include <vector>
 
 namespace {
-
-Bessel finsternis(int jahr, int monat)
-{
-    static std::vector<Bessel> alle;
-    if (alle.empty()) {
-        aktuellerpfad = const_cast<char *>(UMBRIX_BUILD_DIR);
-        finsternisse_lesen(&alle);
-        aktuellerpfad = nullptr;
-    }
-    for (const Bessel &b : alle)
-        if (b.fjahr == jahr && b.fmonat == monat) return b;
-    ADD_FAILURE() << "keine Finsternis " << monat << "." << jahr;
-    return Bessel();
-}
 
 struct Veroeffentlicht {
     int jahr, monat;
@@ -44,7 +29,7 @@ TEST(Schattenpfad, GroessteFinsternisWieVeroeffentlicht)
     };
     for (const Veroeffentlicht &v : tabelle) {
         SCOPED_TRACE(v.jahr * 100 + v.monat);
-        const Schattenpfad p = schattenpfad(finsternis(v.jahr, v.monat));
+        const Schattenpfad p = schattenpfad(testhilfe::besselsatz(v.jahr, v.monat));
         ASSERT_TRUE(p.zentral);
         EXPECT_NEAR(p.groesste.ort.breite, v.breite, v.toleranz);
         EXPECT_NEAR(p.groesste.ort.laenge, v.laenge, v.toleranz);
@@ -53,7 +38,7 @@ TEST(Schattenpfad, GroessteFinsternisWieVeroeffentlicht)
         for (const Zentralpunkt &z : p.punkte) EXPECT_LE(z.dauer, p.laengste.dauer + 1e-6);
     }
     // The hybrid one: annular at sunrise, total further on.
-    const Schattenpfad h = schattenpfad(finsternis(2023, 4));
+    const Schattenpfad h = schattenpfad(testhilfe::besselsatz(2023, 4));
     int total = 0;
     for (const Zentralpunkt &z : h.punkte) total += z.total;
     EXPECT_GT(total, 0);
@@ -65,7 +50,7 @@ TEST(Schattenpfad, GrenzenOhneDauer)
 {
     for (const auto &[jahr, monat] : std::vector<std::pair<int, int>>{{2024, 4}, {2023, 10}}) {
         SCOPED_TRACE(jahr * 100 + monat);
-        const Bessel b = finsternis(jahr, monat);
+        const Bessel b = testhilfe::besselsatz(jahr, monat);
         const Schattenpfad p = schattenpfad(b);
         int geprueft = 0;
         for (size_t i = 10; i < p.punkte.size(); i += 40) {
@@ -99,7 +84,7 @@ TEST(Schattenpfad, GrenzenNaheDemHorizont)
     };
     for (const auto &f : faelle) {
         SCOPED_TRACE(f.jahr);
-        const Bessel b = finsternis(f.jahr, f.monat);
+        const Bessel b = testhilfe::besselsatz(f.jahr, f.monat);
         const double t = f.stunde + f.minute / 60.0 - (b.mjd - std::floor(b.mjd)) * 24;
         const Schattenpfad p = schattenpfad(b);
         const Zentralpunkt *z = nullptr;
@@ -116,7 +101,7 @@ TEST(Schattenpfad, GrenzenNaheDemHorizont)
 // 25 October 2022: magnitude 0.862 at 61.6 N 77.4 E, on the limb at sunset.
 TEST(Schattenpfad, PartielleFinsternis)
 {
-    const Bessel b = finsternis(2022, 10);
+    const Bessel b = testhilfe::besselsatz(2022, 10);
     const Schattenpfad p = schattenpfad(b);
     EXPECT_FALSE(p.zentral);
     EXPECT_FALSE(p.kernschatten);
@@ -149,7 +134,7 @@ TEST(Schattenpfad, UnsinnigeElemente)
     const double unsinn[] = {0, std::nan(""), 1e300, -1e-300, HUGE_VAL};
     for (double w : unsinn) {
         SCOPED_TRACE(w);
-        Bessel b = finsternis(2024, 4);
+        Bessel b = testhilfe::besselsatz(2024, 4);
         for (double *c : {b.x, b.y, b.d, b.mu, b.l1, b.l2})
             for (int i = 0; i < 3; ++i) c[i] = w;
         b.mjd = w;
