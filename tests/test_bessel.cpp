@@ -213,13 +213,12 @@ TEST(Besselleser, NachNummerInDateireihenfolge)
     lesen(b, juli, 2000, 7);
     EXPECT_EQ(b.satznummer, 1);
     bool ok = false;
-    struct Schritt {
+    const struct {
         int nummer;
         bool ok;
         const char *ausgabe;
         int tag, satznummer;  // of the record held afterwards
-    };
-    const Schritt schritte[] = {
+    } schritte[] = {
         {2, true, "31.7.2000 Besselelemente eingelesen.\n", 31, 2},
         {1, true, "1.7.2000 Besselelemente eingelesen.\n", 1, 1},
         {0, true, "5.2.2000 Besselelemente eingelesen.\n", 5, 0},
@@ -227,15 +226,14 @@ TEST(Besselleser, NachNummerInDateireihenfolge)
         {3, true, "25.12.2000 Besselelemente eingelesen.\n", 25, 3},
         {4, false, "Keine spaetere Finsternis in Ecad22.prn.\n", 25, 3},
     };
-    for (const Schritt &s : schritte) {
+    for (const auto &s : schritte) {
         EXPECT_EQ(lesen_mit(juli, [&] { ok = b.satzeinlesen(s.nummer); }), s.ausgabe);
         EXPECT_EQ(ok, s.ok) << s.nummer;
         EXPECT_EQ(b.ftag, s.tag) << s.nummer;
         EXPECT_EQ(b.satznummer, s.satznummer) << s.nummer;
     }
     // A broken record is not taken; the whole ones before it are.
-    std::string halb = juli.substr(0, juli.size() - 40);
-    EXPECT_EQ(lesen_mit(halb, [&] { ok = b.satzeinlesen(3); }),
+    EXPECT_EQ(lesen_mit(juli.substr(0, juli.size() - 40), [&] { ok = b.satzeinlesen(3); }),
               "Fehlerhafte Daten in Ecad22.prn nach 3 vollstaendigen Finsternissen.\n");
     EXPECT_FALSE(ok);
     EXPECT_EQ(b.ftag, 25);
@@ -269,12 +267,11 @@ TEST(Beschriftung, DatumUndUhrzeit)
 {
     // Record date, T0's hour of the day, t, and the caption: past midnight
     // the date rolls over as a calendar does.
-    struct Fall {
+    const struct {
         int jahr, monat, tag;
         double stunde, t;
         const char *text;
-    };
-    const Fall faelle[] = {
+    } faelle[] = {
         {2008, 8, 1, 10, 0.35, " 1.Aug.2008  10:21"},  {2008, 8, 1, 23, 1.5, " 2.Aug.2008  00:30"},
         {2008, 8, 1, 1, -1, " 1.Aug.2008  00:00"},     {1970, 8, 31, 23, 1.5, " 1.Sep.1970  00:30"},
         {2087, 6, 1, 1, -3, "31.Mai.2087  22:00"},     {2214, 12, 31, 23, 1.5, " 1.Jan.2215  00:30"},
@@ -282,7 +279,7 @@ TEST(Beschriftung, DatumUndUhrzeit)
         {2024, 3, 1, 1, -3, "29.Feb.2024  22:00"},     {2000, 2, 28, 23, 1.5, "29.Feb.2000  00:30"},
     };
     Bessel b;
-    for (const Fall &f : faelle) {
+    for (const auto &f : faelle) {
         b.fjahr = f.jahr;
         b.fmonat = f.monat;
         b.ftag = f.tag;

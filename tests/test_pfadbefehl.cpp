@@ -2,16 +2,12 @@
 // without a display.
 #include <gtest/gtest.h>
 
-#include "bessel.h"
+#include "hilfe/plotdateien.h"
 #include "hilfe/xvfb.h"
-#include "ortsumstaende.h"
 #include "pfadbefehl.h"
-#include "schattenpfad.h"
-#include "umbrix.h"
 
 #include <algorithm>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -40,7 +36,6 @@ TEST(Pfadbefehl, Argumente)
         {{"--pfad", "2024", "4"}, true, 2024, 4, ""},
         {{"--pfad", "+2024"}, true, 2024, 0, ""},  // as --ort and --bild read it
         {{"--pfad", "abc"}, true, 0, 0, "JAHR ist keine ganze Zahl von 1 bis 9999: \"abc\""},
-        {{"--pfad", "2024x"}, true, 0, 0, "JAHR"},
         {{"--pfad", "0"}, true, 0, 0, "JAHR"},
         {{"--pfad", "99999999999999999999"}, true, 0, 0, "JAHR"},
         {{"--pfad", "2024", "13"}, true, 0, 0, "MONAT ist keine ganze Zahl von 1 bis 12: \"13\""},
@@ -81,9 +76,7 @@ TEST(Pfadbefehl, TabelleOhneDisplay)
     EXPECT_EQ(aus.find("eingelesen"), std::string::npos);
     const std::regex minute(std::string("\\d\\d:\\d\\d UT  Nord (--|") + ort + ")  Zentral " + ort + "  Sued (--|" +
                             ort + ")  Sonnenhoehe -?\\d+\\.\\d  Breite (\\d+|--) km  Dauer \\dm\\d\\d\\.\\ds");
-    std::istringstream ein(aus);
-    std::vector<std::string> zeilen;
-    for (std::string z; std::getline(ein, z);) zeilen.push_back(z);
+    const std::vector<std::string> zeilen = testhilfe::zeilen(aus);
     ASSERT_GT(zeilen.size(), 150u);
     int ohne_grenze = 0;
     for (size_t i = 0; i + 2 < zeilen.size(); ++i) {
@@ -100,40 +93,24 @@ TEST(Pfadbefehl, TabelleOhneDisplay)
         << zeilen[zeilen.size() - 2];
     EXPECT_EQ(zeilen.back().rfind("Groesste Dauer: ", 0), 0u);
 
-    ASSERT_EQ(umbrix({"--pfad", "2024", "13"}, &aus), 2);
-    EXPECT_EQ(aus, "umbrix: --pfad: MONAT ist keine ganze Zahl von 1 bis 12: \"13\"\n");
 }
 
-// Years outside the file, as --ort refuses them.
-TEST(Pfadbefehl, JahrAusserhalbDerDatei)
+// Refusals: one line and status 2; years outside the file as --ort refuses them.
+TEST(Pfadbefehl, Ablehnungen)
 {
-    std::string aus;
-    for (const char *jahr : {"1800", "2400"}) {
-        ASSERT_EQ(umbrix({"--pfad", jahr}, &aus), 2) << aus;
-        EXPECT_EQ(aus.rfind(std::string("umbrix: --pfad: Jahr ") + jahr + " ausserhalb der Datei (", 0), 0u) << aus;
+    const std::pair<std::vector<std::string>, std::string> faelle[] = {
+        {{"2024", "13"}, "MONAT ist keine ganze Zahl von 1 bis 12: \"13\"\n"},
+        {{"1800"}, "Jahr 1800 ausserhalb der Datei ("},
+        {{"2400"}, "Jahr 2400 ausserhalb der Datei ("},
+    };
+    for (const auto &[argumente, meldung] : faelle) {
+        std::vector<std::string> a{"--pfad"};
+        a.insert(a.end(), argumente.begin(), argumente.end());
+        std::string aus;
+        ASSERT_EQ(umbrix(a, &aus), 2) << aus;
+        EXPECT_EQ(aus.rfind("umbrix: --pfad: " + meldung, 0), 0u) << aus;
         EXPECT_EQ(std::count(aus.begin(), aus.end(), '\n'), 1) << aus;
     }
-}
-
-TEST(Pfadbefehl, PartielleFinsternis)
-{
-    std::vector<Bessel> alle;
-    aktuellerpfad = const_cast<char *>(UMBRIX_BUILD_DIR);
-    ASSERT_TRUE(finsternisse_lesen(&alle));
-    aktuellerpfad = nullptr;
-    const Bessel *b = nullptr;
-    for (const Bessel &e : alle)
-        if (e.fjahr == 2022 && e.fmonat == 10) b = &e;
-    ASSERT_TRUE(b);
-    const std::vector<std::string> z = pfadzeilen(*b, schattenpfad(*b));
-    ASSERT_GT(z.size(), 10u);
-    EXPECT_EQ(z.front(), "Partielle Finsternis: keine Zentrallinie.");
-    const std::regex grenzen(std::string("\\d\\d:\\d\\d UT  Partiell Nord (--|") + ort + ")  Partiell Sued (--|" + ort +
-                             ")");
-    for (size_t i = 1; i + 1 < z.size(); ++i) EXPECT_TRUE(std::regex_match(z[i], grenzen)) << z[i];
-    EXPECT_TRUE(std::regex_match(z.back(), std::regex(std::string("Groesste Finsternis: 11:00:\\d\\d UT  ") + ort +
-                                                      "  Groesse 0\\.86\\d\\d")))
-        << z.back();
 }
 
 }  // namespace

@@ -15,16 +15,9 @@ namespace {
 
 const unsigned long gelb = 0xFFFF00;
 
-// Escape P, or "Pfad" from the last menu, "Ansicht"; then the picture once
-// it shows the path (or no path).
-std::unique_ptr<Bild> umschalten(Umbrixlauf &u, bool mit_pfad, bool mit_menu)
+// The picture once it shows the path (or no path).
+std::unique_ptr<Bild> pfad_abwarten(Umbrixlauf &u, bool mit_pfad)
 {
-    if (mit_menu) {
-        u.menu_waehlen(600, 1);  // right of the last title
-    } else {
-        u.taste(XK_Escape);
-        u.taste(XK_p);
-    }
     for (int i = 0; i < 50; ++i) {
         schlafen(0.1);
         auto b = u.bild();
@@ -48,7 +41,9 @@ TEST(Pfadbild, DurchDieMitteDesKernschattensUndUmschaltbar)
     EXPECT_TRUE(b->in_naehe(u.spalte(e.X(t)), u.reihe(e.Y(t)), 2, gelb));
     EXPECT_TRUE(schatten_bei(u, *b, e, t));  // the outlines still on top
 
-    ASSERT_TRUE(umschalten(u, false, false));
+    u.taste(XK_Escape);
+    u.taste(XK_p);
+    ASSERT_TRUE(pfad_abwarten(u, false));
     EXPECT_EQ(datei_lesen(u.verzeichnis().datei("UMBRIXPFAD")), "0\n");
     EXPECT_EQ(u.schliessen(), 0);
 
@@ -56,7 +51,8 @@ TEST(Pfadbild, DurchDieMitteDesKernschattensUndUmschaltbar)
     ASSERT_TRUE(u.starten({"2024", "4"}));
     ASSERT_TRUE(anhalten(u, e));
     EXPECT_EQ(u.bild()->anzahl(gelb), 0);
-    ASSERT_TRUE(umschalten(u, true, true));
+    u.menu_waehlen(600, 1);  // "Pfad" in the last menu, "Ansicht"
+    ASSERT_TRUE(pfad_abwarten(u, true));
     EXPECT_EQ(datei_lesen(u.verzeichnis().datei("UMBRIXPFAD")), "1\n");
     EXPECT_EQ(u.schliessen(), 0);
     unsetenv("ENV");
