@@ -42,6 +42,15 @@ struct Globusdrehung {
         : cd(std::cos(drehung)), sd(std::sin(drehung)), cn(std::cos(neigung)), sn(std::sin(neigung))
     {
     }
+    // A point's own factors for drehen from its longitude and latitude
+    // (radians), computed once when the point is stored.
+    static void punktfaktoren(double laenge, double breite, double *slcb, double *clcb, double *sb)
+    {
+        const double cb = std::cos(breite);
+        *slcb = std::sin(laenge) * cb;
+        *clcb = std::cos(laenge) * cb;
+        *sb = std::sin(breite);
+    }
     // x and y in the fundamental plane; false for a point behind the globe.
     bool drehen(double slcb, double clcb, double sb, double *x, double *y) const
     {
