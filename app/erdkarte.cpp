@@ -49,6 +49,11 @@ void Erdedetails::zeichnen(double drehung, double neigung)
                  nlinien);
 }
 
+int globusfarbe(int direkt, int tabelle)
+{
+    return malwerk_tiefe > 23 ? direkt : tabelle;
+}
+
 void globuslinien(const Globusdrehung &g, const double *slcb, const double *clcb, const double *sb, const int *ende,
                   int nlinien)
 {

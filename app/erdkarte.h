@@ -68,6 +68,10 @@ struct Globusdrehung {
 void globuslinien(const Globusdrehung &g, const double *slcb, const double *clcb, const double *sb, const int *ende,
                   int nlinien);
 
+// A colour drawn over the globe: the direct colour 0xRRGGBB where the
+// window is deep enough for one, else the default table's entry.
+int globusfarbe(int direkt, int tabelle);
+
 // Loads a GMT multi-segment coastline file into erdkarte; the number of
 // segments handed to storage, or -1 when the file cannot be opened.
 int karte_laden(char *name);

@@ -71,9 +71,7 @@ void Pfadbild::setzen(const Schattenpfad &p)
 void Pfadbild::zeichnen(double drehung, double neigung) const
 {
     if (!an || zentral.sb.empty()) return;
-    // Yellow: a direct colour where the display takes one, else the
-    // table's yellow.
-    color(malwerk_tiefe > 23 ? 0xffff00 : 6);
+    color(globusfarbe(0xffff00, 6));  // yellow
     zentral.zeichnen(drehung, neigung);
     mal_pen("SD");
     grenzen.zeichnen(drehung, neigung);
