@@ -4,6 +4,7 @@
 
 #include "besselsatz.h"
 #include "erdkarte.h"
+#include "finsterniswahl.h"
 #include "ortmenu.h"
 #include "pfadbild.h"
 #include "xmalwerk1/xmalwerk1.h"
@@ -109,9 +110,23 @@ void Bessel::dateneinlesen(int jahr, int monat)
     }
     Bessel satz;
     int anzahl = 0;
-    auto ab_monat = [&](const Bessel &s, int) { return s.fjahr > jahr || (s.fjahr == jahr && s.fmonat >= monat); };
-    bool treffer = suchen(f, ab_monat, satz, anzahl) == Satzende::ganz;
+    auto passt = [&](const Bessel &s, int) { return ab_monat(s, jahr, monat); };
+    bool treffer = suchen(f, passt, satz, anzahl) == Satzende::ganz;
     fclose(f);
+    gesucht(satz, anzahl, treffer, jahr, monat);
+}
+
+void Bessel::auswaehlen(const std::vector<Bessel> &alle, int jahr, int monat)
+{
+    const Bessel *treffer = finsternis_waehlen(alle, jahr, monat);
+    if (treffer)
+        gesucht(*treffer, static_cast<int>(treffer - alle.data()) + 1, true, jahr, monat);
+    else
+        gesucht(alle.empty() ? *this : alle.back(), static_cast<int>(alle.size()), false, jahr, monat);
+}
+
+void Bessel::gesucht(const Bessel &satz, int anzahl, bool treffer, int jahr, int monat)
+{
     if (anzahl == 0) {
         printf("Keine Besselelemente in %s.\n", besseldatei);
         fflush(stdout);

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 // Polynomials in t (hours), by Horner's rule.
 double xvont(double *c, double t);   // cubic
@@ -53,6 +54,8 @@ public:
 
     Bessel();
     void dateneinlesen(int jahr, int monat);
+    // As dateneinlesen, from the whole records of the file already read.
+    void auswaehlen(const std::vector<Bessel> &alle, int jahr, int monat);
     // Reads the record of that index (satznummer + 1 is the next eclipse in
     // the file, satznummer - 1 the one before). False, with a message and
     // the object unchanged, when the file has no whole record there.
@@ -68,6 +71,10 @@ public:
 private:
     // Takes a record read from the file as the eclipse shown.
     void uebernehmen(const Bessel &satz, int nummer);
+    // The end of a search from the month jahr/monat on: satz is the record
+    // that fitted (treffer), else the last of the anzahl whole ones; it is
+    // the record of index anzahl - 1.
+    void gesucht(const Bessel &satz, int anzahl, bool treffer, int jahr, int monat);
 };
 
 // One record of the open eclipse file into b, with the fields that the file

@@ -115,7 +115,7 @@ int bildbefehl(int argc, char **argv, Bildzeichner zeichnen)
 
     // A year outside the file is refused before a window opens, as the other
     // command-line forms refuse it, and so is a broken file; without one
-    // the viewer's reader says so.
+    // the viewer's reader says so. The records read here are the ones drawn.
     std::vector<Bessel> alle;
     std::string kaputt;
     const bool gelesen = finsternisse_lesen(&alle, &kaputt);
@@ -133,7 +133,10 @@ int bildbefehl(int argc, char **argv, Bildzeichner zeichnen)
 
     globusfenster_oeffnen(nullptr);
     Bessel bessel;
-    bessel.dateneinlesen(a.jahr, a.monat);
+    if (gelesen)
+        bessel.auswaehlen(alle, a.jahr, a.monat);
+    else
+        bessel.dateneinlesen(a.jahr, a.monat);
     pfadbild.setzen(bessel);
     int status = 0;
     double t = bessel.zusatz2;  // greatest eclipse, hours after T0

@@ -34,10 +34,8 @@ void Erdedetails::liniekopieren(double *laengen, double *breiten, int n)
         int k = npunkte + i;
         erdlaenge[k] = laengen[i] * grad;
         erdbreite[k] = breiten[i] * grad;
-        double cb = cos(erdbreite[k]);
-        sinlaenge_cosbreite[k] = sin(erdlaenge[k]) * cb;
-        coslaenge_cosbreite[k] = cos(erdlaenge[k]) * cb;
-        sinbreite[k] = sin(erdbreite[k]);
+        Globusdrehung::punktfaktoren(erdlaenge[k], erdbreite[k], &sinlaenge_cosbreite[k], &coslaenge_cosbreite[k],
+                                     &sinbreite[k]);
     }
     npunkte += n;
     linienende[nlinien] = npunkte;
@@ -49,6 +47,11 @@ void Erdedetails::zeichnen(double drehung, double neigung)
     color(1);
     globuslinien(Globusdrehung(drehung, neigung), sinlaenge_cosbreite, coslaenge_cosbreite, sinbreite, linienende,
                  nlinien);
+}
+
+int globusfarbe(int direkt, int tabelle)
+{
+    return malwerk_tiefe > 23 ? direkt : tabelle;
 }
 
 void globuslinien(const Globusdrehung &g, const double *slcb, const double *clcb, const double *sb, const int *ende,

@@ -42,6 +42,15 @@ struct Globusdrehung {
         : cd(std::cos(drehung)), sd(std::sin(drehung)), cn(std::cos(neigung)), sn(std::sin(neigung))
     {
     }
+    // A point's own factors for drehen from its longitude and latitude
+    // (radians), computed once when the point is stored.
+    static void punktfaktoren(double laenge, double breite, double *slcb, double *clcb, double *sb)
+    {
+        const double cb = std::cos(breite);
+        *slcb = std::sin(laenge) * cb;
+        *clcb = std::cos(laenge) * cb;
+        *sb = std::sin(breite);
+    }
     // x and y in the fundamental plane; false for a point behind the globe.
     bool drehen(double slcb, double clcb, double sb, double *x, double *y) const
     {
@@ -58,6 +67,10 @@ struct Globusdrehung {
 // j-1); a stretch behind the globe leaves a gap.
 void globuslinien(const Globusdrehung &g, const double *slcb, const double *clcb, const double *sb, const int *ende,
                   int nlinien);
+
+// A colour drawn over the globe: the direct colour 0xRRGGBB where the
+// window is deep enough for one, else the default table's entry.
+int globusfarbe(int direkt, int tabelle);
 
 // Loads a GMT multi-segment coastline file into erdkarte; the number of
 // segments handed to storage, or -1 when the file cannot be opened.

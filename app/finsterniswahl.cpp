@@ -2,10 +2,15 @@
 
 #include "bessel.h"
 
+bool ab_monat(const Bessel &b, int jahr, int monat)
+{
+    return b.fjahr > jahr || (b.fjahr == jahr && b.fmonat >= monat);
+}
+
 const Bessel *finsternis_waehlen(const std::vector<Bessel> &alle, int jahr, int monat)
 {
     for (const Bessel &b : alle)
-        if (!(b.fjahr < jahr || (b.fjahr == jahr && b.fmonat < monat))) return &b;
+        if (ab_monat(b, jahr, monat)) return &b;
     return nullptr;
 }
 

@@ -8,6 +8,10 @@
 
 class Bessel;
 
+// Whether the record's eclipse lies in the month jahr/monat or after it
+// (month 0: the year's first).
+bool ab_monat(const Bessel &b, int jahr, int monat);
+
 // The first record at or after the month (month 0: the year's first), as
 // the viewer's reader chooses; nullptr when there is none.
 const Bessel *finsternis_waehlen(const std::vector<Bessel> &alle, int jahr, int monat);

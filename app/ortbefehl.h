@@ -29,4 +29,8 @@ int ortbefehl_ausfuehren(const Ortbefehl &befehl);
 // ran; *status is the exit status.
 bool ortbefehl(int argc, char **argv, int *status);
 
+// A fault of a form that answers without a display: one line
+// "umbrix: text" on standard error. Gives status back.
+int befehl_fehler(const std::string &text, int status);
+
 #endif

@@ -8,25 +8,21 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
-
-int fehler(const std::string &text, int status)
+int befehl_fehler(const std::string &text, int status)
 {
     std::fprintf(stderr, "umbrix: %s\n", text.c_str());
     return status;
 }
 
-}  // namespace
-
 int ortbefehl_ausfuehren(const Ortbefehl &befehl)
 {
-    if (!befehl.fehler.empty()) return fehler(befehl.fehler, 2);
+    if (!befehl.fehler.empty()) return befehl_fehler(befehl.fehler, 2);
     std::vector<Bessel> alle;
     std::string grund;
-    if (!finsternisdatei_lesen(&alle, &grund)) return fehler(grund, 1);
+    if (!finsternisdatei_lesen(&alle, &grund)) return befehl_fehler(grund, 1);
     for (int i = 0; i < befehl.jahre && (i == 0 || befehl.art == Ortbefehl::liste); ++i) {
         const std::string ausserhalb = jahr_ausserhalb(alle, i == 0 ? befehl.zahl1 : befehl.zahl2);
-        if (!ausserhalb.empty()) return fehler(ausserhalb, 2);
+        if (!ausserhalb.empty()) return befehl_fehler(ausserhalb, 2);
     }
     if (befehl.art == Ortbefehl::liste) {
         const int von = befehl.jahre >= 1 ? befehl.zahl1 : alle.front().fjahr;
@@ -39,9 +35,9 @@ int ortbefehl_ausfuehren(const Ortbefehl &befehl)
     const int monat = befehl.jahre == 2 ? befehl.zahl2 : befehl.jahre == 1 ? 0 : 8;
     const Bessel *b = finsternis_waehlen(alle, jahr, monat);
     if (!b)
-        return fehler("Keine Finsternis ab " + std::to_string(monat) + "." + std::to_string(jahr) + " in " +
-                          besseldatei + ".",
-                      2);
+        return befehl_fehler(
+            "Keine Finsternis ab " + std::to_string(monat) + "." + std::to_string(jahr) + " in " + besseldatei + ".",
+            2);
     for (const std::string &zeile : ortszeilen(*b, befehl.platz, ortsumstaende(*b, befehl.platz)))
         std::printf("%s\n", zeile.c_str());
     return 0;

@@ -17,13 +17,6 @@ struct Drehung {
 // on the screen (the frame pacing shows a frame, then draws the next).
 Drehung gezeichnet, gezeigt;
 
-// Magenta as a direct colour where the window is deep enough, else the
-// default table's magenta.
-int magenta()
-{
-    return malwerk_tiefe > 23 ? 0xff00ff : 5;
-}
-
 }  // namespace
 
 void ortsmarke_zeichnen(double drehung, double neigung)
@@ -35,7 +28,7 @@ void ortsmarke_zeichnen(double drehung, double neigung)
     double x, y, z;
     erdkoordinatendrehen(ort.laenge * grad, ort.breite * grad, drehung, neigung, &x, &y, &z);
     if (z < 0) return;
-    color(magenta());
+    color(globusfarbe(0xff00ff, 5));  // magenta
     q2plot(x - arm, y, 3);
     q2plot(x + arm, y, 2);
     q2plot(x, y - arm, 3);

@@ -5,6 +5,7 @@
 #include "bessel.h"
 #include "dezimalzahl.h"
 #include "finsterniswahl.h"
+#include "ortbefehl.h"
 #include "ortsumstaende.h"
 #include "schattenpfad.h"
 
@@ -21,12 +22,6 @@ bool ganze_zahl(const char *text, int von, int bis, int *wert)
     if (!ganzzahl_lesen(text, &w) || w < von || w > bis) return false;
     *wert = w;
     return true;
-}
-
-int melden(const std::string &text, int status)
-{
-    std::fprintf(stderr, "umbrix: %s\n", text.c_str());
-    return status;
 }
 
 }  // namespace
@@ -53,26 +48,26 @@ bool pfadbefehl(int argc, char **argv, int *status)
     const Pfadbefehl befehl = pfadbefehl_lesen(argc, argv);
     if (!befehl.gegeben) return false;
     if (!befehl.fehler.empty()) {
-        *status = melden(befehl.fehler, 2);
+        *status = befehl_fehler(befehl.fehler, 2);
         return true;
     }
     std::vector<Bessel> alle;
     std::string grund;
     if (!finsternisdatei_lesen(&alle, &grund)) {
-        *status = melden(grund, 1);
+        *status = befehl_fehler(grund, 1);
         return true;
     }
     // A year outside the file is refused, as --ort refuses it.
     const std::string ausserhalb = befehl.jahr_gegeben ? jahr_ausserhalb(alle, befehl.jahr) : "";
     if (!ausserhalb.empty()) {
-        *status = melden("--pfad: " + ausserhalb, 2);
+        *status = befehl_fehler("--pfad: " + ausserhalb, 2);
         return true;
     }
     const Bessel *gewaehlt = finsternis_waehlen(alle, befehl.jahr, befehl.monat);
     if (!gewaehlt) {
         const std::string ab = befehl.monat ? std::to_string(befehl.monat) + "." + std::to_string(befehl.jahr)
                                             : std::to_string(befehl.jahr);
-        *status = melden("--pfad: keine Finsternis ab " + ab + " in " + besseldatei + ".", 2);
+        *status = befehl_fehler("--pfad: keine Finsternis ab " + ab + " in " + besseldatei + ".", 2);
         return true;
     }
     for (const std::string &zeile : pfadzeilen(*gewaehlt, schattenpfad(*gewaehlt))) std::printf("%s\n", zeile.c_str());

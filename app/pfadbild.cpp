@@ -6,7 +6,6 @@
 #include "schattenpfad.h"
 #include "xmalwerk1/xmalwerk1.h"
 
-#include <cmath>
 #include <cstring>
 
 namespace {
@@ -42,10 +41,11 @@ void Pfadbild::Linien::punkt(bool gibt_es, double breite, double laenge)
         if (n > (ende.empty() ? 0 : ende.back())) ende.push_back(n);
         return;
     }
-    const double cb = std::cos(breite * grad);
-    slcb.push_back(std::sin(laenge * grad) * cb);
-    clcb.push_back(std::cos(laenge * grad) * cb);
-    sb.push_back(std::sin(breite * grad));
+    double s, c, b;
+    Globusdrehung::punktfaktoren(laenge * grad, breite * grad, &s, &c, &b);
+    slcb.push_back(s);
+    clcb.push_back(c);
+    sb.push_back(b);
 }
 
 void Pfadbild::Linien::zeichnen(double drehung, double neigung) const
@@ -71,9 +71,7 @@ void Pfadbild::setzen(const Schattenpfad &p)
 void Pfadbild::zeichnen(double drehung, double neigung) const
 {
     if (!an || zentral.sb.empty()) return;
-    // Yellow: a direct colour where the display takes one, else the
-    // table's yellow.
-    color(malwerk_tiefe > 23 ? 0xffff00 : 6);
+    color(globusfarbe(0xffff00, 6));  // yellow
     zentral.zeichnen(drehung, neigung);
     mal_pen("SD");
     grenzen.zeichnen(drehung, neigung);

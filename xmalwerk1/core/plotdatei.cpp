@@ -166,13 +166,15 @@ void farbe_null(int *r, int *g, int *b)
 
 namespace {
 
-// The file that takes shapes now, in the format given back; null when none does.
-FILE *formdatei(Plotformat *art)
+// The writer of the shapes of the file that takes them now, that file in
+// *f; null when none does.
+const Formschreiber *formschreiber(FILE **f)
 {
-    FILE *f = qsaveflag ? malwerk_fpbild : nullptr;
-    if (!f) return nullptr;
-    *art = format();
-    if (*art == Plotformat::svg || (*art == Plotformat::postscript && bildschirmtreu)) return f;
+    *f = qsaveflag ? malwerk_fpbild : nullptr;
+    if (!*f) return nullptr;
+    const Plotformat art = format();
+    if (art == Plotformat::svg) return &svg_formen;
+    if (art == Plotformat::postscript && bildschirmtreu) return &ps_formen;
     return nullptr;
 }
 
@@ -180,23 +182,21 @@ FILE *formdatei(Plotformat *art)
 
 void kasten_aufzeichnen(int x, int y, unsigned b, unsigned h, bool fuellen)
 {
-    Plotformat art;
-    if (FILE *f = formdatei(&art))
-        (art == Plotformat::svg ? svg_kasten : ps_kasten)(f, x, y, b, h, fuellen);
+    FILE *f;
+    if (const Formschreiber *s = formschreiber(&f)) s->kasten(f, x, y, b, h, fuellen);
 }
 
 void ellipse_aufzeichnen(int x, int y, unsigned rx, unsigned ry, bool fuellen)
 {
-    Plotformat art;
-    if (FILE *f = formdatei(&art))
-        (art == Plotformat::svg ? svg_ellipse : ps_ellipse)(f, x, y, rx, ry, fuellen);
+    FILE *f;
+    if (const Formschreiber *s = formschreiber(&f)) s->ellipse(f, x, y, rx, ry, fuellen);
 }
 
 void polygon_aufzeichnen(const XPoint *p, int n)
 {
-    Plotformat art;
+    FILE *f;
     if (n <= 0) return;
-    if (FILE *f = formdatei(&art)) (art == Plotformat::svg ? svg_polygon : ps_polygon)(f, p, n);
+    if (const Formschreiber *s = formschreiber(&f)) s->polygon(f, p, n);
 }
 
 bool bild_schliessen()

@@ -48,22 +48,25 @@ unsigned short iff_einheit(double u, double min, double faktor);
 // default before the table exists.
 void farbe_null(int *r, int *g, int *b);
 
-// PostScript. The shapes as kasten_aufzeichnen and the others hand them
-// over.
+// The shapes of a format that records them, as kasten_aufzeichnen and the
+// others hand them over.
+struct Formschreiber {
+    void (*kasten)(FILE *f, int x, int y, unsigned b, unsigned h, bool fuellen);
+    void (*ellipse)(FILE *f, int x, int y, unsigned rx, unsigned ry, bool fuellen);
+    void (*polygon)(FILE *f, const XPoint *p, int n);
+};
+
+// PostScript.
 void ps_kopf(FILE *f);
 void ps_plot(FILE *f, double x, double y, int ipen);
 void ps_schluss(FILE *f);
-void ps_kasten(FILE *f, int x, int y, unsigned b, unsigned h, bool fuellen);
-void ps_ellipse(FILE *f, int x, int y, unsigned rx, unsigned ry, bool fuellen);
-void ps_polygon(FILE *f, const XPoint *p, int n);
+extern const Formschreiber ps_formen;
 
-// SVG (shapes as for PostScript).
+// SVG.
 void svg_kopf(FILE *f);
 void svg_plot(FILE *f, double x, double y, int ipen);
 void svg_schluss(FILE *f);
-void svg_kasten(FILE *f, int x, int y, unsigned b, unsigned h, bool fuellen);
-void svg_ellipse(FILE *f, int x, int y, unsigned rx, unsigned ry, bool fuellen);
-void svg_polygon(FILE *f, const XPoint *p, int n);
+extern const Formschreiber svg_formen;
 
 // TELL-A-GRAF.
 extern int ncurv;

@@ -172,6 +172,8 @@ void ps_schluss(FILE *f)
     fprintf(f, " showpage\nrestore\n");
 }
 
+namespace {
+
 void ps_kasten(FILE *f, int x, int y, unsigned b, unsigned h, bool fuellen)
 {
     double x0 = x - kante(fuellen), y0 = y - kante(fuellen), x1 = x0 + b, y1 = y0 + h;
@@ -206,3 +208,7 @@ void ps_polygon(FILE *f, const XPoint *p, int n)
     }
     form_beenden(f, "eofill");
 }
+
+}  // namespace
+
+const Formschreiber ps_formen = {ps_kasten, ps_ellipse, ps_polygon};

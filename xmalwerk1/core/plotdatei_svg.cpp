@@ -148,6 +148,8 @@ void svg_schluss(FILE *f)
     fputs("</svg>\n", f);
 }
 
+namespace {
+
 void svg_kasten(FILE *f, int x, int y, unsigned b, unsigned h, bool fuellen)
 {
     form_schreiben(f, "<rect x=\"%.1f\" y=\"%.1f\" width=\"%u\" height=\"%u\"", x, y, b, h, fuellen);
@@ -167,6 +169,10 @@ void svg_polygon(FILE *f, const XPoint *p, int n)
     for (int i = 0; i < n; ++i) punkt(f, svg_x(p[i].x), svg_y(p[i].y));
     fputs("\"/>\n", f);
 }
+
+}  // namespace
+
+const Formschreiber svg_formen = {svg_kasten, svg_ellipse, svg_polygon};
 
 void svg_text(int x, int y, const char *text, double winkel)
 {
