@@ -134,7 +134,8 @@ TEST(E2eBildspeichern, BildBefehl)
         const char *meldung;
     } fehler[] = {{{"y.png", "2024", "4", "23:00"}, 2, "23:00 UT liegt nicht in den sechs Stunden"},
                   {{"y.png", "1800"}, 2, "ausserhalb der Datei"},
-                  {{"/proc/y.png", "2024", "4"}, 1, "Bild nicht gespeichert: in /proc kann keine Datei angelegt werden"}};
+                  {{"/proc/y.png", "2024", "4"}, 1,
+                   "Bild nicht gespeichert: in /proc kann keine Datei angelegt werden"}};
     for (const auto &f : fehler) {
         EXPECT_EQ(bild_befehl(u, f.argumente, &aus), f.status) << aus;
         EXPECT_NE(aus.find(f.meldung), std::string::npos) << aus;
