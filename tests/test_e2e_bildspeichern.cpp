@@ -9,7 +9,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,16 +21,6 @@ using testhilfe::finsternis;
 namespace {
 
 const char *const titel = "Speichern: Bild als .png, .svg oder .eps";
-
-// The program on the eclipse of April 2024, stopped at moment t.
-std::unique_ptr<testhilfe::Bild> angehalten(Umbrixlauf &u, double t)
-{
-    u.daten_kopieren();
-    if (!u.starten({"2024", "4"})) return nullptr;
-    const Elemente &e = finsternis(2024, 4);
-    if (!u.warten_auf(eingelesen(e), 10) || !testhilfe::anhalten(u, e)) return nullptr;
-    return testhilfe::zeigen(u, Umbrixlauf::spalte_fuer(t));
-}
 
 // Escape B, then OK on the proposed name or on neuer_name typed over it.
 void speichern_ueber_menue(Umbrixlauf &u, const std::string &neuer_name)
@@ -57,9 +46,8 @@ int bild_befehl(Umbrixlauf &u, const std::vector<std::string> &argumente, std::s
     std::vector<std::string> a{UMBRIX_BINARY, "--bild"};
     a.insert(a.end(), argumente.begin(), argumente.end());
     testhilfe::Kindprozess k(a, {"DISPLAY=" + u.anzeige()}, u.verzeichnis().pfad());
-    int status = k.warten(30);
-    *ausgabe = k.ausgabe();
-    return status;
+    const int status = k.warten(30);
+    return *ausgabe = k.ausgabe(), status;
 }
 
 }  // namespace
@@ -70,7 +58,11 @@ TEST(E2eBildspeichern, EscapeBSpeichertDasGezeigteBildAlsPng)
 {
     Umbrixlauf u;
     const double t = 0.5;
-    ASSERT_TRUE(angehalten(u, t)) << u.ausgabe();
+    const Elemente &e = finsternis(2024, 4);
+    u.daten_kopieren();
+    ASSERT_TRUE(u.starten({"2024", "4"}) && u.warten_auf(eingelesen(e), 10) && testhilfe::anhalten(u, e) &&
+                testhilfe::zeigen(u, Umbrixlauf::spalte_fuer(t)))
+        << u.ausgabe();
     speichern_ueber_menue(u, "bild.gif");
     EXPECT_TRUE(u.warten_auf("Unbekannte Endung: " + u.verzeichnis().datei("bild.gif") +
                                  "\nBilder werden als .png, .svg oder .eps gespeichert.\n",
@@ -81,7 +73,7 @@ TEST(E2eBildspeichern, EscapeBSpeichertDasGezeigteBildAlsPng)
     f.taste(XK_o);
     ASSERT_TRUE(u.fenster_weg("Requester", 5));
 
-    double stunde = finsternis(2024, 4).t0_stunde() + Umbrixlauf::t_bei(Umbrixlauf::spalte_fuer(t));
+    double stunde = e.t0_stunde() + Umbrixlauf::t_bei(Umbrixlauf::spalte_fuer(t));
     char name[64];
     snprintf(name, sizeof name, "umbrix-2024-04-08-%02d%02d.png", int(stunde), int((stunde - int(stunde)) * 60));
     const std::string datei = u.verzeichnis().datei(name);
@@ -158,11 +150,8 @@ TEST(E2eBildspeichern, BildBefehl)
     // A place kept in the settings is marked (the magenta cross on Dallas).
     auto magenta = [](const RgbBild &b) {
         int n = 0;
-        for (int y = 0; y < b.hoehe; ++y)
-            for (int x = 0; x < b.breite; ++x) {
-                const uint8_t *p = b.pixel(x, y);
-                n += p[0] > 200 && p[1] < 80 && p[2] > 200;
-            }
+        for (size_t i = 0; i < b.daten.size(); i += 3)
+            n += b.daten[i] > 200 && b.daten[i + 1] < 80 && b.daten[i + 2] > 200;
         return n;
     };
     EXPECT_EQ(magenta(png), 0);
