@@ -83,18 +83,23 @@ int ohne_gegenstueck(const RgbBild &a, const RgbBild &b, bool nur_kraeftig)
 
 }  // namespace
 
-TEST(SvgDatei, ZeigtWasDerBildschirmZeigt)
+// Drawn into the back buffer, as an animation draws.
+TEST(SvgUndPngDatei, ZeigenWasDerBildschirmZeigt)
 {
     Malflaeche m(B, H);
+    changebuffer(0, 1);
     Arbeitsverzeichnis v;
     const std::string datei = v.datei("bild.svg");
     ASSERT_TRUE(bild_aufzeichnen("SVG", datei.c_str(), zeichnen));
     EXPECT_TRUE(qsaveflag == 0 && malwerk_fpbild == nullptr);
     RgbBild schirm = bildschirm(), svg;
+    ASSERT_EQ(png_speichern(v.datei("bild.png").c_str()), 1);
+    RgbBild png = testhilfe::png_lesen(v.datei("bild.png"));
+    EXPECT_TRUE(png.breite == B && png.daten == schirm.daten);
+
     std::string meldungen;
     ASSERT_EQ(testhilfe::svg_rendern(datei, &svg, &meldungen), 0) << meldungen << datei_lesen(datei);
-    ASSERT_EQ(svg.breite, B);
-    ASSERT_EQ(svg.hoehe, H);
+    ASSERT_TRUE(svg.breite == B && svg.hoehe == H);
     EXPECT_LT(ohne_gegenstueck(schirm, svg, false), 20);
     EXPECT_LT(ohne_gegenstueck(svg, schirm, true), 20);
     int weiss = 0;
@@ -106,17 +111,6 @@ TEST(SvgDatei, ZeigtWasDerBildschirmZeigt)
     std::string text = datei_lesen(datei);
     EXPECT_NE(text.find(">a&lt;b &amp; &quot;c&quot; \xc3\xa4</text>"), std::string::npos) << text;
     EXPECT_NE(text.find("stroke-width=\"3\""), std::string::npos);
-}
-
-TEST(PngDatei, GleichDemBildschirm)
-{
-    Malflaeche m(B, H);
-    changebuffer(0, 1);  // from the back buffer, as an animation draws
-    zeichnen();
-    Arbeitsverzeichnis v;
-    ASSERT_EQ(png_speichern(v.datei("bild.png").c_str()), 1);
-    RgbBild png = testhilfe::png_lesen(v.datei("bild.png"));
-    EXPECT_TRUE(png.breite == B && png.daten == bildschirm().daten);
 }
 
 // A name that cannot be opened: the same message in every format, and
