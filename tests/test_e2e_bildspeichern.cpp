@@ -69,9 +69,10 @@ TEST(E2eBildspeichern, EscapeBSpeichertDasGezeigteBildAlsPng)
                              5))
         << u.ausgabe();
     testhilfe::Fernbedienung f(u.anzeige());
-    ASSERT_TRUE(f.fenster_finden("Requester", 5)) << u.ausgabe();
-    f.taste(XK_o);
-    ASSERT_TRUE(u.fenster_weg("Requester", 5));
+    auto antworten = [&](KeySym taste, KeySym mit) {
+        return f.fenster_finden("Requester", 5) && (f.taste(taste, mit), u.fenster_weg("Requester", 5));
+    };
+    ASSERT_TRUE(antworten(XK_o, 0)) << u.ausgabe();
 
     double stunde = e.t0_stunde() + Umbrixlauf::t_bei(Umbrixlauf::spalte_fuer(t));
     char name[64];
@@ -81,9 +82,7 @@ TEST(E2eBildspeichern, EscapeBSpeichertDasGezeigteBildAlsPng)
     for (KeySym antwort : {XK_n, XK_j}) {
         ASSERT_TRUE(testhilfe::zeigen(u, Umbrixlauf::spalte_fuer(t)));  // the pointer back on the picture
         speichern_ueber_menue(u, "");
-        ASSERT_TRUE(f.fenster_finden("Requester", 5)) << u.ausgabe();
-        f.taste(antwort, XK_Shift_L);  // "Nein", "Ja"
-        ASSERT_TRUE(u.fenster_weg("Requester", 5));
+        ASSERT_TRUE(antworten(antwort, XK_Shift_L)) << u.ausgabe();  // "Nein", "Ja"
     }
     ASSERT_TRUE(u.warten_auf("Bild gespeichert: " + datei + "\n", 5)) << u.ausgabe();
     EXPECT_EQ(u.zaehlen("Bild gespeichert"), 1) << u.ausgabe();
