@@ -211,24 +211,23 @@ TEST(Einstellungen, VerweisBleibtVerweisUndSeinZielBekommtDenWert)
 {
     Arbeitsverzeichnis d;
     Umgebung env("ENV", d.pfad().c_str());
-    ASSERT_EQ(mkdir(d.datei("ziele").c_str(), 0755), 0);
-    // A relative link to a link to a file that is not there yet.
-    ASSERT_EQ(symlink("ziele/plotname", d.datei("zwischen").c_str()), 0);
-    ASSERT_EQ(symlink("zwischen", d.datei("PLOTSAVE").c_str()), 0);
+    auto verweis = [&](const char *n) {
+        struct stat st;
+        return lstat(d.datei(n).c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+    };
+    // A relative link to a link to a file that is not there yet, and a
+    // cycle of links, which names no file.
+    ASSERT_EQ(mkdir(d.datei("ziele").c_str(), 0755) + symlink("ziele/plotname", d.datei("zwischen").c_str()) +
+                  symlink("zwischen", d.datei("PLOTSAVE").c_str()) + symlink("KREIS", d.datei("KREIS").c_str()),
+              0);
     Setenv("PLOTSAVE", "bild.eps");
     Setenv("PLOTSAVE", "bild2.eps");
-    struct stat st;
-    ASSERT_EQ(lstat(d.datei("PLOTSAVE").c_str(), &st), 0);
-    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_TRUE(verweis("PLOTSAVE"));
     EXPECT_EQ(datei_lesen(d.datei("ziele/plotname")), "bild2.eps\n");
     // No scratch files are left beside the links or the target.
-    EXPECT_EQ(testhilfe::verzeichnis_liste(d.pfad()).size() + testhilfe::verzeichnis_liste(d.datei("ziele")).size(), 4u);
-
-    // A cycle of links names no file: the link stays.
-    ASSERT_EQ(symlink("KREIS", d.datei("KREIS").c_str()), 0);
+    EXPECT_EQ(testhilfe::verzeichnis_liste(d.pfad()).size() + testhilfe::verzeichnis_liste(d.datei("ziele")).size(), 5u);
     EXPECT_EQ(ausgabe_von([] { Setenv("KREIS", "x"); }), "kann '" + d.datei("KREIS") + "' nicht erstellen\n");
-    ASSERT_EQ(lstat(d.datei("KREIS").c_str(), &st), 0);
-    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_TRUE(verweis("KREIS"));
 }
 
 TEST(Einstellungen, NurLesbaresVerzeichnisMitSchreibbarerDatei)
@@ -237,8 +236,7 @@ TEST(Einstellungen, NurLesbaresVerzeichnisMitSchreibbarerDatei)
     Umgebung env("ENV", d.pfad().c_str());
     datei_schreiben(d.datei("FARBE"), "alt\n", 0666);
     chmod(d.pfad().c_str(), 0555);
-    // The directory takes no scratch file; as root only a process that
-    // has given up its rights sees that.
+    // As root only a process without its rights is refused scratch files.
     testhilfe::Kindprozess kind([] {
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return 2;
         Setenv("FARBE", "neu");
@@ -248,6 +246,5 @@ TEST(Einstellungen, NurLesbaresVerzeichnisMitSchreibbarerDatei)
     EXPECT_EQ(kind.warten(10), 0);
     chmod(d.pfad().c_str(), 0755);
     EXPECT_EQ(datei_lesen(d.datei("FARBE")), "neu\n");
-    // A new key still has no place to go.
     EXPECT_EQ(kind.ausgabe(), "kann '" + d.datei("NEUE_TASTE") + "' nicht erstellen\n");
 }

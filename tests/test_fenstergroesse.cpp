@@ -12,14 +12,12 @@
 
 TEST(Fenstergroesse, AnteiligeSeiteFolgtDerAnderen)
 {
-    // Room on the screen: 1274 × 998. setsize(w, h) leaves w + 1 and
-    // h + 1 (plus the menu bar) for given sides, the value for negative ones.
-    struct Fall {
+    // Room on the screen: 1274 x 998; sides as setsize passes them.
+    const struct {
         int winbreite, winhoehe, menu;
         Fenstermasse erwartet;
         bool meldung;
-    };
-    const Fall faelle[] = {
+    } faelle[] = {
         {801, -7500, 0, {801, 601, 800, 600}, false},
         {801, -7500, 20, {801, 621, 800, 600}, false},
         {-15000, 401, 0, {601, 401, 600, 400}, false},
@@ -27,7 +25,7 @@ TEST(Fenstergroesse, AnteiligeSeiteFolgtDerAnderen)
         {-20000, 901, 0, {1274, 901, 1273, 900}, true},    // too wide
         {-7500, -7500, 0, {1274, 955, 1273, 954}, true},   // neither side given
     };
-    for (const Fall &f : faelle) {
+    for (const auto &f : faelle) {
         auto gegeben = [](int seite, int abzug) { return seite > 0 ? seite - abzug : seite; };
         Fenstermasse m{f.winbreite, f.winhoehe, gegeben(f.winbreite, 1), gegeben(f.winhoehe, f.menu + 1)};
         testing::internal::CaptureStdout();
@@ -48,8 +46,6 @@ TEST(Fenstergroesse, FesteBreiteMitAnteiligerHoeheImFenster)
     qinital(1, 0, 0, 1, 1);
     XWindowAttributes a;
     XGetWindowAttributes(dpy, win10, &a);
-    EXPECT_EQ(a.width, 801);
-    EXPECT_EQ(a.height, 601);
-    EXPECT_EQ(malwerk_hoehe, 600);
+    EXPECT_EQ(std::make_tuple(a.width, a.height, malwerk_hoehe), std::make_tuple(801, 601, 600));
     term_exit();
 }

@@ -100,12 +100,12 @@ TEST(Installation, HandbuchseiteOhneWarnungen)
     EXPECT_EQ(aus, "");
 }
 
-TEST(Installation, ProgrammBautMitPkgConfigGegenDenPrefix)
+TEST(Installation, ProgrammBautMitPkgConfigUndFindPackageGegenDenPrefix)
 {
     Arbeitsverzeichnis a;
     installieren(a.pfad() + "/prefix");
     if (HasFatalFailure()) return;
-    // Moved after installing: the pkg-config file finds its prefix itself.
+    // Moved after installing: pkg-config and CMake files find their prefix.
     const std::string p = a.pfad() + "/verschoben";
     ASSERT_EQ(rename((a.pfad() + "/prefix").c_str(), p.c_str()), 0);
 
@@ -130,16 +130,8 @@ TEST(Installation, ProgrammBautMitPkgConfigGegenDenPrefix)
     testhilfe::XvfbServer x(800, 600, 24);
     ASSERT_EQ(ausfuehren({programm, x.name()}, &aus, 10, {"DISPLAY=" + x.name()}), 0) << aus;
     EXPECT_EQ(aus, "320 200 0\n");
-}
 
-TEST(Installation, ProgrammBautMitFindPackageGegenDenPrefix)
-{
-    Arbeitsverzeichnis a;
-    const std::string p = a.pfad() + "/prefix";
-    installieren(p);
-    if (HasFatalFailure()) return;
     const std::string bau = a.pfad() + "/bau";
-    std::string aus;
     ASSERT_EQ(ausfuehren({CMAKE_BEFEHL, "-S", UMBRIX_SOURCE_DIR "/tests/extern", "-B", bau, "-DCMAKE_PREFIX_PATH=" + p,
                           "-DCMAKE_CXX_COMPILER=" CXX_BEFEHL, "-DCMAKE_CXX_FLAGS=" SANITIZE_FLAGS,
                           "-DCMAKE_EXE_LINKER_FLAGS=" SANITIZE_FLAGS},

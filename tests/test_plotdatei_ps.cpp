@@ -67,8 +67,8 @@ RgbBild gerendert(const std::string &datei)
     return b;
 }
 
-// A window of 400 x 300 pixels that are its user coordinates: a light-blue
-// disc, a white circle on it and a yellow line across both, on black.
+// User coordinates are the window's pixels: a light-blue disc, a white
+// ring on it and a yellow line across both, on black.
 const int B = 400, H = 300;
 
 void scheibe_ring_linie()
@@ -85,16 +85,16 @@ void scheibe_ring_linie()
     PLOT_FLUSH();
 }
 
-// Whether a pixel within radius pixels of (x, y) has about the colour rgb.
+// Whether a pixel within radius pixels of p has about the colour rgb.
 bool farbe_nahe(const RgbBild &b, testhilfe::BildPunkt p, unsigned long rgb, int radius)
 {
     for (int dy = -radius; dy <= radius; ++dy)
         for (int dx = -radius; dx <= radius; ++dx) {
             int x = int(p.x) + dx, y = int(p.y) + dy;
             if (!b.innen(x, y)) continue;
-            const uint8_t *q = b.pixel(x, y);
             bool gleich = true;
-            for (int k = 0; k < 3; ++k) gleich = gleich && std::abs(int(q[k]) - int((rgb >> (16 - 8 * k)) & 255)) < 40;
+            for (int k = 0; k < 3; ++k)
+                gleich = gleich && std::abs(b.pixel(x, y)[k] - int((rgb >> (16 - 8 * k)) & 255)) < 40;
             if (gleich) return true;
         }
     return false;
@@ -285,9 +285,7 @@ TEST(PostScriptDatei, ZweiteDateiBeginntMitFrischemPfad)
     }
 }
 
-// The picture recorded as the screen shows it: background, filled and
-// outlined circles in their colours, the line over them, each where the
-// window has it.
+// Recorded as the screen shows it: each colour where the window has it.
 TEST(PostScriptDatei, BildAufzeichnenZeigtWasDerBildschirmZeigt)
 {
     testhilfe::Malflaeche m(B, H);
@@ -296,8 +294,8 @@ TEST(PostScriptDatei, BildAufzeichnenZeigtWasDerBildschirmZeigt)
     ASSERT_TRUE(bild_aufzeichnen("POST", datei.c_str(), scheibe_ring_linie));
     RgbBild b = gerendert(datei);
     struct Probe {
-        double x, y;       // user coordinates, which are the window's pixels
-        unsigned long rgb;  // what the screen shows there
+        double x, y;
+        unsigned long rgb;
         int radius;
     } proben[] = {
         {200, 90, 0x6496ff, 0}, {200, 215, 0x6496ff, 0}, {150, 120, 0x6496ff, 0},  // the disc
@@ -310,13 +308,11 @@ TEST(PostScriptDatei, BildAufzeichnenZeigtWasDerBildschirmZeigt)
         EXPECT_TRUE(farbe_nahe(b, testhilfe::eps_bildschirmpunkt(p.x, p.y, B, H, dpi), p.rgb, p.radius))
             << p.x << " " << p.y;
     }
-    // Outside the drawing's box, too, the page is the screen's black.
     EXPECT_TRUE(farbe_nahe(b, {2, 2}, 0x000000, 0));
 }
 
-// The screen's discs stay round in the picture whatever the window's
-// shape, and the picture has the window's proportions (turned: its width
-// runs down the page).
+// Discs stay round whatever the window's shape, and the picture keeps the
+// window's proportions (turned: its width runs down the page).
 TEST(PostScriptDatei, BildAufzeichnenHaeltKreiseRund)
 {
     for (auto [b, h] : {std::pair{400, 400}, {600, 200}, {300, 500}}) {
@@ -342,10 +338,9 @@ TEST(PostScriptDatei, BildAufzeichnenHaeltKreiseRund)
     }
 }
 
-// Recording switched on for every picture stays as it was: lines and
-// colours, greys turned for paper, but no shapes and no background; the
-// user box fills the page box, also after a picture recorded as the
-// screen shows it.
+// Recording every picture stays as it was: lines and colours turned for
+// paper, no shapes, no background, the user box filling the page box, also
+// after a picture recorded as the screen shows it.
 TEST(PostScriptDatei, PlotsaveZeichnetKeineFormenAuf)
 {
     testhilfe::Malflaeche m(B, H);

@@ -60,8 +60,7 @@ RgbBild ppm_lesen(const std::string &pfad);
 // when the file is not one.
 RgbBild png_lesen(const std::string &pfad);
 
-// Renders an SVG file with rsvg-convert at its own size; the result is the
-// converter's exit status, ausgabe what it printed.
+// Renders an SVG file with rsvg-convert at its own size; its exit status.
 int svg_rendern(const std::string &svg, RgbBild *bild, std::string *ausgabe);
 
 // Renders an EPS file with Ghostscript at aufloesung dots per inch, cropped
@@ -76,10 +75,8 @@ struct BildPunkt {
     double x, y;
 };
 BildPunkt eps_bildpunkt(double ux, double uy, double xmin, double ymin, double xmax, double ymax, int aufloesung);
-// The same for a picture recorded as the screen shows it, of a window of
-// breite x hoehe pixels: pixel (x, y), y counted up from the bottom row.
-// One scale for both axes fits the window into those points, and the
-// bounding box holds the window's pixels whole.
+// The same for window pixel (x, y), y up from the bottom row, of a picture
+// recorded as the screen shows it: one scale for both axes.
 BildPunkt eps_bildschirmpunkt(double x, double y, int breite, int hoehe, int aufloesung);
 
 // The plotting state of an open picture with the given user box and
