@@ -15,144 +15,123 @@
 namespace {
 
 struct Lauf {
-  int status;
-  std::string ausgabe;
+    int status;
+    std::string ausgabe;
 };
 
 // The program from the build directory (its eclipse file beside it), with
 // no display named.
-Lauf umbrix(std::vector<std::string> argumente,
-            const std::string &verzeichnis = UMBRIX_BUILD_DIR) {
-  argumente.insert(argumente.begin(), UMBRIX_BINARY);
-  testhilfe::Kindprozess k(argumente, {"DISPLAY"}, verzeichnis);
-  Lauf l;
-  l.status = k.warten(20);
-  l.ausgabe = k.ausgabe();
-  return l;
+Lauf umbrix(std::vector<std::string> argumente, const std::string &verzeichnis = UMBRIX_BUILD_DIR)
+{
+    argumente.insert(argumente.begin(), UMBRIX_BINARY);
+    testhilfe::Kindprozess k(argumente, {"DISPLAY"}, verzeichnis);
+    Lauf l;
+    l.status = k.warten(20);
+    l.ausgabe = k.ausgabe();
+    return l;
 }
 
-} // namespace
+}  // namespace
 
-TEST(Ortbefehl, FalscheAngabenEndenMitEinerZeileUndStatusZwei) {
-  const std::vector<std::vector<std::string>> faelle = {
-      {"--ort"},
-      {"--ort", "32.7"},
-      {"--ort", "91", "10"},
-      {"--ort", "-90.5", "10"},
-      {"--ort", "10", "180.1"},
-      {"--liste", "10", "-200"},
-      {"--ort", "Dallas", "10"},
-      {"--ort", "32.7x", "10"},
-      {"--ort", "10", "10", "2024", "4", "1"}, // one too many
-      {"--ort", "10", "10", "1800"},
-      {"--ort", "10", "10", "2024.5"},
-      {"--ort", "10", "10", "2024", "13"},
-      {"--liste", "10", "10", "1900", "2000"},
-      {"--liste", "10", "10", "2000", "2400"},
-      {"--liste", "10", "10", "2010", "2000"}, // backwards
-      {"--ort", "10", "10", "--hoehe"},
-      {"--ort", "10", "10", "--hoehe", "hoch"},
-      {"--ort", "10", "10", "--hoehe", "1e9"},
-      {"--ort", "10", "10", "--hoehe", "0x5"},
-      {"--ort", "nan", "10"},
-      {"--ort", "0x10", "0"},
-      {"--ort", "+-5", "3"},
-      {"--liste", "47", "8", "1000000",
-       "1000001"}, // a whole number far off: a year outside the file
-  };
-  for (const auto &f : faelle) {
-    const Lauf l = umbrix(f);
-    std::string befehl;
-    for (const auto &a : f)
-      befehl += a + " ";
-    EXPECT_EQ(l.status, 2) << befehl << l.ausgabe;
-    EXPECT_TRUE(std::regex_match(l.ausgabe, std::regex("umbrix: [^\n]*\n")))
-        << befehl << l.ausgabe;
-  }
-  EXPECT_EQ(umbrix(faelle.back())
-                .ausgabe.rfind("umbrix: Jahr 1000000 ausserhalb der Datei", 0),
-            0u);
+TEST(Ortbefehl, FalscheAngabenEndenMitEinerZeileUndStatusZwei)
+{
+    // Missing, out of range, not decimal, not finite, one too many, backwards; and a whole number far off: a
+    // year outside the file.
+    const std::vector<std::vector<std::string>> faelle = {{"--ort"},
+                                                          {"--ort", "32.7"},
+                                                          {"--ort", "91", "10"},
+                                                          {"--ort", "-90.5", "10"},
+                                                          {"--ort", "10", "180.1"},
+                                                          {"--liste", "10", "-200"},
+                                                          {"--ort", "Dallas", "10"},
+                                                          {"--ort", "32.7x", "10"},
+                                                          {"--ort", "10", "10", "2024", "4", "1"},
+                                                          {"--ort", "10", "10", "1800"},
+                                                          {"--ort", "10", "10", "2024.5"},
+                                                          {"--ort", "10", "10", "2024", "13"},
+                                                          {"--liste", "10", "10", "1900", "2000"},
+                                                          {"--liste", "10", "10", "2000", "2400"},
+                                                          {"--liste", "10", "10", "2010", "2000"},
+                                                          {"--ort", "10", "10", "--hoehe"},
+                                                          {"--ort", "10", "10", "--hoehe", "hoch"},
+                                                          {"--ort", "10", "10", "--hoehe", "1e9"},
+                                                          {"--ort", "10", "10", "--hoehe", "0x5"},
+                                                          {"--ort", "nan", "10"},
+                                                          {"--ort", "0x10", "0"},
+                                                          {"--ort", "+-5", "3"},
+                                                          {"--liste", "47", "8", "1000000", "1000001"}};
+    for (const auto &f : faelle) {
+        const Lauf l = umbrix(f);
+        std::string befehl;
+        for (const auto &a : f) befehl += a + " ";
+        EXPECT_EQ(l.status, 2) << befehl << l.ausgabe;
+        EXPECT_TRUE(std::regex_match(l.ausgabe, std::regex("umbrix: [^\n]*\n"))) << befehl << l.ausgabe;
+    }
+    EXPECT_EQ(umbrix(faelle.back()).ausgabe.rfind("umbrix: Jahr 1000000 ausserhalb der Datei", 0), 0u);
 }
 
 // Neither a file cut short in a record (--bild before it asks for a
 // display) nor output that does not reach standard output is a success.
-TEST(Ortbefehl, AbgeschnitteneDateiUndNichtGeschriebeneAusgabe) {
-  testhilfe::Arbeitsverzeichnis v;
-  const std::string ganz =
-      testhilfe::datei_lesen(std::string(UMBRIX_BUILD_DIR) + "/Ecad22.prn");
-  testhilfe::datei_schreiben(v.datei("Ecad22.prn"), ganz.substr(0, 5000));
-  for (const std::vector<std::string> &f :
-       {std::vector<std::string>{"--liste", "10", "20"},
-        {"--ort", "10", "20", "1905"},
-        {"--pfad"},
-        {"--bild", "x.png", "1905"}}) {
-    const Lauf l = umbrix(f, v.pfad());
-    EXPECT_EQ(l.status, 1) << f[0] << l.ausgabe;
-    EXPECT_TRUE(std::regex_match(
-        l.ausgabe,
-        std::regex("(umbrix|--bild): Fehlerhafte Daten in Ecad22\\.prn nach "
-                   "\\d+ vollstaendigen Finsternissen\\.\n")))
-        << f[0] << l.ausgabe;
-  }
+TEST(Ortbefehl, AbgeschnitteneDateiUndNichtGeschriebeneAusgabe)
+{
+    testhilfe::Arbeitsverzeichnis v;
+    const std::string ganz = testhilfe::datei_lesen(std::string(UMBRIX_BUILD_DIR) + "/Ecad22.prn");
+    testhilfe::datei_schreiben(v.datei("Ecad22.prn"), ganz.substr(0, 5000));
+    for (const std::vector<std::string> &f : {std::vector<std::string>{"--liste", "10", "20"},
+                                              {"--ort", "10", "20", "1905"},
+                                              {"--pfad"},
+                                              {"--bild", "x.png", "1905"}}) {
+        const Lauf l = umbrix(f, v.pfad());
+        EXPECT_EQ(l.status, 1) << f[0] << l.ausgabe;
+        EXPECT_TRUE(std::regex_match(l.ausgabe, std::regex("(umbrix|--bild): Fehlerhafte Daten in Ecad22\\.prn nach "
+                                                           "\\d+ vollstaendigen Finsternissen\\.\n")))
+            << f[0] << l.ausgabe;
+    }
 
-  const std::pair<const char *, const char *> faelle[] = {
-      {"--liste 47 8 >/dev/full", "No space left on device"},
-      {"--ort 32.7763 -96.7969 2024 4 >/dev/full", "No space left on device"},
-      {"--pfad 2024 4 >&-", "Bad file descriptor"},
-      {"'?' >/dev/full", "No space left on device"},
-  };
-  for (const auto &f : faelle) {
-    const std::string befehl =
-        std::string("exec '") + UMBRIX_BINARY + "' " + f.first;
-    testhilfe::Kindprozess k({"/bin/sh", "-c", befehl}, {"DISPLAY"},
-                             UMBRIX_BUILD_DIR);
-    EXPECT_EQ(k.warten(20), 1) << befehl;
-    EXPECT_EQ(k.ausgabe(), std::string("umbrix: Ausgabe nicht geschrieben: ") +
-                               f.second + "\n")
-        << befehl;
-  }
+    const std::pair<const char *, const char *> faelle[] = {
+        {"--liste 47 8 >/dev/full", "No space left on device"},
+        {"--ort 32.7763 -96.7969 2024 4 >/dev/full", "No space left on device"},
+        {"--pfad 2024 4 >&-", "Bad file descriptor"},
+        {"'?' >/dev/full", "No space left on device"},
+    };
+    for (const auto &f : faelle) {
+        const std::string befehl = std::string("exec '") + UMBRIX_BINARY + "' " + f.first;
+        testhilfe::Kindprozess k({"/bin/sh", "-c", befehl}, {"DISPLAY"}, UMBRIX_BUILD_DIR);
+        EXPECT_EQ(k.warten(20), 1) << befehl;
+        EXPECT_EQ(k.ausgabe(), std::string("umbrix: Ausgabe nicht geschrieben: ") + f.second + "\n") << befehl;
+    }
 }
 
-TEST(Ortbefehl, AnderesIstNichtSeineSache) {
-  for (std::vector<std::string> a : {std::vector<std::string>{"umbrix"},
-                                     {"umbrix", "2024", "4"},
-                                     {"umbrix", "-x", "--ort"}}) {
-    std::vector<char *> argv;
-    for (auto &s : a)
-      argv.push_back(s.data());
-    EXPECT_EQ(ortbefehl_lesen(static_cast<int>(argv.size()), argv.data()).art,
-              Ortbefehl::keiner);
-  }
+TEST(Ortbefehl, AnderesIstNichtSeineSache)
+{
+    for (std::vector<std::string> a :
+         {std::vector<std::string>{"umbrix"}, {"umbrix", "2024", "4"}, {"umbrix", "-x", "--ort"}}) {
+        std::vector<char *> argv;
+        for (auto &s : a) argv.push_back(s.data());
+        EXPECT_EQ(ortbefehl_lesen(static_cast<int>(argv.size()), argv.data()).art, Ortbefehl::keiner);
+    }
 }
 
 // Without a display: the lines of the place (the year alone: its first
 // eclipse, the height given first), the list, and the usage text.
-TEST(Ortbefehl, OrtListeUndAnwendungstextOhneAnzeige) {
-  const Bessel &b = testhilfe::besselsatz(2024, 4);
-  const Ort dallas{32.7763, -96.7969, 140};
-  std::string erwartet;
-  for (const std::string &z : ortszeilen(b, dallas, ortsumstaende(b, dallas)))
-    erwartet += z + "\n";
-  const Lauf l =
-      umbrix({"--ort", "--hoehe", "140", "32.7763", "-96.7969", "2024"});
-  EXPECT_EQ(l.status, 0);
-  EXPECT_EQ(l.ausgabe, erwartet);
-  EXPECT_EQ(
-      l.ausgabe.rfind(
-          "Ort: 32.7763 N  96.7969 W  140 m\nFinsternis: 8.4.2024 total\n", 0),
-      0u);
+TEST(Ortbefehl, OrtListeUndAnwendungstextOhneAnzeige)
+{
+    const Bessel &b = testhilfe::besselsatz(2024, 4);
+    const Ort dallas{32.7763, -96.7969, 140};
+    std::string erwartet;
+    for (const std::string &z : ortszeilen(b, dallas, ortsumstaende(b, dallas))) erwartet += z + "\n";
+    const Lauf l = umbrix({"--ort", "--hoehe", "140", "32.7763", "-96.7969", "2024"});
+    EXPECT_EQ(l.status, 0);
+    EXPECT_EQ(l.ausgabe, erwartet);
+    EXPECT_EQ(l.ausgabe.rfind("Ort: 32.7763 N  96.7969 W  140 m\nFinsternis: 8.4.2024 total\n", 0), 0u);
 
-  const Lauf liste = umbrix({"--liste", "51.5074", "-0.1278", "2015", "2015"});
-  EXPECT_EQ(liste.status, 0);
-  EXPECT_TRUE(std::regex_match(
-      liste.ausgabe, std::regex("20\\.3\\.2015 partiell 09:3[^\n]*\n")))
-      << liste.ausgabe;
+    const Lauf liste = umbrix({"--liste", "51.5074", "-0.1278", "2015", "2015"});
+    EXPECT_EQ(liste.status, 0);
+    EXPECT_TRUE(std::regex_match(liste.ausgabe, std::regex("20\\.3\\.2015 partiell 09:3[^\n]*\n"))) << liste.ausgabe;
 
-  const Lauf hilfe = umbrix({"?"});
-  EXPECT_EQ(hilfe.status, 0);
-  EXPECT_TRUE(std::regex_search(
-      hilfe.ausgabe,
-      std::regex("\nAnwendung: umbrix Jahr Monat\n[^\n]*umbrix --ort "
-                 "Breite Laenge[^\n]*\n[^\n]*umbrix --liste Breite Laenge")))
-      << hilfe.ausgabe;
+    const Lauf hilfe = umbrix({"?"});
+    EXPECT_EQ(hilfe.status, 0);
+    EXPECT_TRUE(std::regex_search(hilfe.ausgabe, std::regex("\nAnwendung: umbrix Jahr Monat\n[^\n]*umbrix --ort "
+                                                            "Breite Laenge[^\n]*\n[^\n]*umbrix --liste Breite Laenge")))
+        << hilfe.ausgabe;
 }
