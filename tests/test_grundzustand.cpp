@@ -51,11 +51,10 @@ TEST(Grundzustand, NachEinerSitzungMitAnderenEinstellungen)
                  WERT(dept, 1), WERT(menubalkenhoehe, 0), WERT(hintergrundflag, 0), WERT(hintergrundistschwarz, 1),
                  WERT(debug, 0), WERT(menu_debug, 0), WERT(xsync_modus, 0), WERT(mal_farbe, -1),
                  WERT(pattern, 0x40), WERT(colortabelle != nullptr, 0), WERT(maximaleanzahlfarben, 4096),
-                 WERT(rgbtabelle[0][0], 0), WERT(rgbtabelle[1][0], 255), WERT(rgbtabelle[2][0], 255),
-                 WERT(funk_expose != nullptr, 0), WERT(schlechte_tastatur('a'), 0), WERT(menuvorhanden(), 0),
-                 WERT(menu_i, 0), WERT(menu.titelzeile != nullptr, 0), WERT(zeilenabstand, 12),
-                 WERT(pixprobuchst_x, 6), WERT(requester_font_flag, 0), WERT(requester_dpy != nullptr, 0),
-                 WERT(DELL, 127), WERT(DELR, 8), WERT(darstellungsbreite, 40),
+                 WERT(rgbtabelle[0][0], 0), WERT(funk_expose != nullptr, 0), WERT(schlechte_tastatur('a'), 0),
+                 WERT(menuvorhanden(), 0), WERT(menu_i, 0), WERT(menu.titelzeile != nullptr, 0),
+                 WERT(zeilenabstand, 12), WERT(pixprobuchst_x, 6), WERT(requester_font_flag, 0),
+                 WERT(requester_dpy != nullptr, 0), WERT(DELL, 127), WERT(DELR, 8), WERT(darstellungsbreite, 40),
                  WERT(gadgetstr[0].anzeige != gadgetstr[0].text, 0)};
 #undef WERT
     for (const auto &w : werte) EXPECT_EQ(w.ist, w.soll) << w.name;
