@@ -32,11 +32,7 @@ struct Lauf {
         return u.starten({"2024", "4"}) && u.warten_auf(eingelesen(finsternis(2024, 4)), 10) &&
                testhilfe::anhalten(u, finsternis(2024, 4));
     }
-    std::string ort() const
-    {
-        const std::string datei = v.datei("UMBRIXORT");
-        return testhilfe::datei_existiert(datei) ? testhilfe::datei_lesen(datei) : "";
-    }
+    std::string ort() const { return testhilfe::datei_lesen(v.datei("UMBRIXORT")); }
     // Escape and a key over the drawing area at column px; the window of
     // that title then takes the keys.
     void kuerzel(unsigned long taste, const char *titel, int px = 640)
