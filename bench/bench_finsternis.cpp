@@ -5,9 +5,9 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_programmfenster.h"
-#include "bessel.h"
-#include "erdkarte.h"
-#include "umbrix.h"
+#include "betrachter/bessel.h"
+#include "betrachter/erdkarte.h"
+#include "betrachter/zustand.h"
 #include "xmalwerk1/xmalwerk1.h"
 
 #include <fcntl.h>

@@ -3,44 +3,43 @@
 // records already read), and reading the file as --ort and --liste do.
 #include <benchmark/benchmark.h>
 
-#include "bessel.h"
 #include "hilfe/besselsaetze.h"
-#include "hilfe/dateien.h"
-#include "ortsumstaende.h"
+#include "finsternis/finsternis.h"
 
+#include <cstdio>
 #include <vector>
 
 namespace {
 
 const Ort dallas{32.7763, -96.7969, 0};
 
-const std::vector<Bessel> &alle()
+const std::vector<Elemente> &alle()
 {
     return testhilfe::besselsaetze();
 }
 
-const Bessel &april2024()
+const Elemente &april2024()
 {
     return testhilfe::besselsatz(2024, 4);
 }
 
 void EinOrtEineFinsternis(benchmark::State &state)
 {
-    const Bessel &b = april2024();
+    const Elemente &b = april2024();
     for (auto _ : state) benchmark::DoNotOptimize(ortsumstaende(b, dallas));
 }
 BENCHMARK(EinOrtEineFinsternis);
 
 void EinOrtEineFinsternisMitZeilen(benchmark::State &state)
 {
-    const Bessel &b = april2024();
+    const Elemente &b = april2024();
     for (auto _ : state) benchmark::DoNotOptimize(ortszeilen(b, dallas, ortsumstaende(b, dallas)));
 }
 BENCHMARK(EinOrtEineFinsternisMitZeilen);
 
 void ListeAllerFinsternisse(benchmark::State &state)
 {
-    const std::vector<Bessel> &a = alle();
+    const std::vector<Elemente> &a = alle();
     for (auto _ : state) benchmark::DoNotOptimize(finsternisliste(a, dallas, 1901, 2300));
     state.counters["Finsternisse"] = static_cast<double>(a.size());
 }
@@ -48,9 +47,15 @@ BENCHMARK(ListeAllerFinsternisse)->Unit(benchmark::kMillisecond);
 
 void DateiLesen(benchmark::State &state)
 {
-    testhilfe::Verzeichniswechsel hier(UMBRIX_BUILD_DIR);
-    std::vector<Bessel> v;
-    for (auto _ : state) benchmark::DoNotOptimize(finsternisse_lesen(&v));
+    for (auto _ : state) {
+        std::FILE *f = std::fopen(UMBRIX_BUILD_DIR "/Ecad22.prn", "r");
+        if (!f) {
+            state.SkipWithError("Ecad22.prn fehlt");
+            return;
+        }
+        benchmark::DoNotOptimize(finsternisse_lesen(f, nullptr));
+        std::fclose(f);
+    }
 }
 BENCHMARK(DateiLesen)->Unit(benchmark::kMillisecond);
 

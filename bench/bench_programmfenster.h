@@ -5,7 +5,7 @@
 #define UMBRIX_BENCH_PROGRAMMFENSTER_H
 
 #include "hilfe/xvfb.h"
-#include "umbrix.h"
+#include "betrachter/datendatei.h"
 #include "xmalwerk1/xmalwerk1.h"
 
 class Programmfenster {

@@ -4,23 +4,23 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_programmfenster.h"
-#include "bessel.h"
-#include "erdkarte.h"
-#include "ortsumstaende.h"
-#include "pfadbild.h"
-#include "schattenpfad.h"
-#include "umbrix.h"
+#include "betrachter/bessel.h"
+#include "betrachter/erdkarte.h"
+#include "finsternis/finsternis.h"
+#include "betrachter/pfadbild.h"
+#include "finsternis/finsternis.h"
+#include "betrachter/zustand.h"
 #include "xmalwerk1/xmalwerk1.h"
 
 #include <vector>
 
 namespace {
 
-std::vector<Bessel> finsternisse;
+std::vector<Besselsatz> finsternisse;
 
-const Bessel *finsternis(int jahr, int monat)
+const Besselsatz *finsternis(int jahr, int monat)
 {
-    for (const Bessel &b : finsternisse)
+    for (const Besselsatz &b : finsternisse)
         if (b.fjahr == jahr && b.fmonat == monat) return &b;
     return nullptr;
 }
@@ -28,11 +28,13 @@ const Bessel *finsternis(int jahr, int monat)
 // Arguments: year and month of the eclipse.
 void BM_Schattenpfad(benchmark::State &state)
 {
-    const Bessel *b = finsternis(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    if (!b) {
+    const Besselsatz *satz = finsternis(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    if (!satz) {
         state.SkipWithError("Finsternis fehlt in Ecad22.prn");
         return;
     }
+    const Elemente e = elemente_aus_satz(*satz);
+    const Elemente *b = &e;
     size_t punkte = 0;
     for (auto _ : state) {
         Schattenpfad p = schattenpfad(*b);
@@ -83,10 +85,11 @@ BENCHMARK(BM_Pfad_zeichnen)->UseRealTime();
 int main(int argc, char **argv)
 {
     Programmfenster fenster;
-    finsternisse_lesen(&finsternisse);
+    std::string fehler;
+    besselsaetze_einlesen(&finsternisse, &fehler);
     karte_laden(const_cast<char *>("gmtkuesten.dat"));
-    if (const Bessel *b = finsternis(2024, 4)) bessel = *b;
-    pfadbild.setzen(bessel);
+    if (const Besselsatz *b = finsternis(2024, 4)) bessel.uebernehmen(*b, 0);
+    pfadbild.setzen(bessel.gelesene_elemente());
     bessel.zeichnen(0);  // the kind of the eclipse is told once
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -4,11 +4,9 @@
 // private X server, as the program does with them.
 #include "programmfenster.h"
 
-#include "bessel.h"
-#include "erdkarte.h"
-#include "pfadbild.h"
-#include "schattenpfad.h"
-#include "umbrix.h"
+#include "betrachter/bessel.h"
+#include "betrachter/pfadbild.h"
+#include "finsternis/finsternis.h"
 #include "xmalwerk1/xmalwerk1.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -43,8 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t n)
 
     // The path of the shadow, as a table and on the globe.
     if (b.elemente) {
-        const Schattenpfad p = schattenpfad(b);
-        for (const std::string &zeile : pfadzeilen(b, p)) FUZZ_PRUEFEN(!zeile.empty());
+        const Schattenpfad p = schattenpfad(b.werte);
+        for (const std::string &zeile : pfadzeilen(b.werte, p)) FUZZ_PRUEFEN(!zeile.empty());
         pfadbild.setzen(p);
     }
 

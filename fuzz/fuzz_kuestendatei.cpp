@@ -4,8 +4,7 @@
 // reached with small inputs. The map is then drawn as for a frame.
 #include "programmfenster.h"
 
-#include "erdkarte.h"
-#include "umbrix.h"
+#include "betrachter/erdkarte.h"
 #include "xmalwerk1/xmalwerk1.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

@@ -7,7 +7,7 @@
 
 #include "fuzzhilfe.h"
 
-#include "umbrix.h"
+#include "betrachter/datendatei.h"
 #include "xmalwerk1/xmalwerk1.h"
 
 namespace fuzzhilfe {

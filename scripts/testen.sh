@@ -49,7 +49,7 @@ durchlauf() {
 # process and must not depend on each other's state.
 direkt() {
     local verzeichnis="$1" programm fehlgeschlagen=()
-    for programm in "$verzeichnis"/tests/test_*; do
+    for programm in "$verzeichnis"/tests/test_* "$verzeichnis"/tests/*/test_*; do
         [ -f "$programm" ] && [ -x "$programm" ] || continue
         echo "--- $(basename "$programm")"
         (cd "$verzeichnis/tests" && UMBRIX_TEST=1 "$programm" --gtest_brief=1) ||

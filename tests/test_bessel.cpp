@@ -3,13 +3,15 @@
 // the frame drawn on a private screen.
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
-#include "bessel.h"
-#include "erdkarte.h"
+#include "betrachter/bessel.h"
+#include "betrachter/erdkarte.h"
+#include "betrachter/datendatei.h"
+#include "betrachter/globusdrehung.h"
 #include "hilfe/bild.h"
 #include "hilfe/dateien.h"
 #include "hilfe/daten.h"
 #include "hilfe/xvfb.h"
-#include "umbrix.h"
+#include "betrachter/zustand.h"
 #include "xmalwerk1/core/intern.h"
 #include "xmalwerk1/xmalwerk1.h"
 

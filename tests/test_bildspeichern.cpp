@@ -2,9 +2,9 @@
 // the proposed name, the arguments of --bild, and saving over files.
 #include <gtest/gtest.h>
 
-#include "bessel.h"
-#include "bildbefehl.h"
-#include "bildspeichern.h"
+#include "betrachter/bessel.h"
+#include "befehle/bildbefehl.h"
+#include "betrachter/bildspeichern.h"
 #include "hilfe/dateien.h"
 #include "hilfe/plotdateien.h"
 
@@ -16,13 +16,13 @@
 
 namespace {
 
-// A record whose T0 lies at the given UT hour of its day.
-Bessel finsternis_um(int jahr, int monat, int tag, double stunde)
+// An eclipse whose T0 lies at the given UT hour of its day.
+Elemente finsternis_um(int jahr, int monat, int tag, double stunde)
 {
-    Bessel b;
-    b.fjahr = jahr, b.fmonat = monat, b.ftag = tag;
-    b.mjd = 60000 + stunde / 24;  // only the fraction of the day counts
-    return b;
+    Elemente e;
+    e.datum = {jahr, monat, tag};
+    e.mjd = 60000 + stunde / 24;  // only the fraction of the day counts
+    return e;
 }
 
 bool lesen(std::vector<std::string> argumente, Bildauftrag *auftrag, std::string *fehler)
@@ -49,13 +49,13 @@ TEST(Bildspeichern, FormatNachEndung)
 // caption truncates the seconds).
 TEST(Bildspeichern, NamensvorschlagUndZeitpunkt)
 {
-    const Bessel april = finsternis_um(2024, 4, 8, 17 + 58.0 / 60 + 46.0 / 3600);
+    const Elemente april = finsternis_um(2024, 4, 8, 17 + 58.0 / 60 + 46.0 / 3600);
     EXPECT_EQ(bildname_vorschlag(april, 0.30816), "umbrix-2024-04-08-1817.png");
     EXPECT_EQ(bildname_vorschlag(finsternis_um(2214, 12, 31, 22.5), 2.501), "umbrix-2215-01-01-0100.png");
     EXPECT_EQ(bildname_vorschlag(finsternis_um(2024, 3, 1, 1), -1.999), "umbrix-2024-02-29-2300.png");
     double t = 0;
     EXPECT_FALSE(zeitpunkt_fuer(april, 14, 58, &t));
-    const Bessel spaet = finsternis_um(2000, 1, 31, 23);
+    const Elemente spaet = finsternis_um(2000, 1, 31, 23);
     for (auto [stunde, erwartet] : {std::pair{1, 2.5}, {20, -2.5}}) {
         ASSERT_TRUE(zeitpunkt_fuer(spaet, stunde, 30, &t));
         EXPECT_NEAR(t, erwartet, 1e-6);

@@ -7,7 +7,7 @@
 #include "ecad_satz.h"
 #include "hilfe/dateien.h"
 #include "hilfe/xvfb.h"
-#include "kalender.h"
+#include "finsternis/finsternis.h"
 #include "kanon_csv.h"
 
 #include <cmath>

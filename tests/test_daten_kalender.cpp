@@ -2,7 +2,7 @@
 // dates, leap years, and which day an instant near midnight belongs to.
 #include <gtest/gtest.h>
 
-#include "kalender.h"
+#include "finsternis/finsternis.h"
 
 namespace {
 

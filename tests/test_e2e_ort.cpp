@@ -3,8 +3,9 @@
 // next start, and the eclipses seen from it.
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
+#include "hilfe/besselsaetze.h"
 #include "hilfe/umbrixlauf.h"
-#include "ortsumstaende.h"
+#include "finsternis/finsternis.h"
 
 #include <X11/keysym.h>
 
@@ -150,7 +151,7 @@ TEST(E2eOrt, GespeicherterOrtUndFinsternisseHier)
     std::vector<Listeneintrag> liste;
     {
         testhilfe::Verzeichniswechsel hier(l.u.verzeichnis().pfad());
-        liste = finsternisliste(Ort{47.6, -122.3, 0}, INT_MIN, INT_MAX);
+        liste = finsternisliste(testhilfe::besselsaetze(), Ort{47.6, -122.3, 0}, INT_MIN, INT_MAX);
     }
     auto zeile = std::find_if(liste.begin(), liste.end(),
                               [](const Listeneintrag &e) { return e.jahr == 2000 && e.monat == 7 && e.tag == 31; });

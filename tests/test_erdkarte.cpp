@@ -2,12 +2,13 @@
 // turning of the globe and the drawing of the visible coastlines.
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
-#include "erdkarte.h"
+#include "betrachter/erdkarte.h"
+#include "betrachter/datendatei.h"
+#include "betrachter/globusdrehung.h"
 #include "hilfe/bild.h"
 #include "hilfe/dateien.h"
 #include "hilfe/daten.h"
 #include "hilfe/xvfb.h"
-#include "umbrix.h"
 #include "xmalwerk1/core/intern.h"
 #include "xmalwerk1/xmalwerk1.h"
 

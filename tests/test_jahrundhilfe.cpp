@@ -4,7 +4,8 @@
 
 #include "hilfe/fernbedienung.h"
 #include "hilfe/xvfb.h"
-#include "umbrix.h"
+#include "betrachter/menubefehle.h"
+#include "betrachter/zustand.h"
 #include "xmalwerk1/core/intern.h"
 #include "xmalwerk1/requester/anordnung.h"
 #include "xmalwerk1/requester/requester_intern.h"
@@ -28,7 +29,7 @@ protected:
         jahr = 1999;
         monat = 3;
         alle = 0;
-        nextflag = 0;
+        anfrage = Anfrage();
         // " Jahr " and " Monat" (6 characters; values of 4 and 1), the month's
         // read format ends the row, then the flag's 33-character label.
         form_ = formular_anordnen(reqpixprobuchst_x, reqpixprobuchst_y, {{6, 4, false}, {6, 1, true}, {33, 1, false}});
@@ -80,10 +81,11 @@ TEST_F(Menubefehl, JahrOkSetztJahrMonatUndWeiter)
         Fernsteuerung s(x_.name(), [this](Fernbedienung &f) { ausfuellen(f, form_.ok); });
         m_set(0);
     }
-    EXPECT_EQ(jahr, 2017);
-    EXPECT_EQ(monat, 8);
-    EXPECT_EQ(alle, 1);
-    EXPECT_EQ(nextflag, 1);
+    // The form's values go to the main loop as its request.
+    EXPECT_EQ(anfrage.art, Anfrage::ab_monat);
+    EXPECT_EQ(anfrage.jahr, 2017);
+    EXPECT_EQ(anfrage.monat, 8);
+    EXPECT_EQ(anfrage.alle, 1);
 }
 
 TEST_F(Menubefehl, JahrOkOhneAenderungSchreibtDieselbenWerte)
@@ -95,10 +97,10 @@ TEST_F(Menubefehl, JahrOkOhneAenderungSchreibtDieselbenWerte)
         });
         m_set(0);
     }
-    EXPECT_EQ(jahr, 1999);
-    EXPECT_EQ(monat, 3);
-    EXPECT_EQ(alle, 0);
-    EXPECT_EQ(nextflag, 1);
+    EXPECT_EQ(anfrage.art, Anfrage::ab_monat);
+    EXPECT_EQ(anfrage.jahr, 1999);
+    EXPECT_EQ(anfrage.monat, 3);
+    EXPECT_EQ(anfrage.alle, 0);
 }
 
 TEST_F(Menubefehl, JahrAbbruchAendertNichts)
@@ -107,10 +109,7 @@ TEST_F(Menubefehl, JahrAbbruchAendertNichts)
         Fernsteuerung s(x_.name(), [this](Fernbedienung &f) { ausfuellen(f, form_.abbruch); });
         m_set(0);
     }
-    EXPECT_EQ(jahr, 1999);
-    EXPECT_EQ(monat, 3);
-    EXPECT_EQ(alle, 0);
-    EXPECT_EQ(nextflag, 0);
+    EXPECT_EQ(anfrage.art, Anfrage::keine);
 }
 
 TEST_F(Menubefehl, HilfeZeigtDenTextMitEinemOkKnopf)

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>  // before Xlib, whose macros clash with it
 
 #include "hilfe/dateien.h"
-#include "umbrix.h"
+#include "betrachter/globusfenster.h"
+#include "betrachter/datendatei.h"
+#include "betrachter/zustand.h"
 
 #include <cstdlib>
 #include <cstring>

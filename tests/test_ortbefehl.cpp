@@ -5,7 +5,7 @@
 #include "hilfe/besselsaetze.h"
 #include "hilfe/dateien.h"
 #include "hilfe/xvfb.h"
-#include "ortsumstaende.h"
+#include "finsternis/finsternis.h"
 
 #include <regex>
 #include <string>
@@ -96,7 +96,7 @@ TEST(Ortbefehl, AbgeschnitteneDateiUndNichtGeschriebeneAusgabe)
 // eclipse, the height given first), the list, and the usage text.
 TEST(Ortbefehl, OrtListeUndAnwendungstextOhneAnzeige)
 {
-    const Bessel &b = testhilfe::besselsatz(2024, 4);
+    const Elemente &b = testhilfe::besselsatz(2024, 4);
     const Ort dallas{32.7763, -96.7969, 140};
     std::string erwartet;
     for (const std::string &z : ortszeilen(b, dallas, ortsumstaende(b, dallas))) erwartet += z + "\n";

@@ -1,9 +1,10 @@
 // A place from a point of the turned globe and from typed or stored text.
 #include <gtest/gtest.h>
 
-#include "erdkarte.h"
-#include "ortmenu.h"
-#include "ortsbestimmung.h"
+#include "betrachter/globusdrehung.h"
+#include "betrachter/ortmenu.h"
+#include "betrachter/ortsmarke.h"
+#include "finsternis/finsternis.h"
 
 #include <cmath>
 #include <string>

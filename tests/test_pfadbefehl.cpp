@@ -4,7 +4,7 @@
 
 #include "hilfe/plotdateien.h"
 #include "hilfe/xvfb.h"
-#include "pfadbefehl.h"
+#include "befehle/pfadbefehl.h"
 
 #include <algorithm>
 #include <regex>

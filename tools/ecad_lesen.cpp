@@ -1,12 +1,10 @@
 #include "ecad_lesen.h"
 
-#include "../app/besselsatz.h"
-
 namespace ecad {
 
 int satz_lesen(std::FILE *f, EcadSatz &s)
 {
-    switch (besselsatz_lesen(f, s)) {
+    switch (::besselsatz_lesen(f, s)) {
     case Satzende::ganz: return 1;
     case Satzende::dateiende: return 0;
     default: return -1;

@@ -3,19 +3,14 @@
 #ifndef UMBRIX_TOOLS_ECAD_LESEN_H
 #define UMBRIX_TOOLS_ECAD_LESEN_H
 
+#include "finsternis/finsternis.h"
+
 #include <cstdio>
 
 namespace ecad {
 
-struct EcadSatz {
-    int fjahr = 0, fmonat = 0, ftag = 0;
-    int zusatz0 = 0;
-    double zusatz1 = 0, zusatz2 = 0;
-    double jd = 0;
-    int zusatz3 = 0, zusatz4 = 0, zusatz5 = 0;
-    double x[4] = {}, y[4] = {}, d[3] = {}, mu[2] = {}, l1[3] = {}, l2[3] = {};
-    double tanf1 = 0, tanf2 = 0;
-};
+// The record as the program reads it.
+using EcadSatz = Besselsatz;
 
 // Reads the next record. Returns 1 for a complete record, 0 at the end of
 // the file before a record begins, -1 for a record that stops part-way or

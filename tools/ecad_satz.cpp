@@ -1,7 +1,7 @@
 // Time-scale corrections and the text of a record.
 #include "ecad_satz.h"
 
-#include "kalender.h"
+#include "finsternis/finsternis.h"
 
 #include <algorithm>
 #include <charconv>

@@ -4,7 +4,7 @@
 // the eclipse file unnoticed.
 #include "kanon_csv.h"
 
-#include "kalender.h"
+#include "finsternis/finsternis.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,0 +1,128 @@
+// umbrix --bild DATEI [JAHR [MONAT [HH:MM]]]: the window opens as usual,
+// the eclipse is drawn at the moment asked for (greatest eclipse when no
+// time is given) and saved by the file name's ending.
+#include "bildbefehl.h"
+
+#include "befehle.h"
+
+#include "betrachter/betrachter.h"
+#include "betrachter/bildspeichern.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+const char *const ANWENDUNG = "Anwendung: umbrix --bild DATEI [JAHR [MONAT [HH:MM]]]";
+
+bool uhrzeit_lesen(const char *text, int *stunde, int *minute)
+{
+    const char *doppelpunkt = strchr(text, ':');
+    if (!doppelpunkt || doppelpunkt - text > 2 || strlen(doppelpunkt + 1) != 2) return false;
+    std::string h(text, doppelpunkt);
+    int hh, mm;
+    if (!ganzzahl_lesen(h.c_str(), &hh) || !ganzzahl_lesen(doppelpunkt + 1, &mm)) return false;
+    if (h[0] == '-' || doppelpunkt[1] == '-' || doppelpunkt[1] == '+' || hh > 23 || mm > 59) return false;
+    *stunde = hh;
+    *minute = mm;
+    return true;
+}
+
+}  // namespace
+
+bool bildauftrag_lesen(int argc, char **argv, Bildauftrag *a, std::string *fehler)
+{
+    if (argc < 3 || !argv[2][0]) {
+        *fehler = std::string("Kein Dateiname nach --bild.\n") + ANWENDUNG;
+        return false;
+    }
+    if (argc > 6) {
+        *fehler = std::string("Zu viele Argumente.\n") + ANWENDUNG;
+        return false;
+    }
+    a->datei = argv[2];
+    // A name that is nothing but an ending lacks the name, not the ending.
+    if (bildformat("bild" + a->datei) != Bildformat::unbekannt && bildformat(a->datei) == Bildformat::unbekannt) {
+        *fehler = "Kein Dateiname vor der Endung: " + a->datei + "\n" + ANWENDUNG;
+        return false;
+    }
+    if (bildformat(a->datei) == Bildformat::unbekannt) {
+        *fehler = "Unbekannte Endung: " + a->datei + "\n" + bildendungen_meldung + "\n" + ANWENDUNG;
+        return false;
+    }
+    int wert;
+    if (argc > 3) {
+        if (!ganzzahl_lesen(argv[3], &wert) || wert < 1 || wert > 9999) {
+            *fehler = std::string("Kein Jahr: '") + argv[3] + "'.\n" + ANWENDUNG;
+            return false;
+        }
+        a->jahr = wert;
+        a->monat = 0;  // the year alone: its first eclipse
+    }
+    if (argc > 4) {
+        if (!ganzzahl_lesen(argv[4], &wert) || wert < 1 || wert > 12) {
+            *fehler = std::string("Kein Monat (1 bis 12): '") + argv[4] + "'.\n" + ANWENDUNG;
+            return false;
+        }
+        a->monat = wert;
+    }
+    if (argc > 5) {
+        if (!uhrzeit_lesen(argv[5], &a->stunde, &a->minute)) {
+            *fehler = std::string("Keine Uhrzeit (HH:MM, Weltzeit): '") + argv[5] + "'.\n" + ANWENDUNG;
+            return false;
+        }
+        a->mit_zeit = true;
+    }
+    return true;
+}
+
+bool zeitpunkt_fuer(const Elemente &e, int stunde, int minute, double *t)
+{
+    // The caption reads frac(mjd) * 24 + t hours on the record's day; the
+    // time asked for may lie on the day before or after. A nanosecond more
+    // keeps the caption's truncation from showing the minute before.
+    double t0 = (e.mjd - std::trunc(e.mjd)) * 24;
+    double uhr = stunde + minute / 60.0;
+    for (int tag = -1; tag <= 1; ++tag) {
+        double kandidat = uhr + 24.0 * tag - t0 + 1e-9;
+        if (kandidat >= -3.0 && kandidat <= 3.0) {
+            *t = kandidat;
+            return true;
+        }
+    }
+    return false;
+}
+
+int bildbefehl(int argc, char **argv)
+{
+    Bildauftrag a;
+    std::string fehler;
+    if (!bildauftrag_lesen(argc, argv, &a, &fehler)) return befehl_fehler(fehler, 2);
+
+    // Every fault is told before a window opens. The records read here are
+    // the ones drawn.
+    std::vector<Elemente> alle;
+    std::vector<Besselsatz> saetze;
+    if (!finsternisdatei_lesen(&alle, &fehler, &saetze)) return befehl_fehler(fehler, 1);
+    const std::string ausserhalb = jahr_ausserhalb(alle, a.jahr);
+    if (!ausserhalb.empty()) return befehl_fehler("--bild: " + ausserhalb, 2);
+    const int i = finsternis_waehlen(alle, a.jahr, a.monat);
+    if (i < 0) {
+        const std::string ab =
+            a.monat ? std::to_string(a.monat) + "." + std::to_string(a.jahr) : std::to_string(a.jahr);
+        return befehl_fehler("--bild: keine Finsternis ab " + ab + " in " + besseldatei + ".", 2);
+    }
+    const Elemente &e = alle[static_cast<size_t>(i)];
+    double t = e.groesste;
+    if (a.mit_zeit && !zeitpunkt_fuer(e, a.stunde, a.minute, &t)) {
+        char text[160];
+        snprintf(text, sizeof text, "%02d:%02d UT liegt nicht in den sechs Stunden des Bildes der Finsternis vom %d.%d.%d.",
+                 a.stunde, a.minute, e.datum.tag, e.datum.monat, e.datum.jahr);
+        return befehl_fehler(text, 2);
+    }
+    if (!bild_aus_satz_speichern(saetze[static_cast<size_t>(i)], i, t, a.datei, &fehler))
+        return befehl_fehler(fehler, 1);
+    return 0;
+}

@@ -1,0 +1,79 @@
+// Reading the arguments of --ort and --liste: only numbers in their ranges,
+// each fault named in one line.
+#include "ortbefehl.h"
+
+#include "befehle.h"
+
+#include <cstring>
+
+namespace {
+
+std::string zitat(const char *text)
+{
+    return std::string("\"") + text + "\"";
+}
+
+}  // namespace
+
+Ortbefehl ortbefehl_lesen(int argc, char **argv)
+{
+    Ortbefehl b;
+    if (argc < 2) return b;
+    if (std::strcmp(argv[1], "--ort") == 0)
+        b.art = Ortbefehl::ort;
+    else if (std::strcmp(argv[1], "--liste") == 0)
+        b.art = Ortbefehl::liste;
+    else
+        return b;
+    const char *jahresname = b.art == Ortbefehl::ort ? "JAHR" : "VON";
+    const char *monatsname = b.art == Ortbefehl::ort ? "MONAT" : "BIS";
+
+    int positionen = 0;
+    bool hoehe_gegeben = false;
+    for (int i = 2; i < argc; ++i) {
+        const char *a = argv[i];
+        if (std::strcmp(a, "--hoehe") == 0) {
+            if (hoehe_gegeben) return b.fehler = "--hoehe doppelt angegeben.", b;
+            if (i + 1 >= argc) return b.fehler = "--hoehe ohne METER.", b;
+            ++i;
+            if (!dezimalzahl_lesen(argv[i], &b.platz.hoehe))
+                return b.fehler = "Hoehe ist keine Zahl: " + zitat(argv[i]), b;
+            if (b.platz.hoehe < -1000 || b.platz.hoehe > 100000)
+                return b.fehler = "Hoehe ausserhalb -1000..100000 m: " + zitat(argv[i]), b;
+            hoehe_gegeben = true;
+            continue;
+        }
+        ++positionen;
+        if (positionen == 1 || positionen == 2) {
+            const bool breite = positionen == 1;
+            if (!koordinate_lesen(a, breite ? "Breite" : "Laenge", breite ? 90 : 180,
+                                  breite ? &b.platz.breite : &b.platz.laenge, &b.fehler))
+                return b;
+        } else if (positionen == 3 || positionen == 4) {
+            const char *name = positionen == 3 ? jahresname : monatsname;
+            int w = 0;
+            if (!ganzzahl_lesen(a, &w)) return b.fehler = std::string(name) + " ist keine ganze Zahl: " + zitat(a), b;
+            (positionen == 3 ? b.zahl1 : b.zahl2) = w;
+            b.jahre = positionen - 2;
+        } else {
+            return b.fehler = "Ueberzaehlige Angabe: " + zitat(a), b;
+        }
+    }
+    if (positionen < 1) return b.fehler = "Breite und Laenge fehlen.", b;
+    if (positionen < 2) return b.fehler = "Laenge fehlt.", b;
+    if (b.art == Ortbefehl::ort && b.jahre == 2 && (b.zahl2 < 1 || b.zahl2 > 12))
+        return b.fehler = "MONAT ausserhalb 1..12: " + std::to_string(b.zahl2), b;
+    if (b.art == Ortbefehl::liste && b.jahre == 2 && b.zahl2 < b.zahl1)
+        return b.fehler = "BIS liegt vor VON: " + std::to_string(b.zahl1) + " " + std::to_string(b.zahl2), b;
+    return b;
+}
+
+int ortbefehl(int argc, char **argv)
+{
+    return ortbefehl_ausfuehren(ortbefehl_lesen(argc, argv));
+}
+
+int listenbefehl(int argc, char **argv)
+{
+    return ortbefehl_ausfuehren(ortbefehl_lesen(argc, argv));
+}

@@ -1,0 +1,142 @@
+// The viewer's main loop: an eclipse read, its six hours animated, then on
+// to the next or the mouse choosing the moment, until Exit.
+#include "betrachter.h"
+
+#include "bessel.h"
+#include "bildspeichern.h"
+#include "globusfenster.h"
+#include "menubefehle.h"
+#include "ortmenu.h"
+#include "pfadbild.h"
+
+#include "xmalwerk1/xmalwerk1.h"
+
+namespace {
+
+// An empty cell of a menu row: the column's pull-down has ended above it.
+const char *const kein_menutext = nullptr;
+void (*const keine_menufunktion)(long) = nullptr;
+
+// The program ends on the Exit command and on the window manager's close
+// request, which waitmenu also takes while the pacing calls serve the menus.
+bool schluss()
+{
+    return exitflag || schliessen_angefordert();
+}
+
+// Menu bar "File", "Hilfe", "Ort", "Ansicht"; a pull-down ends at its
+// first empty cell, so "Pfad" and the items of "Ort" fill rows from the top.
+void menus_anlegen()
+{
+    setmenu(4, "File", "Hilfe", "Ort", "Ansicht");
+    setmenu(4, "%ANNext", "Hilfe...", menutext_koordinaten, "%APPfad", m_next, m_hilfe, m_ort_koordinaten, m_pfad);
+    setmenu(3, "%AVVorige", kein_menutext, menutext_zeigen, m_vorige, keine_menufunktion, m_ort_zeigen);
+    setmenu(3, "Jahr...", kein_menutext, menutext_finsternisse, m_set, keine_menufunktion, m_ort_finsternisse);
+    setmenu(1, "%ABBild speichern...", m_bild);
+    setmenu(1, "%AXExit", menu_exit);
+}
+
+// After every read: the eclipse's path is computed once, a place set prints
+// its circumstances, and the search's year and month follow the eclipse
+// read (without the file they stay as asked).
+void datum_uebernehmen(const Bessel &bessel)
+{
+    pfadbild.setzen(bessel.gelesene_elemente());
+    ort_zur_finsternis(bessel);
+    if (bessel.lesestand == Bessel::fehlgeschlagen) return;
+    jahr = bessel.fjahr;
+    monat = bessel.fmonat;
+}
+
+// Reads the eclipse that Next, Vorige, Jahr... or the list asked for, if
+// one was asked for. False when nothing was, or there is none before the
+// file's first or after its last: the eclipse shown then stays and goes on.
+bool anfrage_ausfuehren(Bessel &bessel)
+{
+    const Anfrage a = anfrage;
+    anfrage = Anfrage();
+    bool gelesen = true;
+    switch (a.art) {
+    case Anfrage::keine: return false;
+    case Anfrage::ab_monat:
+        jahr = a.jahr;
+        monat = a.monat;
+        alle = a.alle;
+        bessel.dateneinlesen(jahr, monat);
+        break;
+    case Anfrage::naechste: gelesen = bessel.satzeinlesen(bessel.satznummer + 1); break;
+    case Anfrage::vorige: gelesen = bessel.satzeinlesen(bessel.satznummer - 1); break;
+    case Anfrage::satz:
+        // Shown alone, as Jahr... shows one.
+        alle = 0;
+        gelesen = bessel.satzeinlesen(a.nummer);
+        break;
+    }
+    datum_uebernehmen(bessel);
+    return gelesen;
+}
+
+// The automatic advance: the next record of the file, unless the file ends
+// or the month after the eclipse shown lies beyond 2199.
+bool weiterschalten(Bessel &bessel)
+{
+    int folgejahr = monat == 12 ? jahr + 1 : jahr;
+    if (schluss() || bessel.lesestand != Bessel::gefunden || folgejahr > 2199) return false;
+    bool gelesen = bessel.satzeinlesen(bessel.satznummer + 1);
+    datum_uebernehmen(bessel);
+    return gelesen;
+}
+
+enum class Animation { durchgelaufen, angehalten, gewechselt };
+
+// Six hours around T0, three minutes a frame. A command that chose another
+// eclipse ends it at the next frame.
+Animation animieren(Bessel &bessel)
+{
+    const double schritt = 0.05;
+    double x = 0, y = 0;
+    for (double t = -3.0; !schluss() && t <= 3.0; t += schritt) {
+        waitBOF();
+        if (anfrage_ausfuehren(bessel)) return Animation::gewechselt;
+        // The pacing call serves input too: a press it took counts even
+        // when the release is the next event, which mausposition takes.
+        bool gedrueckt = maustasten_zustand & 0x40;
+        bild_zeichnen(bessel, t);
+        if ((mausposition(&x, &y) & 0x40) || gedrueckt) return Animation::angehalten;
+    }
+    return anfrage_ausfuehren(bessel) ? Animation::gewechselt : Animation::durchgelaufen;
+}
+
+// The pointer's column chooses the moment shown, until a command chooses
+// another eclipse or the program ends.
+void betrachten(Bessel &bessel, double xmax)
+{
+    double x = 0, y = 0;
+    while (!schluss() && waitmenu(0) == 0 && !anfrage_ausfuehren(bessel)) {
+        mausposition(&x, &y);
+        double t = 3.0 / xmax * x;
+        waitTOF();
+        bild_zeichnen(bessel, t);
+    }
+}
+
+}  // namespace
+
+int betrachter_starten()
+{
+    double xmax = globusfenster_oeffnen(menus_anlegen);
+    Bessel bessel;
+    bessel.dateneinlesen(jahr, monat);
+    datum_uebernehmen(bessel);
+    while (!schluss()) {
+        Animation a = animieren(bessel);
+        if (a == Animation::gewechselt) continue;
+        if (a == Animation::durchgelaufen && alle == 1 && weiterschalten(bessel)) continue;
+        betrachten(bessel, xmax);
+    }
+
+    term_exit();
+    delete[] aktuellerpfad;
+    aktuellerpfad = nullptr;
+    return 0;
+}

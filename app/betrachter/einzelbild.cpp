@@ -1,0 +1,24 @@
+// One picture saved from the command line: the window opens as usual, the
+// eclipse is drawn once and saved, and the window closes.
+#include "betrachter.h"
+
+#include "bessel.h"
+#include "bildspeichern.h"
+#include "globusfenster.h"
+#include "pfadbild.h"
+
+#include "xmalwerk1/xmalwerk1.h"
+
+bool bild_aus_satz_speichern(const Besselsatz &satz, int nummer, double t, const std::string &datei,
+                             std::string *fehler)
+{
+    globusfenster_oeffnen(nullptr);
+    Bessel bessel;
+    bessel.uebernehmen(satz, nummer);
+    pfadbild.setzen(bessel.gelesene_elemente());
+    bild_zeichnen(bessel, t);
+    const bool gespeichert = bild_speichern(datei, fehler);
+    fflush(stdout);
+    term_exit();
+    return gespeichert;
+}

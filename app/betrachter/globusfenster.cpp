@@ -1,0 +1,54 @@
+// The viewer's window, the same for the running program and for a picture
+// saved from the command line.
+#include "globusfenster.h"
+
+#include "bessel.h"
+#include "bildspeichern.h"
+#include "erdkarte.h"
+#include "ortmenu.h"
+#include "pfadbild.h"
+
+#include "xmalwerk1/xmalwerk1.h"
+
+namespace {
+
+// The user box's right edge for a drawing area of that size: the globe is
+// the unit circle, with half a radius above and below it.
+double rechter_rand(int breite, int hoehe)
+{
+    return 1.5 * breite / hoehe;
+}
+
+}  // namespace
+
+double globusfenster_oeffnen(void (*menus_anlegen)())
+{
+    int w, h, d, klasse;
+    getmaxsize(&w, &h, &d, &klasse);
+    fenstergroesse_berechnen(&w, &h, &d);
+    double xmax = rechter_rand(w, h), ymax = 1.5;
+    setsize(w, h, d);
+    if (menus_anlegen) menus_anlegen();
+
+    qinital(1, -xmax, -ymax, xmax, ymax);
+    // The window may have come out lower than asked (the menu bar's rows
+    // count against the screen's height): the box follows the drawing area
+    // it got, so the globe stays round.
+    getsize(&w, &h, &d, &klasse);
+    xmax = rechter_rand(w, h);
+    inital_new(-xmax, -ymax, xmax, ymax);
+    setcolor(4, 100, 150, 255);
+
+    karte_laden(const_cast<char *>("gmtkuesten.dat"));
+    pfadeinstellung_lesen();
+    ort_laden();
+    return xmax;
+}
+
+void bild_zeichnen(Bessel &bessel, double t)
+{
+    changebuffer(0, 1);
+    screenclear(-1);
+    bessel.zeichnen(t);
+    bild_gezeigt(bessel, t, bild_zeichnen);
+}

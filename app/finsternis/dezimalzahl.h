@@ -1,0 +1,16 @@
+// A number typed by the user, on the command line or in a form.
+#ifndef UMBRIX_FINSTERNIS_DEZIMALZAHL_H
+#define UMBRIX_FINSTERNIS_DEZIMALZAHL_H
+
+// Reads a plain decimal number: an optional sign, digits with at most one
+// decimal point and an optional exponent, blanks around it allowed. No
+// other base, no "inf" or "nan", nothing beyond the range of double; false
+// for anything else, wert then left as it was.
+bool dezimalzahl_lesen(const char *text, double *wert);
+
+// Reads a whole decimal number: an optional sign and digits, nothing else
+// (no blanks). One beyond the range of int is still a whole number and
+// gives the nearest int, outside every range a caller accepts.
+bool ganzzahl_lesen(const char *text, int *wert);
+
+#endif

@@ -1,0 +1,78 @@
+// The one place that knows what the eclipse file's extra numbers mean.
+#include "elemente.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// zusatz5 is the catalogue's date as YYYYMMDD; a record without it keeps
+// its own date.
+Kalenderdatum katalogdatum(const Besselsatz &s)
+{
+    const int k = s.zusatz5;
+    if (k > 10000101 && k % 100 >= 1 && k % 100 <= 31 && k / 100 % 100 >= 1 && k / 100 % 100 <= 12)
+        return {k / 10000, k / 100 % 100, k % 100};
+    return {s.fjahr, s.fmonat, s.ftag};
+}
+
+}  // namespace
+
+Elemente elemente_aus_satz(const Besselsatz &s)
+{
+    Elemente e;
+    e.datum = {s.fjahr, s.fmonat, s.ftag};
+    e.katalogdatum = katalogdatum(s);
+    e.jd = s.jd;
+    e.mjd = s.jd - 2400000.5;
+    e.delta_t = s.zusatz1;
+    // zusatz3 and zusatz4 bound the polynomials' validity; a record
+    // without a range gets the six hours of the picture and one more each side.
+    if (s.zusatz3 < s.zusatz4) {
+        e.gueltig_von = s.zusatz3;
+        e.gueltig_bis = s.zusatz4;
+    }
+    // zusatz2: greatest eclipse, hours from T0; T0 where it is missing or
+    // outside the range searched.
+    const double g = s.zusatz2;
+    e.groesste = std::isfinite(g) && g >= e.gueltig_von - 1 && g <= e.gueltig_bis + 1 ? g : 0;
+    std::memcpy(e.x, s.x, sizeof e.x);
+    std::memcpy(e.y, s.y, sizeof e.y);
+    std::memcpy(e.d, s.d, sizeof e.d);
+    std::memcpy(e.mu, s.mu, sizeof e.mu);
+    std::memcpy(e.l1, s.l1, sizeof e.l1);
+    std::memcpy(e.l2, s.l2, sizeof e.l2);
+    e.tanf1 = s.tanf1;
+    e.tanf2 = s.tanf2;
+    return e;
+}
+
+double xvont(const double *c, double t)
+{
+    return c[0] + t * (c[1] + t * (c[2] + t * c[3]));
+}
+
+double lvont(const double *c, double t)
+{
+    return c[0] + t * (c[1] + t * c[2]);
+}
+
+double dvont(const double *c, double t)
+{
+    return lvont(c, t);
+}
+
+double muvont(const double *c, double t)
+{
+    return c[0] + c[1] * t;
+}
+
+int fastgleich(double a, double b, double eps)
+{
+    return std::fabs(a - b) < std::fabs(eps) ? 1 : 0;
+}
+
+double ut_mjd(const Elemente &e, double t)
+{
+    return e.mjd + t / 24.0;
+}

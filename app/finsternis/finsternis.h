@@ -1,0 +1,27 @@
+// The eclipse library: solar eclipses from their Besselian elements, free
+// of X, of printing and of globals. Values in, values out; a fault comes
+// back as a text. Include this header and link the library finsternis.
+//
+//   elemente.h          the record of the eclipse file and the elements made from it
+//   besseldatei.h       reading the eclipse file
+//   finsterniswahl.h    the eclipse that a year and month choose
+//   kalender.h          dates, Julian days and the caption's time of day
+//   fundamentalebene.h  the elements at a moment; places in the fundamental plane
+//   ortsumstaende.h     what an eclipse looks like from a place; --ort, --liste lines
+//   schattenpfad.h      the path of the shadow; --pfad lines
+//   ortsbestimmung.h    a place from text or from a point of the globe
+//   dezimalzahl.h       numbers typed by the user
+#ifndef UMBRIX_FINSTERNIS_FINSTERNIS_H
+#define UMBRIX_FINSTERNIS_FINSTERNIS_H
+
+#include "besseldatei.h"
+#include "dezimalzahl.h"
+#include "elemente.h"
+#include "finsterniswahl.h"
+#include "fundamentalebene.h"
+#include "kalender.h"
+#include "ortsbestimmung.h"
+#include "ortsumstaende.h"
+#include "schattenpfad.h"
+
+#endif

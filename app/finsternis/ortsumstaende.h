@@ -1,0 +1,64 @@
+// What one eclipse looks like from one place: contacts, maximum, magnitude,
+// obscuration and duration, from the Besselian elements. Free of X.
+#ifndef UMBRIX_FINSTERNIS_ORTSUMSTAENDE_H
+#define UMBRIX_FINSTERNIS_ORTSUMSTAENDE_H
+
+#include "fundamentalebene.h"
+
+#include <string>
+#include <vector>
+
+// The kind of the eclipse as seen from the place.
+enum class Sichtart { keine, partiell, total, ringfoermig };
+
+struct Kontakt {
+    bool gibt_es = false;    // false: this contact does not happen here
+    double t = 0;            // hours from T0
+    double ut = 0;           // UT as a modified Julian date
+    Sonnenstand sonne{};     // degrees
+    bool unter_horizont = false;
+};
+
+struct Ortsumstaende {
+    Sichtart art = Sichtart::keine;
+    Kontakt c1, c2, maximum, c3, c4;
+    double groesse = 0;                 // fraction of the Sun's diameter covered at maximum
+    double durchmesserverhaeltnis = 0;  // Moon's to Sun's apparent diameter
+    double bedeckung = 0;               // fraction of the Sun's disc area covered at maximum
+    double dauer = 0;                   // seconds of totality or annularity, 0 when not central
+    double hoechste_sonne = -90;        // the Sun's highest altitude from C1 to C4, degrees
+};
+
+Ortsumstaende ortsumstaende(const Elemente &e, const Ort &ort);
+
+// The fraction of the Sun's disc (radius 1) that a Moon of radius
+// mondradius covers with its centre abstand away.
+double bedeckter_anteil(double mondradius, double abstand);
+
+// The lines that `umbrix --ort` prints (without line ends): "Ort: ...",
+// "Finsternis: ...", the contacts, "Groesse: ..." and so on; where nothing
+// of the eclipse is seen there (see sichtbar), "Ort: ...", "Finsternis:"
+// with the date alone and "Keine Finsternis an diesem Ort.".
+std::vector<std::string> ortszeilen(const Elemente &e, const Ort &ort, const Ortsumstaende &u);
+
+// The line of one visible eclipse in `umbrix --liste`: UT date and time of
+// the maximum, kind, magnitude, obscuration in per cent, the Sun's altitude
+// at maximum and the duration ("-" where not central), separated by blanks.
+std::string listenzeile(const Ortsumstaende &u);
+
+// Seen from the place: magnitude above 0 with the Sun above the horizon at
+// some moment of the eclipse.
+bool sichtbar(const Ortsumstaende &u);
+
+// One eclipse of the file seen from a place, as `umbrix --liste` lists it.
+struct Listeneintrag {
+    int jahr, monat, tag;  // the record's date, as `umbrix JAHR MONAT` selects it
+    int satz;              // the eclipse's index in the file (0: its first)
+    std::string zeile;     // the printed line
+};
+
+// Every eclipse of the file from year von to bis (inclusive) seen from the
+// place, in file order.
+std::vector<Listeneintrag> finsternisliste(const std::vector<Elemente> &alle, const Ort &ort, int von, int bis);
+
+#endif

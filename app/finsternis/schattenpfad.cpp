@@ -1,0 +1,302 @@
+// The path of the shadow after the standard Besselian method (Explanatory
+// Supplement; Meeus, Elements of Solar Eclipses): the central line where
+// the axis meets the ellipsoid; a limit where the shadow's circle at the
+// place's height, moving over the ground, only grazes the place, that is
+// where the place lies beside the axis at the cone's radius, square to the
+// shadow's motion relative to the place.
+#include "schattenpfad.h"
+
+#include "grenzzeit.h"
+#include "ortsumstaende.h"
+
+#include <cmath>
+
+namespace {
+
+const double km_je_radius = erdellipsoid::aequatorradius_m / 1000.0;
+
+// A point of the surface with what the path needs of it.
+struct Flaechenpunkt {
+    Ort ort;
+    Geozentrisch g;
+    Ortslage lage;
+};
+
+bool flaechenpunkt(const Elementwerte &e, double xi, double eta, Flaechenpunkt *p)
+{
+    if (!erdpunkt(e, xi, eta, &p->ort)) return false;
+    p->g = geozentrisch(p->ort);
+    p->lage = ortslage(e, p->g);
+    return true;
+}
+
+// 1 - x² - y1² of the axis, with y stretched to the unit sphere as erdpunkt
+// does: not below 0 exactly while the axis meets the ellipsoid.
+double achse_innen(const Elementwerte &e)
+{
+    const double cd = std::cos(e.d);
+    const double rho1 = std::sqrt(1 - erdellipsoid::e2 * cd * cd);
+    const double y1 = e.y / rho1;
+    return 1 - e.x * e.x - y1 * y1;
+}
+
+double achsenabstand(const Elementwerte &e)
+{
+    return std::sqrt(std::fmax(0.0, 1 - achse_innen(e)));
+}
+
+// Where a limit's iteration starts: the shadow's motion over the ground
+// (a, b) and the height zeta of the place found last.
+struct Grenzstand {
+    double a = 0, b = 0, zeta = 0;
+    bool gueltig = false;
+};
+
+// The surface point at (xi, eta) of the fundamental plane, as far as a
+// limit's iteration needs it: its height zeta above the plane (the root of
+// the ellipsoid's equation on the side facing the Moon) and the rates of
+// xi and eta, without latitude and longitude. A point beyond the limb is
+// taken at the limb (zeta of the tangent line), and false is returned.
+bool hoehe_und_raten(const Elementwerte &e, double sd, double cd, double xi, double eta, double *zeta, double *dxi,
+                     double *deta)
+{
+    const double k = 1 / (erdellipsoid::achsenverhaeltnis * erdellipsoid::achsenverhaeltnis);
+    const double A = cd * cd + k * sd * sd;
+    const double B = 2 * eta * sd * cd * (k - 1);
+    const double C = eta * eta * (sd * sd + k * cd * cd) + xi * xi - 1;
+    const double diskriminante = B * B - 4 * A * C;
+    *zeta = (std::sqrt(std::fmax(0.0, diskriminante)) - B) / (2 * A);
+    *dxi = e.dmu * (*zeta * cd - eta * sd);
+    *deta = e.dmu * xi * sd - *zeta * e.dd;
+    return diskriminante >= 0;
+}
+
+// The place beside the axis at the cone's radius (at its own height),
+// square to the shadow's motion over it: a fixed point of (a, b, zeta).
+// Near the horizon zeta changes fast across the ground and the plain
+// iteration overshoots, often beyond the limb; an iterate there is taken at
+// the limb, and later steps are damped, so that it settles.
+bool grenzpunkt(const Elementwerte &e, double l, double tanf, int seite, Grenzstand *s, Ort *ort)
+{
+    double a = s->gueltig ? s->a : e.dx, b = s->gueltig ? s->b : e.dy;
+    double zeta = s->gueltig ? s->zeta : std::sqrt(std::fmax(0.0, achse_innen(e)));
+    const double sd = std::sin(e.d), cd = std::cos(e.d);
+    double anteil = 1;  // of each step taken
+    int draussen = 0;   // iterates beyond the limb in a row
+    for (int i = 0; i < 80; ++i) {
+        if (i == 20 || i == 40) anteil /= 2;
+        const double n = std::hypot(a, b);
+        if (!(n > 0)) break;
+        const double r = std::fabs(l - zeta * tanf) * seite / n;
+        const double xi = e.x - r * b, eta = e.y + r * a;
+        double z2, dxi, deta;
+        const bool auf_erde = hoehe_und_raten(e, sd, cd, xi, eta, &z2, &dxi, &deta);
+        if (!std::isfinite(z2)) break;
+        draussen = auf_erde ? 0 : draussen + 1;
+        if (draussen > 2) break;  // the cone reaches past the Earth here: no limit
+        const double a2 = e.dx - dxi, b2 = e.dy - deta;
+        const bool fertig = std::fabs(z2 - zeta) < 1e-12 && std::fabs(a2 - a) < 1e-12 && std::fabs(b2 - b) < 1e-12;
+        a += anteil * (a2 - a);
+        b += anteil * (b2 - b);
+        zeta += anteil * (z2 - zeta);
+        if (fertig) {
+            if (!auf_erde || !erdpunkt(e, xi, eta, ort)) break;
+            *s = {a, b, zeta, true};
+            return true;
+        }
+    }
+    s->gueltig = false;
+    return false;
+}
+
+Pfadort grenze(const Elementwerte &e, double l, double tanf, int seite, Grenzstand *s)
+{
+    Pfadort p;
+    p.gibt_es = grenzpunkt(e, l, tanf, seite, s, &p.ort);
+    return p;
+}
+
+// Totality or annularity seen from the place, by the local circumstances.
+double dauer(const Elemente &b, const Ort &ort)
+{
+    return ortsumstaende(b, ort).dauer;
+}
+
+double zentraldauer(const Elemente &b, double t, Ort *ort)
+{
+    const Elementwerte e = elemente_bei(b, t);
+    if (!erdpunkt(e, e.x, e.y, ort)) return 0;
+    return dauer(b, *ort);
+}
+
+bool zentralpunkt(const Elemente &b, double t, Grenzstand *nord, Grenzstand *sued, Zentralpunkt *z)
+{
+    const Elementwerte e = elemente_bei(b, t);
+    Flaechenpunkt p;
+    z->t = t;
+    if (!flaechenpunkt(e, e.x, e.y, &p)) return false;
+    z->zentral = {true, p.ort};
+    z->sonnenhoehe = sonnenstand(e, p.g).hoehe;
+    const double l = e.l2 - p.lage.zeta * e.tanf2;
+    z->total = l < 0;
+
+    // Across the path, square to the motion over the ground; the surface is
+    // tilted against the fundamental plane by its normal (geodetic).
+    const double a = e.dx - p.lage.dxi, b2 = e.dy - p.lage.deta;
+    const double n = std::hypot(a, b2);
+    const double H = p.lage.stundenwinkel, phi = p.g.breite;
+    const double sd = std::sin(e.d), cd = std::cos(e.d);
+    const double nx = std::cos(phi) * std::sin(H);
+    const double ny = std::sin(phi) * cd - std::cos(phi) * sd * std::cos(H);
+    const double nz = std::sin(phi) * sd + std::cos(phi) * cd * std::cos(H);
+    const double neigung = n > 0 && nz > 0 ? (nx * -b2 + ny * a) / n / nz : 0;
+    z->breite_km = 2 * std::fabs(l) * km_je_radius * std::sqrt(1 + neigung * neigung);
+    z->dauer = dauer(b, p.ort);
+
+    z->nord = grenze(e, e.l2, e.tanf2, 1, nord);
+    z->sued = grenze(e, e.l2, e.tanf2, -1, sued);
+    return true;
+}
+
+// Greatest eclipse: x x' + y y' = 0, by Newton's method from T0.
+double groesste_zeit(const Elemente &b)
+{
+    double t = 0;
+    for (int i = 0; i < 20; ++i) {
+        const Elementwerte e = elemente_bei(b, t);
+        const double ddx = 2 * b.x[2] + 6 * b.x[3] * t, ddy = 2 * b.y[2] + 6 * b.y[3] * t;
+        const double f = e.x * e.dx + e.y * e.dy;
+        const double df = e.dx * e.dx + e.dy * e.dy + e.x * ddx + e.y * ddy;
+        if (!(df > 0)) break;
+        const double schritt = f / df;
+        t -= schritt;
+        if (!(std::fabs(t) <= 24)) return 0;  // elements without motion (or nonsense): no minimum
+        if (std::fabs(schritt) < 1e-9) break;
+    }
+    return t;
+}
+
+// First and last moment around tg for which drinnen holds, found in steps
+// of a minute (at most half a day each way).
+template <class Drinnen>
+void zeitraum(double tg, Drinnen drinnen, double *anfang, double *ende)
+{
+    const double schritt = 1.0 / 60;
+    double t = tg;
+    while (t - tg > -12 && drinnen(t - schritt)) t -= schritt;
+    *anfang = grenzzeit(t, t - schritt, drinnen);
+    t = tg;
+    while (t - tg < 12 && drinnen(t + schritt)) t += schritt;
+    *ende = grenzzeit(t, t + schritt, drinnen);
+}
+
+// Whole minutes of UT within [anfang, ende], as moments t.
+std::vector<double> minuten(const Elemente &b, double anfang, double ende)
+{
+    const double m0 = (b.mjd - std::floor(b.mjd)) * 1440;
+    std::vector<double> t;
+    for (double m = std::ceil(m0 + anfang * 60); m <= m0 + ende * 60; m += 1) t.push_back((m - m0) / 60);
+    return t;
+}
+
+// The vertex of the parabola through (t - h, a), (t, m), (t + h, c).
+double scheitel(double t, double h, double a, double m, double c)
+{
+    const double nenner = a - 2 * m + c;
+    if (!(nenner < 0)) return t;
+    return t + h * (a - c) / (2 * nenner);
+}
+
+Hoehepunkt laengste_dauer(const Elemente &b, const std::vector<Zentralpunkt> &punkte)
+{
+    Hoehepunkt h;
+    size_t beste = 0;
+    for (size_t i = 0; i < punkte.size(); ++i)
+        if (punkte[i].dauer > punkte[beste].dauer) beste = i;
+    h.t = punkte[beste].t;
+    h.ort = punkte[beste].zentral.ort;
+    h.dauer = punkte[beste].dauer;
+    // Refine on parabolas through the neighbours, a minute and 10 s apart.
+    for (double schritt : {1.0 / 60, 1.0 / 360}) {
+        Ort o;
+        const double a = zentraldauer(b, h.t - schritt, &o), c = zentraldauer(b, h.t + schritt, &o);
+        const double t = scheitel(h.t, schritt, a, h.dauer, c);
+        const double d = zentraldauer(b, t, &o);
+        if (d > h.dauer) {
+            h.t = t;
+            h.dauer = d;
+            h.ort = o;
+        }
+    }
+    return h;
+}
+
+// Where the axis misses the Earth: the point of the limb nearest to it,
+// and the magnitude there.
+Hoehepunkt am_rand(const Elementwerte &e)
+{
+    Hoehepunkt h;
+    h.t = e.t;
+    const double cd = std::cos(e.d);
+    const double rho1 = std::sqrt(1 - erdellipsoid::e2 * cd * cd);
+    const double y1 = e.y / rho1, m = std::hypot(e.x, y1);
+    const double k = (1 - 1e-12) / m;
+    erdpunkt(e, e.x * k, y1 * k * rho1, &h.ort);
+    const double abstand = std::hypot(e.x - e.x * k, e.y - y1 * k * rho1);
+    h.groesse = (e.l1 - abstand) / (e.l1 + e.l2);
+    return h;
+}
+
+}  // namespace
+
+Schattenpfad schattenpfad(const Elemente &b)
+{
+    Schattenpfad p;
+    const double tg = groesste_zeit(b);
+    const Elementwerte eg = elemente_bei(b, tg);
+    p.zentral = achse_innen(eg) > 0;
+    p.kernschatten = achsenabstand(eg) < 1 + std::fabs(eg.l2);
+
+    if (p.zentral) {
+        double anfang, ende;
+        zeitraum(tg, [&](double t) { return achse_innen(elemente_bei(b, t)) >= 0; }, &anfang, &ende);
+        Grenzstand nord, sued;
+        Zentralpunkt z;
+        std::vector<double> zeiten = minuten(b, anfang, ende);
+        zeiten.insert(zeiten.begin(), anfang);
+        zeiten.push_back(ende);
+        for (size_t i = 0; i < zeiten.size(); ++i) {
+            z = Zentralpunkt();
+            z.minute = i > 0 && i + 1 < zeiten.size();
+            if (zentralpunkt(b, zeiten[i], &nord, &sued, &z)) p.punkte.push_back(z);
+        }
+        p.groesste.t = tg;
+        if (erdpunkt(eg, eg.x, eg.y, &p.groesste.ort)) {
+            const Ortsumstaende u = ortsumstaende(b, p.groesste.ort);
+            p.groesste.dauer = u.dauer;
+            p.groesste.groesse = u.groesse;
+        }
+        if (!p.punkte.empty()) p.laengste = laengste_dauer(b, p.punkte);
+    } else {
+        p.groesste = am_rand(eg);
+    }
+
+    double anfang, ende;
+    zeitraum(
+        tg,
+        [&](double t) {
+            const Elementwerte e = elemente_bei(b, t);
+            return achsenabstand(e) < 1 + e.l1 + 0.01;
+        },
+        &anfang, &ende);
+    Grenzstand nord, sued;
+    for (double t : minuten(b, anfang, ende)) {
+        const Elementwerte e = elemente_bei(b, t);
+        Halbschattenpunkt h;
+        h.t = t;
+        h.nord = grenze(e, e.l1, e.tanf1, 1, &nord);
+        h.sued = grenze(e, e.l1, e.tanf1, -1, &sued);
+        p.halbschatten.push_back(h);
+    }
+    return p;
+}
