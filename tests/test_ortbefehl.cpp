@@ -69,6 +69,26 @@ TEST(Ortbefehl, FalscheAngabenEndenMitEinerZeileUndStatusZwei)
     EXPECT_EQ(umbrix(faelle.back()).ausgabe.rfind("umbrix: Jahr 1000000 ausserhalb der Datei", 0), 0u);
 }
 
+// --bild tells a fault on standard error alone, and before it asks for a
+// display: the arguments, a year outside the file, a time outside
+// the picture's six hours.
+TEST(Ortbefehl, BildFehlerAufStandardfehlerOhneAnzeige)
+{
+    const char *const faelle[] = {"--bild", "--bild x.gif", "--bild x.png 1800", "--bild x.png 2024 13",
+                                  "--bild x.png 2024 4 10:00"};
+    for (const char *f : faelle) {
+        for (const char *strom : {"2>/dev/null", ">/dev/null"}) {
+            const std::string befehl = std::string("exec '") + UMBRIX_BINARY + "' " + f + " " + strom;
+            testhilfe::Kindprozess k({"/bin/sh", "-c", befehl}, {"DISPLAY"}, UMBRIX_BUILD_DIR);
+            EXPECT_EQ(k.warten(20), 2) << befehl;
+            if (strom[0] == '2')
+                EXPECT_EQ(k.ausgabe(), "") << befehl;
+            else
+                EXPECT_EQ(k.ausgabe().rfind("umbrix: ", 0), 0u) << befehl << k.ausgabe();
+        }
+    }
+}
+
 // Neither a file cut short in a record (--bild says so before it asks for
 // a display) nor output that does not reach standard output is a success.
 TEST(Ortbefehl, AbgeschnitteneDateiUndNichtGeschriebeneAusgabe)

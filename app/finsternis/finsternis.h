@@ -7,8 +7,10 @@
 //   finsterniswahl.h    the eclipse that a year and month choose
 //   kalender.h          dates, Julian days and the caption's time of day
 //   fundamentalebene.h  the elements at a moment; places in the fundamental plane
-//   ortsumstaende.h     what an eclipse looks like from a place; --ort, --liste lines
-//   schattenpfad.h      the path of the shadow; --pfad lines
+//   ortsumstaende.h     what an eclipse looks like from a place
+//   ortszeilen.h        that as the lines of --ort and --liste
+//   schattenpfad.h      the path of the shadow
+//   pfadzeilen.h        that as the table of --pfad
 //   ortsbestimmung.h    a place from text or from a point of the globe
 //   dezimalzahl.h       numbers typed by the user
 #ifndef UMBRIX_FINSTERNIS_FINSTERNIS_H
@@ -22,6 +24,8 @@
 #include "kalender.h"
 #include "ortsbestimmung.h"
 #include "ortsumstaende.h"
+#include "ortszeilen.h"
+#include "pfadzeilen.h"
 #include "schattenpfad.h"
 
 #endif

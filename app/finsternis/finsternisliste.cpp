@@ -1,5 +1,5 @@
 // The eclipses of the file seen from a place.
-#include "ortsumstaende.h"
+#include "ortszeilen.h"
 
 std::vector<Listeneintrag> finsternisliste(const std::vector<Elemente> &alle, const Ort &ort, int von, int bis)
 {

@@ -1,6 +1,6 @@
 // The local circumstances as text: the lines of `umbrix --ort` and the line
 // of one eclipse in `umbrix --liste`.
-#include "ortsumstaende.h"
+#include "ortszeilen.h"
 
 #include "kalender.h"
 

@@ -1,5 +1,5 @@
 // The path of the shadow as the table of eclipse bulletins.
-#include "schattenpfad.h"
+#include "pfadzeilen.h"
 
 #include <cmath>
 #include <cstdio>

@@ -56,17 +56,4 @@ struct Schattenpfad {
 
 Schattenpfad schattenpfad(const Elemente &e);
 
-// The table that `umbrix --pfad` prints (lines without line ends). Central:
-//   "HH:MM UT  Nord LAT LON  Zentral LAT LON  Sued LAT LON  Sonnenhoehe A
-//    Breite W km  Dauer XmYY.Ys" per whole minute, "--" for a limit off the
-//   Earth; then "Groesste Finsternis: HH:MM:SS UT  LAT LON  Dauer XmYY.Ys"
-//   and "Groesste Dauer: HH:MM:SS UT  LAT LON  Dauer XmYY.Ys".
-// Without a central line: "Partielle Finsternis: keine Zentrallinie." (or
-//   "Nicht zentrale Finsternis: keine Zentrallinie." where the umbra still
-//   touches the Earth), per whole minute
-//   "HH:MM UT  Partiell Nord LAT LON  Partiell Sued LAT LON", then
-//   "Groesste Finsternis: HH:MM:SS UT  LAT LON  Groesse M".
-// Degrees with 4 decimals, north and east positive.
-std::vector<std::string> pfadzeilen(const Elemente &e, const Schattenpfad &p);
-
 #endif
