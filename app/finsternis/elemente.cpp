@@ -27,7 +27,7 @@ Elemente elemente_aus_satz(const Besselsatz &s)
     e.mjd = s.jd - 2400000.5;
     e.delta_t = s.zusatz1;
     // zusatz3 and zusatz4 bound the polynomials' validity; a record
-    // without a range gets the six hours of the picture and one more each side.
+    // without a range gets four hours on each side of T0.
     if (s.zusatz3 < s.zusatz4) {
         e.gueltig_von = s.zusatz3;
         e.gueltig_bis = s.zusatz4;
