@@ -76,7 +76,7 @@ TEST(Bildspeichern, ArgumenteVonBild)
     for (const auto &f : faelle) {
         EXPECT_FALSE(lesen(f.first, &a, &fehler)) << f.second;
         EXPECT_EQ(fehler.rfind(f.second, 0), 0u) << fehler;
-        EXPECT_NE(fehler.find("\nAnwendung: umbrix --bild DATEI"), std::string::npos) << fehler;
+        EXPECT_NE(fehler.find("\nAnwendung: umbrix --bild Datei"), std::string::npos) << fehler;
     }
     a = {};
     ASSERT_TRUE(lesen({"x.PNG"}, &a, &fehler));

@@ -76,6 +76,12 @@ void anwendung_zeigen(std::FILE *aus)
     for (const Befehlsform &f : formen) std::fprintf(aus, "           umbrix %s\n", f.anwendung);
 }
 
+std::string anwendungszeile(const char *name)
+{
+    const Befehlsform *f = form_namens(name);
+    return std::string("Anwendung: umbrix ") + (f ? f->anwendung : name);
+}
+
 int anwendung_ausgeben()
 {
     static const Befehlsform anwendung = {"", "", [](int, char **) {

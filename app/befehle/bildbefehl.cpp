@@ -1,4 +1,5 @@
-// umbrix --bild DATEI [JAHR [MONAT [HH:MM]]]: the window opens as usual,
+// umbrix --bild DATEI [JAHR [MONAT [HH:MM]]]: the arguments and the file are
+// checked first, every fault told on standard error; then the window opens,
 // the eclipse is drawn at the moment asked for (greatest eclipse when no
 // time is given) and saved by the file name's ending.
 #include "bildbefehl.h"
@@ -14,8 +15,6 @@
 #include <vector>
 
 namespace {
-
-const char *const ANWENDUNG = "Anwendung: umbrix --bild DATEI [JAHR [MONAT [HH:MM]]]";
 
 bool uhrzeit_lesen(const char *text, int *stunde, int *minute)
 {
@@ -35,27 +34,27 @@ bool uhrzeit_lesen(const char *text, int *stunde, int *minute)
 bool bildauftrag_lesen(int argc, char **argv, Bildauftrag *a, std::string *fehler)
 {
     if (argc < 3 || !argv[2][0]) {
-        *fehler = std::string("Kein Dateiname nach --bild.\n") + ANWENDUNG;
+        *fehler = std::string("Kein Dateiname nach --bild.\n") + anwendungszeile("--bild");
         return false;
     }
     if (argc > 6) {
-        *fehler = std::string("Zu viele Argumente.\n") + ANWENDUNG;
+        *fehler = std::string("Zu viele Argumente.\n") + anwendungszeile("--bild");
         return false;
     }
     a->datei = argv[2];
     // A name that is nothing but an ending lacks the name, not the ending.
     if (bildformat("bild" + a->datei) != Bildformat::unbekannt && bildformat(a->datei) == Bildformat::unbekannt) {
-        *fehler = "Kein Dateiname vor der Endung: " + a->datei + "\n" + ANWENDUNG;
+        *fehler = "Kein Dateiname vor der Endung: " + a->datei + "\n" + anwendungszeile("--bild");
         return false;
     }
     if (bildformat(a->datei) == Bildformat::unbekannt) {
-        *fehler = "Unbekannte Endung: " + a->datei + "\n" + bildendungen_meldung + "\n" + ANWENDUNG;
+        *fehler = "Unbekannte Endung: " + a->datei + "\n" + bildendungen_meldung + "\n" + anwendungszeile("--bild");
         return false;
     }
     int wert;
     if (argc > 3) {
         if (!ganzzahl_lesen(argv[3], &wert) || wert < 1 || wert > 9999) {
-            *fehler = std::string("Kein Jahr: '") + argv[3] + "'.\n" + ANWENDUNG;
+            *fehler = std::string("Kein Jahr: '") + argv[3] + "'.\n" + anwendungszeile("--bild");
             return false;
         }
         a->jahr = wert;
@@ -63,14 +62,14 @@ bool bildauftrag_lesen(int argc, char **argv, Bildauftrag *a, std::string *fehle
     }
     if (argc > 4) {
         if (!ganzzahl_lesen(argv[4], &wert) || wert < 1 || wert > 12) {
-            *fehler = std::string("Kein Monat (1 bis 12): '") + argv[4] + "'.\n" + ANWENDUNG;
+            *fehler = std::string("Kein Monat (1 bis 12): '") + argv[4] + "'.\n" + anwendungszeile("--bild");
             return false;
         }
         a->monat = wert;
     }
     if (argc > 5) {
         if (!uhrzeit_lesen(argv[5], &a->stunde, &a->minute)) {
-            *fehler = std::string("Keine Uhrzeit (HH:MM, Weltzeit): '") + argv[5] + "'.\n" + ANWENDUNG;
+            *fehler = std::string("Keine Uhrzeit (HH:MM, Weltzeit): '") + argv[5] + "'.\n" + anwendungszeile("--bild");
             return false;
         }
         a->mit_zeit = true;
