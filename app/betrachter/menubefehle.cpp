@@ -9,7 +9,7 @@ const char *const hilfetext =
     "Es wird der Schatten des Mondes bei Sonnenfinsternissen dargestellt.\n"
     "Beim Aufruf von einem Terminal kann man das Startjahr mit angeben.\n"
     "Wird auch noch der Monat mitangegeben, wird nur diese eine Finsternis\n"
-    "dargestellt. Sonst jeweils alle Sonnenfinsternisse ab 1951 bis zum Jahr 2200.\n"
+    "dargestellt. Sonst alle folgenden, eine nach der anderen, bis zum Jahr 2200.\n"
     "\n"
     "Die aktuelle Finsternis kann mit einem Mausklick gestoppt werden, um dann\n"
     "durch Fahren mit der Maus verschiedene Zeitpunkte genauer zu betrachten.";
