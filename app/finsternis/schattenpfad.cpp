@@ -154,7 +154,7 @@ double quer_zur_grenze(const Elemente &b, const Elementwerte &e, const double c[
         Ort ort;
         if (!(std::fabs(t1 - e.t) < 1) || !grenzpunkt(et, et.l2, et.tanf2, seite, &s, &ort)) return -1;
         const double f1 = laengs(ort);
-        if (std::fabs(f1) < 1e-5) return abstand;  // 64 m along the track: metres across
+        if (std::fabs(f1) < 1e-4) return abstand;  // 640 m along the track: metres across
         if (!(f1 != f0)) return -1;
         const double t2 = t1 - f1 * (t1 - t0) / (f1 - f0);
         t0 = t1;
