@@ -72,7 +72,8 @@ std::vector<std::string> pfadzeilen(const Elemente &b, const Schattenpfad &p)
             // The width reaches from limit to limit: without one of them it
             // is no width on the ground.
             char breite[32] = "--";
-            if (z.nord.gibt_es && z.sued.gibt_es) std::snprintf(breite, sizeof breite, "%.0f", z.breite_km);
+            if (z.nord.gibt_es && z.sued.gibt_es && z.breite_km > 0)
+                std::snprintf(breite, sizeof breite, "%.0f", z.breite_km);
             char rest[96];
             std::snprintf(rest, sizeof rest, "  Sonnenhoehe %.1f  Breite %s km  Dauer %s", z.sonnenhoehe, breite,
                           dauer(z.dauer).c_str());

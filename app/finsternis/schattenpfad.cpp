@@ -129,6 +129,41 @@ double zentraldauer(const Elemente &b, double t, Ort *ort)
     return dauer(b, *ort);
 }
 
+// From the central point c to the umbral limit on side seite, across the
+// track: where the limit line crosses the plane through c square to the
+// track (unit normal q, in the fundamental plane of e). The limit of the
+// same moment (grenze, with the state s it left) lies along the track from
+// there, far at a low Sun, so the crossing is sought on the limit's other
+// moments by the secant method, first step by the ground speed v (radii per
+// hour). Earth radii, or a negative value where the line ends before it.
+double quer_zur_grenze(const Elemente &b, const Elementwerte &e, const double c[3], const double q[3], double v,
+                       int seite, const Ort &grenze, Grenzstand s)
+{
+    double abstand = -1;
+    const auto laengs = [&](const Ort &ort) {
+        const Ortslage o = ortslage(e, geozentrisch(ort));
+        const double d[3] = {o.xi - c[0], o.eta - c[1], o.zeta - c[2]};
+        const double f = d[0] * q[0] + d[1] * q[1] + d[2] * q[2];
+        abstand = std::sqrt(std::fmax(0.0, d[0] * d[0] + d[1] * d[1] + d[2] * d[2] - f * f));
+        return f;
+    };
+    double t0 = e.t, f0 = laengs(grenze);
+    double t1 = t0 - f0 / v;
+    for (int i = 0; i < 12; ++i) {
+        const Elementwerte et = elemente_bei(b, t1);
+        Ort ort;
+        if (!(std::fabs(t1 - e.t) < 1) || !grenzpunkt(et, et.l2, et.tanf2, seite, &s, &ort)) return -1;
+        const double f1 = laengs(ort);
+        if (std::fabs(f1) < 1e-4) return abstand;  // 640 m along the track: metres across
+        if (!(f1 != f0)) return -1;
+        const double t2 = t1 - f1 * (t1 - t0) / (f1 - f0);
+        t0 = t1;
+        f0 = f1;
+        t1 = t2;
+    }
+    return -1;
+}
+
 bool zentralpunkt(const Elemente &b, double t, Grenzstand *nord, Grenzstand *sued, Zentralpunkt *z)
 {
     const Elementwerte e = elemente_bei(b, t);
@@ -140,21 +175,31 @@ bool zentralpunkt(const Elemente &b, double t, Grenzstand *nord, Grenzstand *sue
     const double l = e.l2 - p.lage.zeta * e.tanf2;
     z->total = l < 0;
 
-    // Across the path, square to the motion over the ground; the surface is
-    // tilted against the fundamental plane by its normal (geodetic).
+    z->dauer = dauer(b, p.ort);
+    z->nord = grenze(e, e.l2, e.tanf2, 1, nord);
+    z->sued = grenze(e, e.l2, e.tanf2, -1, sued);
+
+    // The width on the ground between the limit lines, across the track.
+    // The track is the axis' motion over the ground (a, b2) lifted from the
+    // fundamental plane onto the ground's tangent plane (normal n,
+    // geodetic): (a, b2, -(n.(a, b2)) / nz), taken here times nz.
     const double a = e.dx - p.lage.dxi, b2 = e.dy - p.lage.deta;
-    const double n = std::hypot(a, b2);
     const double H = p.lage.stundenwinkel, phi = p.g.breite;
     const double sd = std::sin(e.d), cd = std::cos(e.d);
     const double nx = std::cos(phi) * std::sin(H);
     const double ny = std::sin(phi) * cd - std::cos(phi) * sd * std::cos(H);
     const double nz = std::sin(phi) * sd + std::cos(phi) * cd * std::cos(H);
-    const double neigung = n > 0 && nz > 0 ? (nx * -b2 + ny * a) / n / nz : 0;
-    z->breite_km = 2 * std::fabs(l) * km_je_radius * std::sqrt(1 + neigung * neigung);
-    z->dauer = dauer(b, p.ort);
-
-    z->nord = grenze(e, e.l2, e.tanf2, 1, nord);
-    z->sued = grenze(e, e.l2, e.tanf2, -1, sued);
+    const double nm = nx * a + ny * b2;
+    const double laenge = std::sqrt(nz * nz * (a * a + b2 * b2) + nm * nm);
+    z->breite_km = 0;
+    if (nz > 0 && laenge > 0 && z->nord.gibt_es && z->sued.gibt_es) {
+        const double spur[3] = {nz * a / laenge, nz * b2 / laenge, -nm / laenge};
+        const double c[3] = {p.lage.xi, p.lage.eta, p.lage.zeta};
+        const double v = laenge / nz;
+        const double n1 = quer_zur_grenze(b, e, c, spur, v, 1, z->nord.ort, *nord);
+        const double s1 = n1 < 0 ? -1 : quer_zur_grenze(b, e, c, spur, v, -1, z->sued.ort, *sued);
+        if (s1 >= 0) z->breite_km = (n1 + s1) * km_je_radius;
+    }
     return true;
 }
 

@@ -26,7 +26,7 @@ struct Zentralpunkt {
     Pfadort zentral;       // where the shadow axis meets the Earth
     Pfadort nord, sued;    // limits of the umbral or antumbral band
     double sonnenhoehe = 0;  // degrees, at the central point
-    double breite_km = 0;    // width of the band across the path
+    double breite_km = 0;    // across the path, between the limit lines; 0 where one ends before
     double dauer = 0;        // seconds of totality or annularity on the central line
     bool total = true;       // false: annular there
 };

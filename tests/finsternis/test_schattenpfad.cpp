@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <regex>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -43,6 +45,60 @@ TEST(Schattenpfad, GroessteFinsternisWieVeroeffentlicht)
     for (const Zentralpunkt &z : h.punkte) total += z.total;
     EXPECT_GT(total, 0);
     EXPECT_TRUE(h.punkte.front().zentral.gibt_es && !h.punkte.front().total);
+}
+
+// Widths at greatest eclipse from NASA's pages (km), the last three with the
+// Sun 17 to 26 degrees high.
+TEST(Schattenpfad, BreiteWieVeroeffentlicht)
+{
+    const std::tuple<int, int, double> tabelle[] = {{2024, 4, 197.5}, {2017, 8, 114.7}, {2023, 10, 187.1},
+                                                    {2023, 4, 49.0},  {2021, 6, 526.6}, {2021, 12, 418.6},
+                                                    {2026, 8, 294.0}};
+    for (const auto &[jahr, monat, breite] : tabelle) {
+        const Schattenpfad p = schattenpfad(testhilfe::besselsatz(jahr, monat));
+        const Zentralpunkt *z = &p.punkte.at(0);
+        for (const Zentralpunkt &k : p.punkte)
+            if (std::fabs(k.t - p.groesste.t) < std::fabs(z->t - p.groesste.t)) z = &k;
+        EXPECT_NEAR(z->breite_km, breite, breite * 0.01) << jahr << "-" << monat;
+    }
+}
+
+// Over Spain on 12 August 2026, the Sun 7 to 13 degrees high: the distance
+// between the table's own limit lines (through its minutes) across the
+// track, in the plane through the central point square to it.
+TEST(Schattenpfad, BreiteZwischenDenGrenzlinien)
+{
+    using Vektor = std::array<double, 3>;
+    const auto raum = [](const Ort &o) {
+        const Geozentrisch g = geozentrisch(o);
+        return Vektor{g.rhocos * std::cos(g.laenge), g.rhocos * std::sin(g.laenge), g.rhosin};
+    };
+    const auto skalar = [](const Vektor &a, const Vektor &b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; };
+    const std::vector<Zentralpunkt> z = schattenpfad(testhilfe::besselsatz(2026, 8)).punkte;
+    int geprueft = 0;
+    for (size_t i = 1; i + 1 < z.size(); ++i) {
+        const Ort &o = z[i].zentral.ort;
+        if (o.breite > 45 || o.laenge < -8 || o.laenge > 0 || !z[i].nord.gibt_es || !z[i].sued.gibt_es) continue;
+        const Vektor c = raum(o), vor = raum(z[i + 1].zentral.ort), nach = raum(z[i - 1].zentral.ort);
+        const Vektor spur{vor[0] - nach[0], vor[1] - nach[1], vor[2] - nach[2]};
+        double breite = 0;
+        for (Pfadort Zentralpunkt::*grenze : {&Zentralpunkt::nord, &Zentralpunkt::sued}) {
+            double naechste = HUGE_VAL;
+            for (size_t k = 0; k + 1 < z.size(); ++k) {
+                if (!(z[k].*grenze).gibt_es || !(z[k + 1].*grenze).gibt_es) continue;
+                const Vektor a = raum((z[k].*grenze).ort), b = raum((z[k + 1].*grenze).ort);
+                const double fa = skalar(a, spur) - skalar(c, spur), fb = skalar(b, spur) - skalar(c, spur);
+                if ((fa > 0) == (fb > 0)) continue;
+                Vektor x;
+                for (int j = 0; j < 3; ++j) x[j] = a[j] + fa / (fa - fb) * (b[j] - a[j]) - c[j];
+                naechste = std::fmin(naechste, std::sqrt(skalar(x, x)) * 6378.137);
+            }
+            breite += naechste;
+        }
+        EXPECT_NEAR(z[i].breite_km, breite, breite * 0.02) << o.laenge;
+        ++geprueft;
+    }
+    EXPECT_GE(geprueft, 4);
 }
 
 // Nothing at each limit; seconds a tenth of the way to the central line.
