@@ -28,6 +28,8 @@ double globusfenster_oeffnen(void (*menus_anlegen)())
     fenstergroesse_berechnen(&w, &h, &d);
     double xmax = rechter_rand(w, h), ymax = 1.5;
     setsize(w, h, d);
+    // The menu item "Pfad" shows the setting from the start.
+    pfadeinstellung_lesen();
     if (menus_anlegen) menus_anlegen();
 
     qinital(1, -xmax, -ymax, xmax, ymax);
@@ -40,7 +42,6 @@ double globusfenster_oeffnen(void (*menus_anlegen)())
     setcolor(4, 100, 150, 255);
 
     karte_laden(const_cast<char *>("gmtkuesten.dat"));
-    pfadeinstellung_lesen();
     ort_laden();
     return xmax;
 }
