@@ -7,8 +7,10 @@
 
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,13 +24,16 @@ namespace {
 
 const char *const titel = "Speichern: Bild als .png, .svg oder .eps";
 
-// Escape B, then OK on the proposed name or on neuer_name typed over it.
-void speichern_ueber_menue(Umbrixlauf &u, const std::string &neuer_name)
+// Escape B, then OK on the proposed name or on neuer_name typed over it;
+// offen, when given, is called first while the requester waits.
+void speichern_ueber_menue(Umbrixlauf &u, const std::string &neuer_name,
+                           const std::function<void(testhilfe::Fernbedienung &)> &offen = nullptr)
 {
     u.taste(XK_Escape);
     u.taste(XK_b);
     testhilfe::Fernbedienung f(u.anzeige());
     ASSERT_TRUE(f.fenster_finden(titel, 5)) << u.ausgabe();
+    if (offen) offen(f);
     for (int i = 0; i < (neuer_name.empty() ? 2 : 5); ++i) f.taste(XK_Tab, XK_Shift_L);
     if (!neuer_name.empty()) {
         for (int i = 0; i < 40; ++i) f.taste(XK_Right);
@@ -91,6 +96,48 @@ TEST(E2eBildspeichern, EscapeBSpeichertDasGezeigteBildAlsPng)
     RgbBild schirm = testhilfe::ausschnitt(*u.bild(), 0, u.menubalken(), Umbrixlauf::breite, Umbrixlauf::hoehe);
     EXPECT_TRUE(png.breite == schirm.breite && png.daten == schirm.daten);
     EXPECT_EQ(testhilfe::verzeichnis_liste(u.verzeichnis().pfad()).size(), 3u);
+    EXPECT_EQ(u.schliessen(), 0) << u.ausgabe();
+}
+
+// Escape B during the animation: the name proposed and the picture saved
+// are those of the frame on the screen, not of the one drawn behind it.
+TEST(E2eBildspeichern, EscapeBWaehrendDerAnimationSpeichertDasGezeigteBild)
+{
+    Umbrixlauf u;
+    const Elemente &e = finsternis(2024, 4);
+    u.daten_kopieren();
+    ASSERT_TRUE(u.starten({"2024", "4"}) && testhilfe::animation_gezeigt(u, e)) << u.ausgabe();
+    std::unique_ptr<testhilfe::Bild> schirm;
+    int unten = 0;  // the requester's lower edge in the window
+    speichern_ueber_menue(u, "", [&](testhilfe::Fernbedienung &f) {
+        schirm = u.bild();  // nothing is drawn while the requester waits
+        XWindowAttributes a;
+        Window kind;
+        int x;
+        ASSERT_TRUE(XGetWindowAttributes(f.display(), f.fenster(), &a));
+        XTranslateCoordinates(f.display(), f.fenster(), u.fenster(), 0, a.height + a.border_width, &x, &unten, &kind);
+    });
+    const std::string vorne = "Bild gespeichert: ";
+    ASSERT_TRUE(u.warten_auf(".png\n", 5)) << u.ausgabe();
+    const std::string aus = u.ausgabe();
+    const size_t p = aus.find(vorne) + vorne.size();
+    const std::string name = aus.substr(p, aus.find('\n', p) - p);
+    RgbBild png = testhilfe::png_lesen(name);
+    RgbBild bild = testhilfe::ausschnitt(*schirm, 0, u.menubalken(), Umbrixlauf::breite, Umbrixlauf::hoehe);
+    ASSERT_TRUE(png.breite == bild.breite && unten < u.menubalken() + Umbrixlauf::hoehe / 2) << unten;
+    const size_t ab = static_cast<size_t>(unten - u.menubalken()) * bild.breite * 3;
+    EXPECT_TRUE(std::equal(png.daten.begin() + ab, png.daten.end(), bild.daten.begin() + ab));
+    // The frame named: its penumbra on the screen, where the requester
+    // leaves it to be seen.
+    int gezeigt = 0;
+    for (int k = 0; k <= 120; ++k) {
+        const double t = -3 + 0.05 * k, stunde = e.t0_stunde() + t;
+        char hhmm[16];
+        snprintf(hhmm, sizeof hhmm, "-%02d%02d.png", int(stunde), int((stunde - int(stunde)) * 60));
+        if (name.find(hhmm) != std::string::npos)
+            gezeigt += testhilfe::kreis_gezeichnet(u, *schirm, e.X(t), e.Y(t), e.L1(t), testhilfe::weiss, 1, 9);
+    }
+    EXPECT_EQ(gezeigt, 1) << name;
     EXPECT_EQ(u.schliessen(), 0) << u.ausgabe();
 }
 

@@ -149,6 +149,32 @@ TEST(E2eMenu, JahrMitCancelAendertNichts)
     EXPECT_EQ(u.schliessen(5), 0) << u.ausgabe();
 }
 
+// A year beyond the eclipse file is refused in a message box, with the
+// file's years; the eclipse shown stays and follows the pointer as before.
+TEST(E2eMenu, JahrAusserhalbDerDatenBehaeltDieFinsternis)
+{
+    const Elemente &e = finsternis(2024, 4);
+    const std::string jahre = " (" + std::to_string(testhilfe::ecad22().front().jahr) + " bis " +
+                              std::to_string(testhilfe::ecad22().back().jahr) + ")\n";
+    Umbrixlauf u;
+    ASSERT_TRUE(wartend_auf_april_2024(u)) << u.ausgabe();
+    for (const char *eingabe : {"1850", "2400"}) {
+        u.menu_waehlen(file, jahr);
+        formular_ausfuellen(u, eingabe, "1", true);
+        ASSERT_TRUE(u.warten_auf("Jahr " + std::string(eingabe) + " ausserhalb der Daten" + jahre, 5)) << u.ausgabe();
+        Window w = testhilfe::fenster_suchen(u.display(), "Requester", 5);
+        ASSERT_NE(w, 0u);
+        u.zeiger_in(w, 5, 3);
+        u.taste(XK_o);
+        ASSERT_TRUE(u.fenster_weg("Requester", 5));
+    }
+    auto b = testhilfe::zeigen(u, 300);
+    ASSERT_TRUE(b);
+    EXPECT_TRUE(testhilfe::schatten_bei(u, *b, e, Umbrixlauf::t_bei(300)));
+    EXPECT_EQ(u.zaehlen("Besselelemente eingelesen"), 1) << u.ausgabe();
+    EXPECT_EQ(u.schliessen(5), 0) << u.ausgabe();
+}
+
 // Hilfe... opens the message box; the key o closes it and the program goes on.
 TEST(E2eMenu, HilfeOeffnetDieMeldungUndOSchliesst)
 {

@@ -29,7 +29,8 @@ bool schluss()
 void menus_anlegen()
 {
     setmenu(4, "File", "Hilfe", "Ort", "Ansicht");
-    setmenu(4, "%ANNext", "Hilfe...", menutext_koordinaten, "%APPfad", m_next, m_hilfe, m_ort_koordinaten, m_pfad);
+    setmenu(4, "%ANNext", "Hilfe...", menutext_koordinaten, menutext_pfad(), m_next, m_hilfe, m_ort_koordinaten,
+            m_pfad);
     setmenu(3, "%AVVorige", kein_menutext, menutext_zeigen, m_vorige, keine_menufunktion, m_ort_zeigen);
     setmenu(3, "Jahr...", kein_menutext, menutext_finsternisse, m_set, keine_menufunktion, m_ort_finsternisse);
     setmenu(1, "%ABBild speichern...", m_bild);

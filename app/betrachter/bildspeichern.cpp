@@ -58,8 +58,8 @@ bool schreiben(Bildformat format, const std::string &datei)
     auto zeichnen = [&g]() { g.zeichnen(*g.bessel, g.t); };
     if (format == Bildformat::svg) return bild_aufzeichnen("SVG", datei.c_str(), zeichnen);
     if (format == Bildformat::eps) return bild_aufzeichnen("POST", datei.c_str(), zeichnen);
-    // The back buffer holds the frame drawn again, which is then also the
-    // one on the screen.
+    // The frame on the screen, drawn again into the back buffer, is read
+    // from there; the next frame shows it once more.
     zeichnen();
     return png_speichern(datei.c_str()) == 1;
 }

@@ -9,8 +9,8 @@
 
 class Bessel;
 
-// How the main loop draws a frame, and the frame it drew last: saving
-// draws that frame again the same way.
+// How the main loop draws a frame into the back buffer, and the frame on
+// the screen: saving draws that frame again the same way.
 using Bildzeichner = void (*)(Bessel &, double);
 struct GezeigtesBild {
     Bessel *bessel = nullptr;

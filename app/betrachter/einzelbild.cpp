@@ -17,6 +17,7 @@ bool bild_aus_satz_speichern(const Besselsatz &satz, int nummer, double t, const
     bessel.uebernehmen(satz, nummer);
     pfadbild.setzen(bessel.gelesene_elemente());
     bild_zeichnen(bessel, t);
+    bild_zeigen();  // what is saved is the picture shown
     const bool gespeichert = bild_speichern(datei, fehler);
     fflush(stdout);
     term_exit();

@@ -19,6 +19,20 @@ double rechter_rand(int breite, int hoehe)
     return 1.5 * breite / hoehe;
 }
 
+// The frame in the back buffer: the next changebuffer shows it.
+Bessel *gezeichnete_finsternis = nullptr;
+double gezeichneter_moment = 0;
+
+// Into the emptied back buffer, without showing it; also how a picture
+// saved draws the frame shown again.
+void in_puffer_zeichnen(Bessel &bessel, double t)
+{
+    screenclear(-1);
+    bessel.zeichnen(t);
+    gezeichnete_finsternis = &bessel;
+    gezeichneter_moment = t;
+}
+
 }  // namespace
 
 double globusfenster_oeffnen(void (*menus_anlegen)())
@@ -28,6 +42,8 @@ double globusfenster_oeffnen(void (*menus_anlegen)())
     fenstergroesse_berechnen(&w, &h, &d);
     double xmax = rechter_rand(w, h), ymax = 1.5;
     setsize(w, h, d);
+    // The menu item "Pfad" shows the setting from the start.
+    pfadeinstellung_lesen();
     if (menus_anlegen) menus_anlegen();
 
     qinital(1, -xmax, -ymax, xmax, ymax);
@@ -40,15 +56,18 @@ double globusfenster_oeffnen(void (*menus_anlegen)())
     setcolor(4, 100, 150, 255);
 
     karte_laden(const_cast<char *>("gmtkuesten.dat"));
-    pfadeinstellung_lesen();
     ort_laden();
     return xmax;
 }
 
-void bild_zeichnen(Bessel &bessel, double t)
+void bild_zeigen()
 {
     changebuffer(0, 1);
-    screenclear(-1);
-    bessel.zeichnen(t);
-    bild_gezeigt(bessel, t, bild_zeichnen);
+    if (gezeichnete_finsternis) bild_gezeigt(*gezeichnete_finsternis, gezeichneter_moment, in_puffer_zeichnen);
+}
+
+void bild_zeichnen(Bessel &bessel, double t)
+{
+    bild_zeigen();
+    in_puffer_zeichnen(bessel, t);
 }

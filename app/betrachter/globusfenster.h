@@ -15,8 +15,10 @@ void fenstergroesse_berechnen(int *breite, int *hoehe, int *tiefe);
 // is 1.5).
 double globusfenster_oeffnen(void (*menus_anlegen)());
 
-// One frame: the frame drawn last is shown, the eclipse at moment t drawn
-// into the emptied back buffer and kept as the picture shown.
+// The frame drawn last is shown, and kept as the picture shown.
+void bild_zeigen();
+// One frame: the frame drawn last is shown (bild_zeigen), the eclipse at
+// moment t drawn into the emptied back buffer; the next frame shows it.
 void bild_zeichnen(Bessel &bessel, double t);
 
 #endif

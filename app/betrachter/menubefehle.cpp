@@ -1,9 +1,15 @@
 // The menu commands of the viewer.
 #include "menubefehle.h"
 
+#include "datendatei.h"
 #include "zustand.h"
 
+#include "finsternis/finsternis.h"
 #include "xmalwerk1/xmalwerk1.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
 
 const char *const hilfetext =
     "Es wird der Schatten des Mondes bei Sonnenfinsternissen dargestellt.\n"
@@ -13,6 +19,22 @@ const char *const hilfetext =
     "\n"
     "Die aktuelle Finsternis kann mit einem Mausklick gestoppt werden, um dann\n"
     "durch Fahren mit der Maus verschiedene Zeitpunkte genauer zu betrachten.";
+
+namespace {
+
+// Empty when the eclipse file holds the year or cannot be read (the main
+// loop then says why), else the message that it does not.
+std::string jahr_ausserhalb_der_daten(int j)
+{
+    std::vector<Elemente> alle;
+    if (FILE *f = fopen2(const_cast<char *>(besseldatei), const_cast<char *>("r"))) {
+        alle = finsternisse_lesen(f, nullptr);
+        fclose(f);
+    }
+    return alle.empty() ? "" : jahr_ausserhalb(alle, j, "Daten");
+}
+
+}  // namespace
 
 void m_next(long)
 {
@@ -32,6 +54,15 @@ void m_set(long)
     int j = jahr, m = monat, a = alle;
     if (requester_input(3, " Jahr ", "%d", "%d", &j, " Monat", "%d", "%d\n", &m, "automatisch weiter (1=ja, 0=nein)",
                         "%d", "%d", &a)) {
+        // The search would show the file's first or last eclipse instead:
+        // nothing is asked, the eclipse shown stays as it is.
+        const std::string ausserhalb = jahr_ausserhalb_der_daten(j);
+        if (!ausserhalb.empty()) {
+            printf("%s\n", ausserhalb.c_str());
+            fflush(stdout);
+            janeinrequester(const_cast<char *>(ausserhalb.c_str()), nullptr, nullptr);
+            return;
+        }
         anfrage = Anfrage();
         anfrage.art = Anfrage::ab_monat;
         anfrage.jahr = j;

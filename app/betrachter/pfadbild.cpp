@@ -12,6 +12,11 @@ namespace {
 
 const char *const schluessel = "UMBRIXPFAD";
 
+// A check mark while the path is on, else a blank as wide, so that the
+// label stays where it is; the shortcut must come first to be found.
+const char *const menutext_an = "%AP%RPfad";
+const char *const menutext_aus = "%AP%rPfad";
+
 }  // namespace
 
 Pfadbild pfadbild;
@@ -83,8 +88,14 @@ void pfadeinstellung_lesen()
     pfadbild.an = !(wert && std::strcmp(wert, "0") == 0);
 }
 
-void m_pfad(long)
+const char *menutext_pfad()
+{
+    return pfadbild.an ? menutext_an : menutext_aus;
+}
+
+void m_pfad(long id)
 {
     pfadbild.an = !pfadbild.an;
     Setenv(schluessel, pfadbild.an ? "1" : "0");
+    changemenu(id, menutext_pfad());
 }

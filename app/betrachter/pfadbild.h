@@ -39,7 +39,10 @@ extern Pfadbild pfadbild;
 // The setting UMBRIXPFAD ("0": off; anything else or none: on).
 void pfadeinstellung_lesen();
 
-// Menu command "Pfad": path on or off, and kept so.
-void m_pfad(long);
+// The text of the menu item "Pfad", marked while the path is on.
+const char *menutext_pfad();
+
+// Menu command "Pfad": path on or off, and kept so; its item shows which.
+void m_pfad(long id);
 
 #endif

@@ -12,10 +12,16 @@ int finsternis_waehlen(const std::vector<Elemente> &alle, int jahr, int monat)
     return -1;
 }
 
-std::string jahr_ausserhalb(const std::vector<Elemente> &alle, int jahr)
+std::string jahr_ausserhalb(const std::vector<Elemente> &alle, int jahr, const std::string &wo)
 {
     const int erstes = alle.front().datum.jahr, letztes = alle.back().datum.jahr;
     if (jahr >= erstes && jahr <= letztes) return "";
-    return "Jahr " + std::to_string(jahr) + " ausserhalb der Datei (" + std::to_string(erstes) + " bis " +
-           std::to_string(letztes) + ").";
+    return "Jahr " + std::to_string(jahr) + " ausserhalb der " + wo + " (" + std::to_string(erstes) + " bis " +
+           std::to_string(letztes) + ")";
+}
+
+std::string jahr_ausserhalb(const std::vector<Elemente> &alle, int jahr)
+{
+    const std::string text = jahr_ausserhalb(alle, jahr, "Datei");
+    return text.empty() ? text : text + ".";
 }

@@ -16,7 +16,9 @@ bool ab_monat(const Elemente &e, int jahr, int monat);
 int finsternis_waehlen(const std::vector<Elemente> &alle, int jahr, int monat);
 
 // Empty when the year lies within the years of the eclipses (not empty),
-// else the line that says it does not.
+// else "Jahr J ausserhalb der " wo " (ERSTES bis LETZTES)".
+std::string jahr_ausserhalb(const std::vector<Elemente> &alle, int jahr, const std::string &wo);
+// The same for the command line: "... ausserhalb der Datei (...)."
 std::string jahr_ausserhalb(const std::vector<Elemente> &alle, int jahr);
 
 #endif

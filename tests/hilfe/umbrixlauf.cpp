@@ -308,14 +308,13 @@ void Umbrixlauf::klick(int x, int y, double halten)
     loslassen();
 }
 
-void Umbrixlauf::menu_waehlen(int titel_x, int zeile)
+Window Umbrixlauf::menu_oeffnen(int titel_x, int *kx, int *ky)
 {
     zeiger(titel_x, zeile_ / 2);
     schlafen(0.1);
     druecken();
     // The pull-down that opened: a mapped child of the window below the bar.
     Window klapp = 0;
-    int kx = 0, ky = 0;
     for (double ende = jetzt() + 5; !klapp && jetzt() < ende;) {
         schlafen(0.05);
         Window wurzel, eltern, *kinder = nullptr;
@@ -325,12 +324,19 @@ void Umbrixlauf::menu_waehlen(int titel_x, int zeile)
             XWindowAttributes a;
             if (XGetWindowAttributes(d_, kinder[i], &a) && a.map_state == IsViewable && a.y > 0 && a.y < balken_) {
                 klapp = kinder[i];
-                kx = a.x;
-                ky = a.y;
+                *kx = a.x;
+                *ky = a.y;
             }
         }
         if (kinder) XFree(kinder);
     }
+    return klapp;
+}
+
+void Umbrixlauf::menu_waehlen(int titel_x, int zeile)
+{
+    int kx = 0, ky = 0;
+    Window klapp = menu_oeffnen(titel_x, &kx, &ky);
     int y = klapp ? ky + (zeile - 1) * zeile_ + zeile_ / 2 + 1 : zeile_ / 2;
     zeiger((klapp ? kx : titel_x) + 10, y - 8);
     schlafen(0.05);

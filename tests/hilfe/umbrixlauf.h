@@ -120,6 +120,9 @@ public:
     void druecken();
     void loslassen();
     void klick(int x, int y, double halten = 0.1);
+    // Press on the menu title at column x of the bar, held: the pull-down
+    // that opened and its place in the window (0 when none opens).
+    Window menu_oeffnen(int titel_x, int *kx, int *ky);
     // Press on the menu title at column x of the bar, drag to item row
     // (1 = first item) of the pull-down that opened, release.
     void menu_waehlen(int titel_x, int zeile);
