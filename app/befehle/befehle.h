@@ -16,9 +16,11 @@ struct Befehlsform {
     int (*ausfuehren)(int argc, char **argv);  // the exit status
 };
 
-// The form that the first argument names; else, for an argument that
-// begins with "--" and names none of them (a mistyped form), the form that
-// says so; nullptr when the arguments are the viewer's.
+// The form that the first argument names; else, for a form's name further
+// on, one with a single dash ("-ort") or an argument that begins with "--"
+// and names none of them (a mistyped form), the form that says so; for
+// "--help" or "-h" the usage text; nullptr when the arguments are the
+// viewer's.
 const Befehlsform *befehlsform(int argc, char **argv);
 
 // Runs the form; what it printed must have reached standard output (a full
