@@ -65,7 +65,7 @@ TEST(Programm, AnwendungstextOhneDisplay)
         EXPECT_EQ(status, 0) << befehl << aus;
         // The two lines of old, then one line per further form.
         EXPECT_EQ(aus.rfind("umbrix  Version 0.4\nAnwendung: umbrix Jahr Monat\n", 0), 0u) << befehl << aus;
-        EXPECT_NE(aus.find("\n           umbrix --pfad [Jahr [Monat]]\n"), std::string::npos) << aus;
+        EXPECT_NE(aus.find("\n           umbrix --pfad [Jahr [Monat [Tag]]]\n"), std::string::npos) << aus;
     }
 }
 

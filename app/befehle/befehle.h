@@ -36,7 +36,7 @@ int befehl_fehler(const std::string &text, int status);
 void anwendung_zeigen(std::FILE *aus);
 // The usage text on standard output, with status 0 once it is written.
 int anwendung_ausgeben();
-// One form's line of it: "Anwendung: umbrix --pfad [Jahr [Monat]]".
+// One form's line of it: "Anwendung: umbrix --pfad [Jahr [Monat [Tag]]]".
 std::string anwendungszeile(const char *name);
 
 // The eclipse file, found as the viewer finds it: every eclipse (and, when

@@ -13,10 +13,10 @@
 namespace {
 
 const Befehlsform formen[] = {
-    {"--ort", "--ort Breite Laenge [Jahr [Monat]] [--hoehe Meter]", ortbefehl},
+    {"--ort", "--ort Breite Laenge [Jahr [Monat [Tag]]] [--hoehe Meter]", ortbefehl},
     {"--liste", "--liste Breite Laenge [Von [Bis]] [--hoehe Meter]", listenbefehl},
-    {"--pfad", "--pfad [Jahr [Monat]]", pfadbefehl},
-    {"--bild", "--bild Datei [Jahr [Monat [HH:MM]]]", bildbefehl},
+    {"--pfad", "--pfad [Jahr [Monat [Tag]]]", pfadbefehl},
+    {"--bild", "--bild Datei [Jahr [Monat [Tag] [HH:MM]]]", bildbefehl},
 };
 
 const Befehlsform *form_namens(const char *name)
