@@ -69,13 +69,13 @@ TEST(Ortbefehl, FalscheAngabenEndenMitEinerZeileUndStatusZwei)
     EXPECT_EQ(umbrix(faelle.back()).ausgabe.rfind("umbrix: Jahr 1000000 ausserhalb der Datei", 0), 0u);
 }
 
-// --bild tells a fault on standard error alone, and before it asks for a
-// display: the arguments, a year outside the file, a time outside
-// the picture's six hours.
+// --bild tells a fault in one line on standard error alone, and before it
+// asks for a display: the arguments, a year outside the file, a day
+// without an eclipse, a time outside the picture's six hours.
 TEST(Ortbefehl, BildFehlerAufStandardfehlerOhneAnzeige)
 {
     const char *const faelle[] = {"--bild", "--bild x.gif", "--bild x.png 1800", "--bild x.png 2024 13",
-                                  "--bild x.png 2024 4 10:00"};
+                                  "--bild x.png 2000 7 30", "--bild x.png 2024 4 10:00"};
     for (const char *f : faelle) {
         for (const char *strom : {"2>/dev/null", ">/dev/null"}) {
             const std::string befehl = std::string("exec '") + UMBRIX_BINARY + "' " + f + " " + strom;
@@ -84,8 +84,44 @@ TEST(Ortbefehl, BildFehlerAufStandardfehlerOhneAnzeige)
             if (strom[0] == '2')
                 EXPECT_EQ(k.ausgabe(), "") << befehl;
             else
-                EXPECT_EQ(k.ausgabe().rfind("umbrix: ", 0), 0u) << befehl << k.ausgabe();
+                EXPECT_TRUE(std::regex_match(k.ausgabe(), std::regex("umbrix: [^\n]*\n"))) << befehl << k.ausgabe();
         }
+    }
+}
+
+// A number out of range is quoted as typed: beyond double or int, or too
+// near 0 for a double.
+TEST(Ortbefehl, MeldungZitiertDieZahlWieGetippt)
+{
+    const std::pair<std::vector<std::string>, std::string> faelle[] = {
+        {{"--ort", "1e-400", "3"}, "Breite ist zu nahe an 0: \"1e-400\""},
+        {{"--ort", "3", "123456e-330"}, "Laenge ist zu nahe an 0: \"123456e-330\""},
+        {{"--ort", "3", "-0.00001e400"}, "Laenge ausserhalb -180..180: \"-0.00001e400\""},
+        {{"--ort", "1", "2", "99999999999999999999"}, "Jahr 99999999999999999999 ausserhalb der Datei ("},
+        {{"--ort", "1", "2", "2000", "99999999999999999999"}, "MONAT ausserhalb 1..12: \"99999999999999999999\""},
+        {{"--liste", "1", "2", "99999999999999999999", "5"}, "BIS liegt vor VON: 99999999999999999999 5"},
+        {{"--bild", "x.png", "99999999999999999999"}, "Kein Jahr (1 bis 9999): '99999999999999999999'"}};
+    for (const auto &[argumente, meldung] : faelle) {
+        const Lauf l = umbrix(argumente);
+        EXPECT_EQ(l.status, 2) << meldung;
+        EXPECT_NE(l.ausgabe.find(meldung), std::string::npos) << l.ausgabe;
+    }
+}
+
+// A day after the month chooses the eclipse of that date, also the second
+// of a month, or of its catalogue's date; none that day: one line.
+TEST(Ortbefehl, TagWaehltDieFinsternis)
+{
+    const std::pair<std::vector<std::string>, std::string> faelle[] = {
+        {{"2000", "7", "31"}, "Finsternis: 31.7.2000"},   {{"2206", "12", "30"}, "Finsternis: 30.12.2206"},
+        {{"2261", "1", "31"}, "Finsternis: 31.1.2261"},   {{"2282", "11", "30"}, "Finsternis: 30.11.2282"},
+        {{"2215", "1", "1"}, "Finsternis: 1.1.2215"},
+        {{"2000", "7", "30"}, "umbrix: Keine Finsternis am 30.7.2000 "}};
+    for (auto [argumente, meldung] : faelle) {
+        argumente.insert(argumente.begin(), {"--ort", "0", "0"});
+        const Lauf l = umbrix(argumente);
+        EXPECT_EQ(l.status, meldung[0] == 'u' ? 2 : 0) << meldung << l.ausgabe;
+        EXPECT_NE(l.ausgabe.find(meldung), std::string::npos) << l.ausgabe;
     }
 }
 

@@ -40,7 +40,8 @@ TEST(Ortsbestimmung, TextGetipptOderGespeichert)
     const std::pair<const char *, const char *> faelle[] = {  // text, message ("" accepted)
         {"48.1374 11.5755\n", ""}, {" -33.5  -180 ", ""}, {"+1.5e1 -.5", ""}, {"", "Breite fehlt"},
         {"48.1", "Laenge fehlt"}, {"Muenchen 11", "keine Zahl"}, {"48,1 11", "keine Zahl"}, {"nan 11", "keine Zahl"},
-        {"1e999 11", "keine Zahl"}, {"0x10 11", "keine Zahl"}, {"-inf 11", "keine Zahl"}, {"1e 11", "keine Zahl"},
+        {"1e999 11", "Breite ausserhalb -90..90"}, {"0x10 11", "keine Zahl"}, {"-inf 11", "keine Zahl"},
+        {"1e 11", "keine Zahl"},
         {"90.0001 0", "Breite ausserhalb -90..90"}, {"0 -181", "Laenge ausserhalb -180..180"},
         {"1 2 3", "mehr als zwei"}};
     for (const auto &f : faelle) {

@@ -5,6 +5,7 @@
 #include "hilfe/plotdateien.h"
 #include "hilfe/xvfb.h"
 #include "befehle/pfadbefehl.h"
+#include "hilfe/besselsaetze.h"
 
 #include <algorithm>
 #include <regex>
@@ -41,7 +42,8 @@ TEST(Pfadbefehl, Argumente)
         {{"--pfad", "2024", "13"}, true, 0, 0, "MONAT ist keine ganze Zahl von 1 bis 12: \"13\""},
         {{"--pfad", "2024", "4.5"}, true, 0, 0, "MONAT"},
         {{"--pfad", "2024", " 4"}, true, 0, 0, "MONAT"},
-        {{"--pfad", "2024", "4", "1"}, true, 0, 0, "ueberzaehlige Angabe \"1\""},
+        {{"--pfad", "2024", "4", "32"}, true, 0, 0, "TAG ist keine ganze Zahl von 1 bis 31: \"32\""},
+        {{"--pfad", "2024", "4", "8", "1"}, true, 0, 0, "ueberzaehlige Angabe \"1\""},
     };
     for (const Fall &f : faelle) {
         SCOPED_TRACE(testing::PrintToString(f.argumente));
@@ -95,20 +97,38 @@ TEST(Pfadbefehl, TabelleOhneDisplay)
 
 }
 
-// Refusals: one line and status 2; years outside the file as --ort refuses them.
+// A day chooses the eclipse of that date: the second of a month too.
+TEST(Pfadbefehl, TagWaehltDieFinsternis)
+{
+    for (const char *tag : {"30", "1"}) {
+        const auto &alle = testhilfe::besselsaetze();
+        const auto e = std::find_if(alle.begin(), alle.end(), [&](const Elemente &e) {
+            return e.datum.jahr == 2282 && e.datum.monat == 11 && e.datum.tag == std::stoi(tag);
+        });
+        ASSERT_NE(e, alle.end());
+        std::string erwartet, aus;
+        for (const std::string &z : pfadzeilen(*e, schattenpfad(*e))) erwartet += z + "\n";
+        EXPECT_EQ(umbrix({"--pfad", "2282", "11", tag}, &aus), 0);
+        EXPECT_EQ(aus, erwartet) << tag;
+    }
+}
+
+// Refusals: one line and status 2; years outside the file as --ort refuses
+// them, a day without an eclipse.
 TEST(Pfadbefehl, Ablehnungen)
 {
     const std::pair<std::vector<std::string>, std::string> faelle[] = {
-        {{"2024", "13"}, "MONAT ist keine ganze Zahl von 1 bis 12: \"13\"\n"},
-        {{"1800"}, "Jahr 1800 ausserhalb der Datei ("},
-        {{"2400"}, "Jahr 2400 ausserhalb der Datei ("},
+        {{"2024", "13"}, "--pfad: MONAT ist keine ganze Zahl von 1 bis 12: \"13\"\n"},
+        {{"1800"}, "--pfad: Jahr 1800 ausserhalb der Datei ("},
+        {{"2400"}, "--pfad: Jahr 2400 ausserhalb der Datei ("},
+        {{"2000", "7", "30"}, "Keine Finsternis am 30.7.2000 "},
     };
     for (const auto &[argumente, meldung] : faelle) {
         std::vector<std::string> a{"--pfad"};
         a.insert(a.end(), argumente.begin(), argumente.end());
         std::string aus;
         ASSERT_EQ(umbrix(a, &aus), 2) << aus;
-        EXPECT_EQ(aus.rfind("umbrix: --pfad: " + meldung, 0), 0u) << aus;
+        EXPECT_EQ(aus.rfind("umbrix: " + meldung, 0), 0u) << aus;
         EXPECT_EQ(std::count(aus.begin(), aus.end(), '\n'), 1) << aus;
     }
 }

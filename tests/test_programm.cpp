@@ -37,23 +37,35 @@ struct Fall {
 
 TEST(Programm, AnwendungstextOhneDisplay)
 {
-    // A mistyped long option is named first and ends with status 2.
-    const std::pair<std::vector<std::string>, std::string> faelle[] = {
-        {{"?"}, ""},
-        {{"-?"}, ""},
-        {{"1", "2", "3"}, ""},
-        {{"--help"}, "umbrix: unbekannte Option --help\n"},
-        {{"--orte", "10", "20"}, "umbrix: unbekannte Option --orte\n"},
-        {{"-x", "2024", "--Pfad"}, "umbrix: unbekannte Option --Pfad\n"},
+    // The usage text on standard output with status 0; a form mistyped,
+    // spelt with one dash or not first: one line on standard error that
+    // names it, status 2.
+    const std::pair<const char *, std::string> faelle[] = {
+        {"'?'", ""},
+        {"-?", ""},
+        {"1 2 3", ""},
+        {"--help", ""},
+        {"2024 -h", ""},
+        {"--orte 10 20", "umbrix: unbekannte Option --orte\n"},
+        {"-x 2024 --Pfad", "umbrix: unbekannte Option --Pfad\n"},
+        {"2026 8 --ort 40.4 -3.7", "umbrix: --ort "},
+        {"-ort 40.4 -3.7", "umbrix: unbekannte Option -ort;"},
     };
-    for (auto [argumente, vorspann] : faelle) {
-        argumente.insert(argumente.begin(), UMBRIX_BINARY);
+    for (const auto &[argumente, meldung] : faelle) {
+        const std::string befehl = std::string("exec '") + UMBRIX_BINARY + "' " + argumente +
+                                   (meldung.empty() ? " 2>/dev/null" : " >/dev/null");
         std::string aus;
-        int status = testhilfe::ausfuehren(argumente, &aus, 10, {"DISPLAY"});
-        EXPECT_EQ(status, vorspann.empty() ? 0 : 2) << aus;
+        int status = testhilfe::ausfuehren({"/bin/sh", "-c", befehl}, &aus, 10, {"DISPLAY"});
+        if (!meldung.empty()) {
+            EXPECT_EQ(status, 2) << befehl;
+            EXPECT_EQ(aus.rfind(meldung, 0), 0u) << befehl << aus;
+            EXPECT_EQ(std::count(aus.begin(), aus.end(), '\n'), 1) << befehl << aus;
+            continue;
+        }
+        EXPECT_EQ(status, 0) << befehl << aus;
         // The two lines of old, then one line per further form.
-        EXPECT_EQ(aus.rfind(vorspann + "umbrix  Version 0.4\nAnwendung: umbrix Jahr Monat\n", 0), 0u) << aus;
-        EXPECT_NE(aus.find("\n           umbrix --pfad [Jahr [Monat]]\n"), std::string::npos) << aus;
+        EXPECT_EQ(aus.rfind("umbrix  Version 0.4\nAnwendung: umbrix Jahr Monat\n", 0), 0u) << befehl << aus;
+        EXPECT_NE(aus.find("\n           umbrix --pfad [Jahr [Monat [Tag]]]\n"), std::string::npos) << aus;
     }
 }
 

@@ -16,9 +16,11 @@ struct Befehlsform {
     int (*ausfuehren)(int argc, char **argv);  // the exit status
 };
 
-// The form that the first argument names; else, for an argument that
-// begins with "--" and names none of them (a mistyped form), the form that
-// says so; nullptr when the arguments are the viewer's.
+// The form that the first argument names; else, for a form's name further
+// on, one with a single dash ("-ort") or an argument that begins with "--"
+// and names none of them (a mistyped form), the form that says so; for
+// "--help" or "-h" the usage text; nullptr when the arguments are the
+// viewer's.
 const Befehlsform *befehlsform(int argc, char **argv);
 
 // Runs the form; what it printed must have reached standard output (a full
@@ -34,7 +36,7 @@ int befehl_fehler(const std::string &text, int status);
 void anwendung_zeigen(std::FILE *aus);
 // The usage text on standard output, with status 0 once it is written.
 int anwendung_ausgeben();
-// One form's line of it: "Anwendung: umbrix --pfad [Jahr [Monat]]".
+// One form's line of it: "Anwendung: umbrix --pfad [Jahr [Monat [Tag]]]".
 std::string anwendungszeile(const char *name);
 
 // The eclipse file, found as the viewer finds it: every eclipse (and, when

@@ -13,10 +13,10 @@
 namespace {
 
 const Befehlsform formen[] = {
-    {"--ort", "--ort Breite Laenge [Jahr [Monat]] [--hoehe Meter]", ortbefehl},
+    {"--ort", "--ort Breite Laenge [Jahr [Monat [Tag]]] [--hoehe Meter]", ortbefehl},
     {"--liste", "--liste Breite Laenge [Von [Bis]] [--hoehe Meter]", listenbefehl},
-    {"--pfad", "--pfad [Jahr [Monat]]", pfadbefehl},
-    {"--bild", "--bild Datei [Jahr [Monat [HH:MM]]]", bildbefehl},
+    {"--pfad", "--pfad [Jahr [Monat [Tag]]]", pfadbefehl},
+    {"--bild", "--bild Datei [Jahr [Monat [Tag] [HH:MM]]]", bildbefehl},
 };
 
 const Befehlsform *form_namens(const char *name)
@@ -26,23 +26,41 @@ const Befehlsform *form_namens(const char *name)
     return nullptr;
 }
 
-// Unlike "-x", which sets option letters, an argument that begins with
-// "--" and names no form is a mistyped form.
-const char *unbekannte_option(int argc, char **argv)
+// The usage text asked for: on standard output, status 0.
+const Befehlsform hilfe = {"", "", [](int, char **) {
+                               anwendung_zeigen(stdout);
+                               return 0;
+                           }};
+
+// What is wrong with an argument that the viewer does not take: a form's
+// name after the first argument, a form's name with one dash, an argument
+// that begins with "--" and names no form (unlike "-x", which sets option
+// letters); empty when nothing is.
+std::string falsches_argument(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (const Befehlsform *f = form_namens(a.c_str()))
+            return a + " muss das erste Argument sein: umbrix " + f->anwendung;
+        if (form_namens(("-" + a).c_str())) return "unbekannte Option " + a + "; gemeint ist -" + a;
+        if (a.compare(0, 2, "--") == 0 && a != "--help") return "unbekannte Option " + a;
+    }
+    return "";
+}
+
+bool hilfe_verlangt(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "--", 2) == 0 && !form_namens(argv[i])) return argv[i];
-    return nullptr;
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) return true;
+    return false;
 }
 
-int unbekannt(int argc, char **argv)
+int falsch(int argc, char **argv)
 {
-    befehl_fehler(std::string("unbekannte Option ") + unbekannte_option(argc, argv), 2);
-    anwendung_zeigen(stderr);
-    return 2;
+    return befehl_fehler(falsches_argument(argc, argv), 2);
 }
 
-const Befehlsform unbekannte_form = {"", "", unbekannt};
+const Befehlsform falsche_form = {"", "", falsch};
 
 }  // namespace
 
@@ -50,8 +68,9 @@ const Befehlsform *befehlsform(int argc, char **argv)
 {
     if (argc > 1)
         if (const Befehlsform *f = form_namens(argv[1])) return f;
-    // Refused before a display is asked for.
-    return unbekannte_option(argc, argv) ? &unbekannte_form : nullptr;
+    // Refused, or answered, before a display is asked for.
+    if (!falsches_argument(argc, argv).empty()) return &falsche_form;
+    return hilfe_verlangt(argc, argv) ? &hilfe : nullptr;
 }
 
 int befehl_ausfuehren(const Befehlsform &form, int argc, char **argv)
@@ -84,9 +103,5 @@ std::string anwendungszeile(const char *name)
 
 int anwendung_ausgeben()
 {
-    static const Befehlsform anwendung = {"", "", [](int, char **) {
-                                              anwendung_zeigen(stdout);
-                                              return 0;
-                                          }};
-    return befehl_ausfuehren(anwendung, 0, nullptr);
+    return befehl_ausfuehren(hilfe, 0, nullptr);
 }

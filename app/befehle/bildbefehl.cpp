@@ -1,7 +1,7 @@
-// umbrix --bild DATEI [JAHR [MONAT [HH:MM]]]: the arguments and the file are
-// checked first, every fault told on standard error; then the window opens,
-// the eclipse is drawn at the moment asked for (greatest eclipse when no
-// time is given) and saved by the file name's ending.
+// umbrix --bild DATEI [JAHR [MONAT [TAG] [HH:MM]]]: the arguments and the
+// file are checked first, every fault told on standard error; then the
+// window opens, the eclipse is drawn at the moment asked for (greatest
+// eclipse when no time is given) and saved by the file name's ending.
 #include "bildbefehl.h"
 
 #include "befehle.h"
@@ -34,27 +34,29 @@ bool uhrzeit_lesen(const char *text, int *stunde, int *minute)
 bool bildauftrag_lesen(int argc, char **argv, Bildauftrag *a, std::string *fehler)
 {
     if (argc < 3 || !argv[2][0]) {
-        *fehler = std::string("Kein Dateiname nach --bild.\n") + anwendungszeile("--bild");
+        *fehler = std::string("Kein Dateiname nach --bild; ") + anwendungszeile("--bild");
         return false;
     }
-    if (argc > 6) {
-        *fehler = std::string("Zu viele Argumente.\n") + anwendungszeile("--bild");
+    // After the month a day, a time or both: a time has its colon.
+    const bool mit_tag = argc > 5 && !strchr(argv[5], ':');
+    if (argc > (mit_tag ? 7 : 6)) {
+        *fehler = std::string("Zu viele Argumente; ") + anwendungszeile("--bild");
         return false;
     }
     a->datei = argv[2];
     // A name that is nothing but an ending lacks the name, not the ending.
     if (bildformat("bild" + a->datei) != Bildformat::unbekannt && bildformat(a->datei) == Bildformat::unbekannt) {
-        *fehler = "Kein Dateiname vor der Endung: " + a->datei + "\n" + anwendungszeile("--bild");
+        *fehler = "Kein Dateiname vor der Endung: " + a->datei;
         return false;
     }
     if (bildformat(a->datei) == Bildformat::unbekannt) {
-        *fehler = "Unbekannte Endung: " + a->datei + "\n" + bildendungen_meldung + "\n" + anwendungszeile("--bild");
+        *fehler = "Unbekannte Endung: " + a->datei + "; " + bildendungen_meldung;
         return false;
     }
     int wert;
     if (argc > 3) {
         if (!ganzzahl_lesen(argv[3], &wert) || wert < 1 || wert > 9999) {
-            *fehler = std::string("Kein Jahr: '") + argv[3] + "'.\n" + anwendungszeile("--bild");
+            *fehler = std::string("Kein Jahr (1 bis 9999): '") + argv[3] + "'.";
             return false;
         }
         a->jahr = wert;
@@ -62,14 +64,22 @@ bool bildauftrag_lesen(int argc, char **argv, Bildauftrag *a, std::string *fehle
     }
     if (argc > 4) {
         if (!ganzzahl_lesen(argv[4], &wert) || wert < 1 || wert > 12) {
-            *fehler = std::string("Kein Monat (1 bis 12): '") + argv[4] + "'.\n" + anwendungszeile("--bild");
+            *fehler = std::string("Kein Monat (1 bis 12): '") + argv[4] + "'.";
             return false;
         }
         a->monat = wert;
     }
-    if (argc > 5) {
-        if (!uhrzeit_lesen(argv[5], &a->stunde, &a->minute)) {
-            *fehler = std::string("Keine Uhrzeit (HH:MM, Weltzeit): '") + argv[5] + "'.\n" + anwendungszeile("--bild");
+    if (mit_tag) {
+        if (!ganzzahl_lesen(argv[5], &wert) || wert < 1 || wert > 31) {
+            *fehler = std::string("Kein Tag (1 bis 31): '") + argv[5] + "'.";
+            return false;
+        }
+        a->tag = wert;
+    }
+    const int zeit = mit_tag ? 6 : 5;
+    if (argc > zeit) {
+        if (!uhrzeit_lesen(argv[zeit], &a->stunde, &a->minute)) {
+            *fehler = std::string("Keine Uhrzeit (HH:MM, Weltzeit): '") + argv[zeit] + "'.";
             return false;
         }
         a->mit_zeit = true;
@@ -107,7 +117,8 @@ int bildbefehl(int argc, char **argv)
     if (!finsternisdatei_lesen(&alle, &fehler, &saetze)) return befehl_fehler(fehler, 1);
     const std::string ausserhalb = jahr_ausserhalb(alle, a.jahr);
     if (!ausserhalb.empty()) return befehl_fehler("--bild: " + ausserhalb, 2);
-    const int i = finsternis_waehlen(alle, a.jahr, a.monat);
+    const int i = a.tag ? finsternis_am(alle, a.jahr, a.monat, a.tag) : finsternis_waehlen(alle, a.jahr, a.monat);
+    if (i < 0 && a.tag) return befehl_fehler(keine_finsternis_am(alle, a.jahr, a.monat, a.tag, besseldatei), 2);
     if (i < 0) {
         const std::string ab =
             a.monat ? std::to_string(a.monat) + "." + std::to_string(a.jahr) : std::to_string(a.jahr);

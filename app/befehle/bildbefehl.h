@@ -1,4 +1,4 @@
-// umbrix --bild DATEI [JAHR [MONAT [HH:MM]]]: one picture saved as a file.
+// umbrix --bild DATEI [JAHR [MONAT [TAG] [HH:MM]]]: one picture saved as a file.
 #ifndef UMBRIX_BEFEHLE_BILDBEFEHL_H
 #define UMBRIX_BEFEHLE_BILDBEFEHL_H
 
@@ -9,6 +9,7 @@
 struct Bildauftrag {
     std::string datei;
     int jahr = 2008, monat = 8;  // the eclipse as "umbrix JAHR MONAT" selects it
+    int tag = 0;                 // else the eclipse of that day
     bool mit_zeit = false;       // else greatest eclipse
     int stunde = 0, minute = 0;  // UT
 };

@@ -37,7 +37,7 @@ Ortbefehl ortbefehl_lesen(int argc, char **argv)
             if (i + 1 >= argc) return b.fehler = "--hoehe ohne METER.", b;
             ++i;
             if (!dezimalzahl_lesen(argv[i], &b.platz.hoehe))
-                return b.fehler = "Hoehe ist keine Zahl: " + zitat(argv[i]), b;
+                return b.fehler = std::string("Hoehe ") + dezimalzahl_fehler(argv[i]) + ": " + zitat(argv[i]), b;
             if (b.platz.hoehe < -1000 || b.platz.hoehe > 100000)
                 return b.fehler = "Hoehe ausserhalb -1000..100000 m: " + zitat(argv[i]), b;
             hoehe_gegeben = true;
@@ -54,7 +54,11 @@ Ortbefehl ortbefehl_lesen(int argc, char **argv)
             int w = 0;
             if (!ganzzahl_lesen(a, &w)) return b.fehler = std::string(name) + " ist keine ganze Zahl: " + zitat(a), b;
             (positionen == 3 ? b.zahl1 : b.zahl2) = w;
+            (positionen == 3 ? b.text1 : b.text2) = a;
             b.jahre = positionen - 2;
+        } else if (positionen == 5 && b.art == Ortbefehl::ort) {
+            if (!ganzzahl_lesen(a, &b.tag) || b.tag < 1 || b.tag > 31)
+                return b.fehler = "TAG ist keine ganze Zahl von 1 bis 31: " + zitat(a), b;
         } else {
             return b.fehler = "Ueberzaehlige Angabe: " + zitat(a), b;
         }
@@ -62,9 +66,9 @@ Ortbefehl ortbefehl_lesen(int argc, char **argv)
     if (positionen < 1) return b.fehler = "Breite und Laenge fehlen.", b;
     if (positionen < 2) return b.fehler = "Laenge fehlt.", b;
     if (b.art == Ortbefehl::ort && b.jahre == 2 && (b.zahl2 < 1 || b.zahl2 > 12))
-        return b.fehler = "MONAT ausserhalb 1..12: " + std::to_string(b.zahl2), b;
+        return b.fehler = "MONAT ausserhalb 1..12: " + zitat(b.text2.c_str()), b;
     if (b.art == Ortbefehl::liste && b.jahre == 2 && b.zahl2 < b.zahl1)
-        return b.fehler = "BIS liegt vor VON: " + std::to_string(b.zahl1) + " " + std::to_string(b.zahl2), b;
+        return b.fehler = "BIS liegt vor VON: " + b.text1 + " " + b.text2, b;
     return b;
 }
 

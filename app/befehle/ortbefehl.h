@@ -1,5 +1,5 @@
 // The command-line forms that answer without a display:
-//   umbrix --ort BREITE LAENGE [JAHR [MONAT]] [--hoehe METER]
+//   umbrix --ort BREITE LAENGE [JAHR [MONAT [TAG]]] [--hoehe METER]
 //   umbrix --liste BREITE LAENGE [VON [BIS]] [--hoehe METER]
 #ifndef UMBRIX_BEFEHLE_ORTBEFEHL_H
 #define UMBRIX_BEFEHLE_ORTBEFEHL_H
@@ -13,6 +13,8 @@ struct Ortbefehl {
     Ort platz;
     int jahre = 0;            // how many of the two numbers after the place were given
     int zahl1 = 0, zahl2 = 0;  // JAHR and MONAT, or VON and BIS
+    std::string text1, text2;  // the two as typed, for the messages
+    int tag = 0;               // of --ort; 0: not given
     std::string fehler;       // not empty: what is wrong with the arguments
 };
 

@@ -13,7 +13,8 @@ int ortbefehl_ausfuehren(const Ortbefehl &befehl)
     std::string grund;
     if (!finsternisdatei_lesen(&alle, &grund)) return befehl_fehler(grund, 1);
     for (int i = 0; i < befehl.jahre && (i == 0 || befehl.art == Ortbefehl::liste); ++i) {
-        const std::string ausserhalb = jahr_ausserhalb(alle, i == 0 ? befehl.zahl1 : befehl.zahl2);
+        const std::string ausserhalb = i == 0 ? jahr_ausserhalb(alle, befehl.zahl1, befehl.text1.c_str())
+                                              : jahr_ausserhalb(alle, befehl.zahl2, befehl.text2.c_str());
         if (!ausserhalb.empty()) return befehl_fehler(ausserhalb, 2);
     }
     if (befehl.art == Ortbefehl::liste) {
@@ -25,7 +26,8 @@ int ortbefehl_ausfuehren(const Ortbefehl &befehl)
     // Without a year the viewer's own default, August 2008.
     const int jahr = befehl.jahre >= 1 ? befehl.zahl1 : 2008;
     const int monat = befehl.jahre == 2 ? befehl.zahl2 : befehl.jahre == 1 ? 0 : 8;
-    const int i = finsternis_waehlen(alle, jahr, monat);
+    const int i = befehl.tag ? finsternis_am(alle, jahr, monat, befehl.tag) : finsternis_waehlen(alle, jahr, monat);
+    if (i < 0 && befehl.tag) return befehl_fehler(keine_finsternis_am(alle, jahr, monat, befehl.tag, besseldatei), 2);
     if (i < 0)
         return befehl_fehler(
             "Keine Finsternis ab " + std::to_string(monat) + "." + std::to_string(jahr) + " in " + besseldatei + ".",

@@ -1,5 +1,6 @@
-// umbrix --pfad [JAHR [MONAT]]: the path table of one eclipse, chosen as
-// the viewer chooses it, read without the viewer's progress lines.
+// umbrix --pfad [JAHR [MONAT [TAG]]]: the path table of one eclipse, chosen
+// as the viewer chooses it (or by its day), read without the viewer's
+// progress lines.
 #include "pfadbefehl.h"
 
 #include "befehle.h"
@@ -26,7 +27,7 @@ Pfadbefehl pfadbefehl_lesen(int argc, char **argv)
     Pfadbefehl b;
     if (argc < 2 || std::strcmp(argv[1], "--pfad") != 0) return b;
     b.gegeben = true;
-    if (argc > 4) return b.fehler = std::string("--pfad: ueberzaehlige Angabe \"") + argv[4] + "\"", b;
+    if (argc > 5) return b.fehler = std::string("--pfad: ueberzaehlige Angabe \"") + argv[5] + "\"", b;
     if (argc > 2) {
         if (!ganze_zahl(argv[2], 1, 9999, &b.jahr))
             return b.fehler = std::string("--pfad: JAHR ist keine ganze Zahl von 1 bis 9999: \"") + argv[2] + "\"", b;
@@ -35,6 +36,8 @@ Pfadbefehl pfadbefehl_lesen(int argc, char **argv)
     }
     if (argc > 3 && !ganze_zahl(argv[3], 1, 12, &b.monat))
         return b.fehler = std::string("--pfad: MONAT ist keine ganze Zahl von 1 bis 12: \"") + argv[3] + "\"", b;
+    if (argc > 4 && !ganze_zahl(argv[4], 1, 31, &b.tag))
+        return b.fehler = std::string("--pfad: TAG ist keine ganze Zahl von 1 bis 31: \"") + argv[4] + "\"", b;
     return b;
 }
 
@@ -48,7 +51,10 @@ int pfadbefehl(int argc, char **argv)
     // A year outside the file is refused, as --ort refuses it.
     const std::string ausserhalb = befehl.jahr_gegeben ? jahr_ausserhalb(alle, befehl.jahr) : "";
     if (!ausserhalb.empty()) return befehl_fehler("--pfad: " + ausserhalb, 2);
-    const int i = finsternis_waehlen(alle, befehl.jahr, befehl.monat);
+    const int i = befehl.tag ? finsternis_am(alle, befehl.jahr, befehl.monat, befehl.tag)
+                             : finsternis_waehlen(alle, befehl.jahr, befehl.monat);
+    if (i < 0 && befehl.tag)
+        return befehl_fehler(keine_finsternis_am(alle, befehl.jahr, befehl.monat, befehl.tag, besseldatei), 2);
     if (i < 0) {
         const std::string ab = befehl.monat ? std::to_string(befehl.monat) + "." + std::to_string(befehl.jahr)
                                             : std::to_string(befehl.jahr);

@@ -31,7 +31,7 @@ std::string jahr_ausserhalb_der_daten(int j)
         alle = finsternisse_lesen(f, nullptr);
         fclose(f);
     }
-    return alle.empty() ? "" : jahr_ausserhalb(alle, j, "Daten");
+    return alle.empty() ? "" : jahr_ausserhalb_der(alle, j, "Daten");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <cfloat>
 #include <climits>
 #include <cmath>
 #include <cstring>
@@ -28,11 +29,40 @@ const char *ziffern(const char *p, int *anzahl)
     return p;
 }
 
-}  // namespace
-
-bool dezimalzahl_lesen(const char *text, double *wert)
+// For a number beyond the range of double (p past its sign): whether it
+// is too large, else too near 0. Its first digit other than 0 stands at
+// place 1 for the units, 0 for the tenths, -1 for the hundredths; the
+// exponent moves it.
+bool zu_gross(const char *p)
 {
-    if (!text) return false;
+    long stelle = 0, exponent = 0;
+    bool gefunden = false, komma = false;
+    for (; ziffer(*p) || *p == '.'; ++p) {
+        if (*p == '.') {
+            komma = true;
+        } else if (!gefunden && *p == '0') {
+            if (komma) --stelle;
+        } else {
+            gefunden = true;
+            if (!komma) ++stelle;
+        }
+    }
+    if (*p == 'e' || *p == 'E') {
+        const bool negativ = *++p == '-';
+        if (*p == '+' || *p == '-') ++p;
+        // No text holds this many digits: the sum keeps its sign.
+        for (; ziffer(*p); ++p)
+            if (exponent < 1000000000) exponent = exponent * 10 + (*p - '0');
+        if (negativ) exponent = -exponent;
+    }
+    return stelle + exponent > 0;
+}
+
+enum class Lesart { zahl, keine_zahl, zu_nahe_an_0 };
+
+Lesart lesen(const char *text, double *wert)
+{
+    if (!text) return Lesart::keine_zahl;
     const char *p = text;
     while (leerzeichen(*p)) ++p;
     const char *anfang = p;
@@ -40,25 +70,44 @@ bool dezimalzahl_lesen(const char *text, double *wert)
         anfang = ++p;  // from_chars takes no plus sign
     else if (*p == '-')
         ++p;
+    const char *betrag = p;
     int stellen = 0;
     p = ziffern(p, &stellen);
     if (*p == '.') p = ziffern(p + 1, &stellen);
-    if (stellen == 0) return false;
+    if (stellen == 0) return Lesart::keine_zahl;
     if (*p == 'e' || *p == 'E') {
         ++p;
         if (*p == '+' || *p == '-') ++p;
         int exponent = 0;
         p = ziffern(p, &exponent);
-        if (exponent == 0) return false;
+        if (exponent == 0) return Lesart::keine_zahl;
     }
     const char *ende = p;
     while (leerzeichen(*p)) ++p;
-    if (*p) return false;
+    if (*p) return Lesart::keine_zahl;
     double w = 0;
     const auto [rest, fehler] = std::from_chars(anfang, ende, w);
-    if (fehler != std::errc() || rest != ende || !std::isfinite(w)) return false;
+    if (fehler == std::errc::result_out_of_range) {
+        if (!zu_gross(betrag)) return Lesart::zu_nahe_an_0;
+        w = *anfang == '-' ? -DBL_MAX : DBL_MAX;
+    } else if (fehler != std::errc() || rest != ende || !std::isfinite(w)) {
+        return Lesart::keine_zahl;
+    }
     *wert = w;
-    return true;
+    return Lesart::zahl;
+}
+
+}  // namespace
+
+bool dezimalzahl_lesen(const char *text, double *wert)
+{
+    return lesen(text, wert) == Lesart::zahl;
+}
+
+const char *dezimalzahl_fehler(const char *text)
+{
+    double w = 0;
+    return lesen(text, &w) == Lesart::zu_nahe_an_0 ? "ist zu nahe an 0" : "ist keine Zahl";
 }
 
 bool ganzzahl_lesen(const char *text, int *wert)

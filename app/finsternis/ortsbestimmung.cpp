@@ -42,7 +42,7 @@ bool koordinate_lesen(const char *text, const char *name, double grenze, double 
     }
     double w = 0;
     if (!dezimalzahl_lesen(text, &w)) {
-        snprintf(meldung, sizeof meldung, "%s ist keine Zahl: \"%.40s\"", name, text);
+        snprintf(meldung, sizeof meldung, "%s %s: \"%.40s\"", name, dezimalzahl_fehler(text), text);
         *fehler = meldung;
         return false;
     }
