@@ -127,6 +127,12 @@ void Engine::sondertaste(KeySym keysym)
             if (ngnextdir(w_, g_, &gadget(aktiv_), cursorpos_, 0)) alle_zeichnen();
         }
         break;
+    case 0x50:  // Home
+        if (k == 1) cursorpos_ = 0;
+        break;
+    case 0x57:  // End
+        if (k == 1) cursorpos_ = static_cast<int>(strlen(puffer_von(&gadget(aktiv_)).text));
+        break;
     case 0x52:  // Up
         if (k == 17) {
             if (cursorpos_ > 0)
