@@ -15,6 +15,7 @@ constexpr long REQUESTER_MASKE = KeyPressMask | KeyReleaseMask | ButtonPressMask
                                  PointerMotionMask | ExposureMask | ResizeRedirectMask;  // 0x4804F
 
 constexpr int KEIN = -1000;  // no gadget requested
+constexpr int RADSCHRITT = 3;  // entries a list scrolls by one notch of the mouse wheel
 
 // The requester's own events and keyboard map changes.
 Bool fuer_requester(Display *, XEvent *e, XPointer fenster)
@@ -48,6 +49,8 @@ private:
     bool knopf_druecken(int i);
     void gadget_anwaehlen(int r);
     bool maustaste(int bx, int by);
+    int gadget_unter(int bx, int by);
+    void rad(int bx, int by, int richtung);
 
     int anzahl_;
     NewGadget *gadgets_;
@@ -239,12 +242,8 @@ bool Engine::maustaste(int bx, int by)
         eingabekursor_off(&aktiv_);
         alle_zeichnen();
     }
-    int i = 0;
-    for (; i < anzahl_; ++i) {
-        const NewGadget &ng = gadget(i);
-        if (ng.x < bx && bx < ng.x + ng.breite && ng.y < by && by < ng.y + ng.hoehe) break;
-    }
-    if (i == anzahl_) return false;
+    const int i = gadget_unter(bx, by);
+    if (i < 0) return false;
     if (knopf_druecken(i)) return fertig_;
     aktiv_ = i;
     cursorpos_ = kursor(i, bx, by, -1);
@@ -254,6 +253,33 @@ bool Engine::maustaste(int bx, int by)
     }
     if (klasse(aktiv_) == 17 && cursorpos_ >= 0) eintrag_uebernehmen(aktiv_, 0, 0);
     return false;
+}
+
+// The first gadget whose inside holds the point (the frame lines do not
+// count), or -1.
+int Engine::gadget_unter(int bx, int by)
+{
+    for (int i = 0; i < anzahl_; ++i) {
+        const NewGadget &ng = gadget(i);
+        if (ng.x < bx && bx < ng.x + ng.breite && ng.y < by && by < ng.y + ng.hoehe) return i;
+    }
+    return -1;
+}
+
+// A notch of the wheel scrolls the list under the pointer and chooses
+// nothing. In the active list the bar keeps its row and takes the entry
+// that is scrolled under it, as after a click into the scroll bar.
+void Engine::rad(int bx, int by, int richtung)
+{
+    const int i = gadget_unter(bx, by);
+    if (i < 0 || klasse(i) != 17) return;
+    const bool mit_balken = i == aktiv_ && cursorpos_ >= 0;
+    if (mit_balken) kursor(i, -1, -1, -1);  // off
+    ngnextmark(w_, g_, &gadget(i), richtung * RADSCHRITT);
+    if (mit_balken) {
+        cursorpos_ = kursor(i, 0, 0, cursorpos_);
+        eintrag_uebernehmen(i, 0, 0);
+    }
 }
 
 bool Engine::behandeln(XEvent &e)
@@ -273,8 +299,14 @@ bool Engine::behandeln(XEvent &e)
         break;
     }
     case ButtonPress:
+        // The wheel sends buttons 4 (up) and 5 (down): it scrolls, it never clicks.
+        if (e.xbutton.button == Button4 || e.xbutton.button == Button5) {
+            rad(e.xbutton.x, e.xbutton.y, e.xbutton.button == Button4 ? -1 : 1);
+            break;
+        }
         return maustaste(e.xbutton.x, e.xbutton.y);
     case ButtonRelease:
+        if (e.xbutton.button == Button4 || e.xbutton.button == Button5) break;
         schiebebalken.reset();
         zug_gadget_ = -1;
         if (aktiv_ >= 0 && klasse(aktiv_) == 17 && cursorpos_ >= 0) eintrag_uebernehmen(aktiv_, 0, 0);
