@@ -7,6 +7,8 @@
 #include "xmalwerk1/requester/anordnung.h"
 #include "xmalwerk1/requester/requester_intern.h"
 
+#include <X11/keysym.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -39,13 +41,13 @@ struct Liste {
         f.klick(a.liste.x + 10, a.liste.y + ch / 3 + j * rh + rh / 2, knopf);
     }
     static void mitte(Fernbedienung &f, const Rechteck &r) { f.klick(r.x + r.breite / 2, r.y + r.hoehe / 2); }
-    int waehlen(std::function<void(Fernbedienung &)> skript)
+    int waehlen(std::function<void(Fernbedienung &)> skript, int wahl = -1)
     {
         testhilfe::Fernsteuerung s(x.name(), [skript](Fernbedienung &f) {
             ASSERT_TRUE(f.fenster_finden("Liste"));
             skript(f);
         });
-        return requester_liste("Liste", zeiger.data(), static_cast<int>(zeiger.size()));
+        return requester_liste("Liste", zeiger.data(), static_cast<int>(zeiger.size()), wahl);
     }
 };
 
@@ -96,4 +98,25 @@ TEST(Listenrequester, MausradRolltUmDreiEintraege)
                   fall.erwartet)
             << fall.runter << " down, " << fall.hoch << " up";
     }
+}
+
+// An entry chosen at the start is in view and taken by OK; Down goes on
+// from it.
+TEST(Listenrequester, VorgewaehlterEintragImBild)
+{
+    Liste l;
+    ASSERT_TRUE(requester_bereit());
+    for (int wahl : {0, 20, 29}) {
+        EXPECT_EQ(l.waehlen([&](Fernbedienung &f) { Liste::mitte(f, l.a.ok); }, wahl), wahl);
+        const Gadget2 *L = newgadgets[0].liste;
+        EXPECT_LE(L->erster, wahl);
+        EXPECT_LT(wahl, L->erster + L->sichtbar);
+    }
+    EXPECT_EQ(l.waehlen(
+                  [&](Fernbedienung &f) {
+                      f.taste(XK_Down);
+                      Liste::mitte(f, l.a.ok);
+                  },
+                  20),
+              21);
 }

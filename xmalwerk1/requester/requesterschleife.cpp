@@ -30,6 +30,8 @@ public:
     {
     }
 
+    // Gadget i active from the start, its cursor at pos.
+    void beginnen(int i, int pos);
     // Handles one event; true when the requester is done.
     bool behandeln(XEvent &e);
     int ergebnis() const { return ergebnis_; }
@@ -255,6 +257,15 @@ bool Engine::maustaste(int bx, int by)
     return false;
 }
 
+void Engine::beginnen(int i, int pos)
+{
+    if (i < 0 || i >= anzahl_ || klasse(i) == 2) return;
+    aktiv_ = i;
+    // Drawn now and again with the first Expose, which clears the gadget first.
+    cursorpos_ = kursor(i, -1, -1, pos);
+    if (klasse(i) == 17) eintrag_uebernehmen(i, 0, 0);
+}
+
 // The first gadget whose inside holds the point (the frame lines do not
 // count), or -1.
 int Engine::gadget_unter(int bx, int by)
@@ -340,7 +351,7 @@ bool Engine::behandeln(XEvent &e)
 }  // namespace
 
 int xrequester_start(int anzahl, NewGadget *gadgets, int hoch, int, int breite, int hoehe, const char *titel,
-                     int reqtyp)
+                     int reqtyp, int aktiv, int pos)
 {
     if (!requester_bereit()) return 0;
     if (anzahl > ANZAHL_GADGETS) anzahl = ANZAHL_GADGETS;
@@ -352,6 +363,7 @@ int xrequester_start(int anzahl, NewGadget *gadgets, int hoch, int, int breite, 
 
     Requesterfenster f(100, 20, breite, hoehe, REQUESTER_MASKE, titel);
     Engine engine(anzahl, gadgets, hoch, reqtyp, f.w, f.g);
+    engine.beginnen(aktiv, pos);
     for (;;) {
         XEvent e;
         // The close request of the program ends the form as CANCEL does.
