@@ -218,12 +218,6 @@ TEST(Menuereignisse, EscapeSchliesstDasMenuOhneEineTasteZuVerlieren)
     };
     const Fall faelle[] = {
         {"click on the title", [](Fernbedienung &fb) { fb.klick(titel(0).x, titel(0).y); }, nullptr},
-        {"Left Alt",
-         [](Fernbedienung &fb) {
-             fb.bewegen(zeichenflaeche.x, zeichenflaeche.y);
-             fb.taste(XK_Alt_L);
-         },
-         nullptr},
         {"button held on the title",
          [](Fernbedienung &fb) {
              fb.bewegen(titel(0).x, titel(0).y);
