@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <string>
 
 using testhilfe::Umbrixlauf;
@@ -141,8 +142,9 @@ TEST(E2eOrt, KoordinatenUndFadenkreuz)
     EXPECT_EQ(l.ort(), gewaehlt);
 }
 
-// The place stored by an earlier run counts from the start; the eclipse
-// chosen in the list after a Next, the second of its month, is read and shown.
+// The place stored by an earlier run counts from the start; the list opens
+// on the eclipse shown, or the nearest seen from the place; the eclipse
+// chosen in it after a Next, the second of its month, is read and shown.
 TEST(E2eOrt, GespeicherterOrtUndFinsternisseHier)
 {
     Lauf l;
@@ -158,11 +160,24 @@ TEST(E2eOrt, GespeicherterOrtUndFinsternisseHier)
     ASSERT_NE(zeile, liste.end());
     const testhilfe::Elemente &gewaehlt = *(testhilfe::finsternis_ab(testhilfe::ecad22(), 2000, 7) + 1);
 
+    // The list opens on the eclipse shown: OK at once shows it again.
+    l.kuerzel(XK_l, "Finsternisse hier");
+    for (unsigned long taste : {XK_Tab, XK_Return}) l.u.taste(taste);  // OK
+    ASSERT_TRUE(l.u.warten_auf(eingelesen(finsternis(2024, 4)), 10, 2)) << l.u.ausgabe();
+
     l.kuerzel(XK_n, nullptr);
     ASSERT_TRUE(l.u.warten_auf(eingelesen(finsternis(2024, 5)), 10)) << l.u.ausgabe();
+    // That one is not seen from here: the list opens on the nearest in time.
+    const double jd = finsternis(2024, 5).jd;
+    auto abstand = [jd](const Listeneintrag &e) {
+        return std::fabs(testhilfe::besselsaetze()[static_cast<size_t>(e.satz)].jd - jd);
+    };
+    auto naechste = std::min_element(liste.begin(), liste.end(), [&](const Listeneintrag &a, const Listeneintrag &b) {
+        return abstand(a) < abstand(b);
+    });
+    ASSERT_GT(abstand(*naechste), 1.0);
     l.kuerzel(XK_l, "Finsternisse hier");
-    l.u.taste(XK_Tab);
-    for (auto i = liste.begin(); i != zeile; ++i) l.u.taste(XK_Down);
+    for (auto i = zeile; i != naechste; ++i) l.u.taste(XK_Up);
     for (unsigned long taste : {XK_Tab, XK_Return}) l.u.taste(taste);  // OK
     ASSERT_TRUE(l.u.warten_auf(eingelesen(gewaehlt), 10)) << l.u.ausgabe();
     EXPECT_TRUE(testhilfe::animation_gezeigt(l.u, gewaehlt));

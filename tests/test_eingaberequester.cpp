@@ -16,6 +16,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <vector>
 
 using testhilfe::Fernbedienung;
 using testhilfe::Fernsteuerung;
@@ -274,6 +275,45 @@ TEST_F(EingabeRequester, KlickInsFeldSetztDenKursorAufDieZelle)
     });
     EXPECT_EQ(r, 1);
     EXPECT_STREQ(text_, "abXc");
+}
+
+// Home and End go to the ends of the text, also of one longer than its box;
+// a click behind the text, or on the cell that the frame cuts off, puts the
+// cursor at the end.
+TEST_F(EingabeRequester, PosEinsEndeUndKlickHinterDenText)
+{
+    const Rechteck feld = zwei_felder().felder[0];
+    auto hinten = [feld](Fernbedienung &f) { f.klick(feld.x + feld.breite - 2, feld.y + feld.hoehe / 2); };
+    auto tasten = [](std::vector<KeySym> k) {
+        return [k](Fernbedienung &f) {
+            for (KeySym t : k) f.taste(t);
+        };
+    };
+    struct Fall {
+        std::function<void(Fernbedienung &)> vorher;
+        const char *getippt;
+        std::function<void(Fernbedienung &)> nachher;
+        const char *erwartet;
+    };
+    const Fall faelle[] = {
+        {tasten({XK_Tab, XK_End}), "", nullptr, "abcQ"},
+        {tasten({XK_Tab, XK_Right, XK_Right, XK_Home}), "", nullptr, "Qabc"},
+        {tasten({XK_Tab, XK_Right, XK_Right, XK_Right}), "XYZW", tasten({XK_Home, XK_p, XK_End}), "pabcXYZWQ"},
+        {tasten({XK_Tab, XK_Right, XK_Right, XK_Right}), "XY", hinten, "abcXYQ"},
+    };
+    for (const Fall &fall : faelle) {
+        strcpy(text_, "abc");
+        int r = zwei_felder_mit([&](Fernbedienung &f) {
+            fall.vorher(f);
+            f.tippen(fall.getippt);
+            if (fall.nachher) fall.nachher(f);
+            f.tippen("Q");
+            f.taste(XK_Return);
+            mitte_klicken(f, zwei_felder().ok);
+        });
+        EXPECT_EQ(r, 1);
+        EXPECT_STREQ(text_, fall.erwartet);
+    }
 }
 
 TEST_F(EingabeRequester, KommazahlUndTextMitLeerzeichen)

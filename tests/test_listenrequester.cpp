@@ -7,50 +7,116 @@
 #include "xmalwerk1/requester/anordnung.h"
 #include "xmalwerk1/requester/requester_intern.h"
 
+#include <X11/keysym.h>
+
 #include <functional>
 #include <string>
 #include <vector>
 
 using testhilfe::Fernbedienung;
 
-TEST(Listenrequester, GewaehlterEintragNachRollenOderKeiner)
-{
+namespace {
+
+// Thirty entries on a server of their own, shown in 12 rows.
+struct Liste {
     testhilfe::XvfbServer x;
-    x.als_display_setzen();
-    requester_font_anfordern(0);
-    ASSERT_TRUE(requester_bereit());
     std::vector<std::string> texte;
-    for (int i = 0; i < 30; ++i) texte.push_back("Eintrag " + std::to_string(i));
-    texte[2] = "unter (dir) 4096";  // reads like a directory of the file requester
     std::vector<const char *> zeiger;
-    for (const std::string &t : texte) zeiger.push_back(t.c_str());
-    const int ch = reqpixprobuchst_y, rh = ch * 5 / 4;
-    const Listenanordnung a = listenrequester_anordnen(reqpixprobuchst_x, ch, 12, 20);
-    auto zeile = [&](Fernbedienung &f, int j) { f.klick(a.liste.x + 10, a.liste.y + ch / 3 + j * rh + rh / 2); };
-    auto mitte = [](Fernbedienung &f, const Rechteck &r) { f.klick(r.x + r.breite / 2, r.y + r.hoehe / 2); };
-    auto waehlen = [&](std::function<void(Fernbedienung &)> skript) {
+    int ch = 0, rh = 0;
+    Listenanordnung a{};
+
+    Liste()
+    {
+        x.als_display_setzen();
+        requester_font_anfordern(0);
+        for (int i = 0; i < 30; ++i) texte.push_back("Eintrag " + std::to_string(i));
+        texte[2] = "unter (dir) 4096";  // reads like a directory of the file requester
+        for (const std::string &t : texte) zeiger.push_back(t.c_str());
+        ch = reqpixprobuchst_y;
+        rh = ch * 5 / 4;
+        a = listenrequester_anordnen(reqpixprobuchst_x, ch, 12, 20);
+    }
+    void zeile(Fernbedienung &f, int j, unsigned knopf = 1) const
+    {
+        f.klick(a.liste.x + 10, a.liste.y + ch / 3 + j * rh + rh / 2, knopf);
+    }
+    static void mitte(Fernbedienung &f, const Rechteck &r) { f.klick(r.x + r.breite / 2, r.y + r.hoehe / 2); }
+    int waehlen(std::function<void(Fernbedienung &)> skript, int wahl = -1)
+    {
         testhilfe::Fernsteuerung s(x.name(), [skript](Fernbedienung &f) {
             ASSERT_TRUE(f.fenster_finden("Liste"));
             skript(f);
         });
-        return requester_liste("Liste", zeiger.data(), static_cast<int>(zeiger.size()));
-    };
+        return requester_liste("Liste", zeiger.data(), static_cast<int>(zeiger.size()), wahl);
+    }
+};
 
-    EXPECT_EQ(waehlen([&](Fernbedienung &f) {
-                  zeile(f, 2);  // a double click opens nothing here
-                  zeile(f, 2);
+}  // namespace
+
+TEST(Listenrequester, GewaehlterEintragNachRollenOderKeiner)
+{
+    Liste l;
+    ASSERT_TRUE(requester_bereit());
+    const Listenanordnung &a = l.a;
+    EXPECT_EQ(l.waehlen([&](Fernbedienung &f) {
+                  l.zeile(f, 2);  // a double click opens nothing here
+                  l.zeile(f, 2);
                   // Into the track below the thumb: one page (12 rows) down.
-                  f.klick(a.liste.x + a.liste.breite + 6, a.liste.y + a.liste.hoehe - 2 * rh - 2);
-                  zeile(f, 3);
-                  mitte(f, a.ok);
+                  f.klick(a.liste.x + a.liste.breite + 6, a.liste.y + a.liste.hoehe - 2 * l.rh - 2);
+                  l.zeile(f, 3);
+                  Liste::mitte(f, a.ok);
               }),
               15);
     EXPECT_STREQ(newgadgets[0].liste->eintraege[2], "unter (dir) 4096");
-    EXPECT_EQ(waehlen([&](Fernbedienung &f) {
-                  zeile(f, 4);
-                  mitte(f, a.abbruch);
+    EXPECT_EQ(l.waehlen([&](Fernbedienung &f) {
+                  l.zeile(f, 4);
+                  Liste::mitte(f, a.abbruch);
               }),
               -1);
-    EXPECT_EQ(waehlen([&](Fernbedienung &f) { mitte(f, a.ok); }), -1);  // nothing chosen
-    EXPECT_EQ(requester_liste("Liste", zeiger.data(), 0), -1);
+    EXPECT_EQ(l.waehlen([&](Fernbedienung &f) { Liste::mitte(f, a.ok); }), -1);  // nothing chosen
+    EXPECT_EQ(requester_liste("Liste", l.zeiger.data(), 0), -1);
+}
+
+// A notch of the wheel (button 4 up, 5 down) scrolls by three entries, no
+// further than the last page, and chooses nothing.
+TEST(Listenrequester, MausradRolltUmDreiEintraege)
+{
+    Liste l;
+    ASSERT_TRUE(requester_bereit());
+    struct Fall {
+        int runter, hoch;
+        bool klicken;  // row 0 afterwards
+        int erwartet;
+    };
+    for (Fall fall : {Fall{1, 0, true, 3}, Fall{3, 1, true, 6}, Fall{7, 0, true, 18}, Fall{2, 0, false, -1}}) {
+        EXPECT_EQ(l.waehlen([&](Fernbedienung &f) {
+                      for (int i = 0; i < fall.runter; ++i) l.zeile(f, 5, 5);
+                      for (int i = 0; i < fall.hoch; ++i) l.zeile(f, 5, 4);
+                      if (fall.klicken) l.zeile(f, 0);
+                      Liste::mitte(f, l.a.ok);
+                  }),
+                  fall.erwartet)
+            << fall.runter << " down, " << fall.hoch << " up";
+    }
+}
+
+// An entry chosen at the start is in view and taken by OK; Down goes on
+// from it.
+TEST(Listenrequester, VorgewaehlterEintragImBild)
+{
+    Liste l;
+    ASSERT_TRUE(requester_bereit());
+    for (int wahl : {0, 20, 29}) {
+        EXPECT_EQ(l.waehlen([&](Fernbedienung &f) { Liste::mitte(f, l.a.ok); }, wahl), wahl);
+        const Gadget2 *L = newgadgets[0].liste;
+        EXPECT_LE(L->erster, wahl);
+        EXPECT_LT(wahl, L->erster + L->sichtbar);
+    }
+    EXPECT_EQ(l.waehlen(
+                  [&](Fernbedienung &f) {
+                      f.taste(XK_Down);
+                      Liste::mitte(f, l.a.ok);
+                  },
+                  20),
+              21);
 }

@@ -14,6 +14,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 
 using testhilfe::Fernbedienung;
 using testhilfe::Fernsteuerung;
@@ -205,6 +206,44 @@ TEST(Menuereignisse, EscapeUndTasteRuftKuerzelZweitesEscapeGehtAnKeyget)
     EXPECT_EQ(k, static_cast<int>(XK_Escape));
     EXPECT_EQ(z, 27);
     EXPECT_EQ(n, 1);
+}
+
+// However the menu was opened, Escape closes it and arms no shortcut: after
+// a click beside it, Escape and the key run the item.
+TEST(Menuereignisse, EscapeSchliesstDasMenuOhneEineTasteZuVerlieren)
+{
+    struct Fall {
+        const char *wie;
+        std::function<void(Fernbedienung &)> oeffnen, nach_escape;
+    };
+    const Fall faelle[] = {
+        {"click on the title", [](Fernbedienung &fb) { fb.klick(titel(0).x, titel(0).y); }, nullptr},
+        {"button held on the title",
+         [](Fernbedienung &fb) {
+             fb.bewegen(titel(0).x, titel(0).y);
+             fb.druecken();
+         },
+         [](Fernbedienung &fb) { fb.loslassen(); }},
+    };
+    for (const Fall &f : faelle) {
+        Sitzung s(menue_mit_kuerzel);
+        std::atomic<bool> offen{false}, zu{false};
+        Fernsteuerung skript(s.x.name(), win10, [&](Fernbedienung &fb) {
+            f.oeffnen(fb);
+            warten_auf(offen);
+            fb.taste(XK_Escape);
+            if (f.nach_escape) f.nach_escape(fb);
+            warten_auf(zu);
+            fb.klick(zeichenflaeche.x, zeichenflaeche.y);
+            for (unsigned long k : {XK_Escape, XK_x}) fb.taste(k);
+        });
+        EXPECT_TRUE(abwarten([] { return gezeigt(menu.klappfenster[0]); })) << f.wie;
+        offen = true;
+        EXPECT_TRUE(abwarten([] { return !gezeigt(menu.klappfenster[0]) && klappr.istoffen() == 0; })) << f.wie;
+        zu = true;
+        EXPECT_TRUE(abwarten([] { return !aufrufe.empty(); })) << f.wie;
+        EXPECT_EQ(aufrufe.size(), 1u) << f.wie;
+    }
 }
 
 TEST(Menuereignisse, SchliessanfrageGibtEins)

@@ -10,6 +10,7 @@
 #include "xmalwerk1/xmalwerk1.h"
 
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -50,6 +51,26 @@ std::string zeilen_ausgeben(const std::vector<std::string> &zeilen)
     }
     fflush(stdout);
     return text;
+}
+
+// The line of the eclipse shown, or, when that cannot be seen from the
+// place, the line nearest to it in time; -1 without an eclipse shown.
+int gezeigte_zeile(const std::vector<Listeneintrag> &liste, const std::vector<Elemente> &finsternisse)
+{
+    if (!finsternis_ || !finsternis_->elemente) return -1;
+    int naechste = -1;
+    double abstand = 0;
+    for (size_t i = 0; i < liste.size(); ++i) {
+        const int satz = liste[i].satz;
+        if (satz == finsternis_->satznummer) return static_cast<int>(i);
+        if (satz < 0 || static_cast<size_t>(satz) >= finsternisse.size()) continue;
+        const double d = std::fabs(finsternisse[static_cast<size_t>(satz)].jd - finsternis_->werte.jd);
+        if (naechste < 0 || d < abstand) {
+            naechste = static_cast<int>(i);
+            abstand = d;
+        }
+    }
+    return naechste;
 }
 
 }  // namespace
@@ -145,7 +166,8 @@ void m_ort_finsternisse(long)
     }
     std::vector<const char *> texte;
     for (const Listeneintrag &e : liste) texte.push_back(e.zeile.c_str());
-    int i = requester_liste("Finsternisse hier", texte.data(), static_cast<int>(texte.size()));
+    int i = requester_liste("Finsternisse hier", texte.data(), static_cast<int>(texte.size()),
+                            gezeigte_zeile(liste, finsternisse));
     if (i < 0 || i >= static_cast<int>(liste.size())) return;
     // By its record: a month can hold two eclipses. Shown alone, as Jahr...
     // shows one.

@@ -71,11 +71,13 @@ int waitmenu(int warten)
                 break;
             case ButtonRelease:
                 if (menu_am_aufklappen) {
-                    // Released right after the opening press: the menu stays
-                    // open without a button.
-                    klappr.setoffen(1);
                     menu_am_aufklappen = 0;
-                    break;
+                    // Released right after the opening press: the menu stays
+                    // open without a button, unless Escape closed it meanwhile.
+                    if (menu.offene_spalte >= 0) {
+                        klappr.setoffen(1);
+                        break;
+                    }
                 }
                 x = e.xbutton.x;
                 y = e.xbutton.y;

@@ -51,6 +51,10 @@ void taste_gedrueckt(XKeyEvent &ereignis)
     bool verbraucht = true;
     if (ks == XK_Alt_L) {
         if (menu.titelzeile) klappr.einaus();
+    } else if (ks == XK_Escape && menu.offene_spalte >= 0) {
+        // Escape closes a shown menu as a click beside it does; it starts
+        // no shortcut, so the next Escape starts one.
+        menu_waehlen(-1, -1);
     } else if (klappr.istoffen() && klappr.key(ks)) {
     } else if (amigatast.doit(ks)) {
     } else {

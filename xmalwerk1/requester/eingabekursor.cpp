@@ -34,6 +34,16 @@ int textkursor(Window w, GC g, NewGadget *ng, int mx, int pos)
     auto ende = [&] { return links + static_cast<int>(strlen(b.anzeige)) * cw; };
     auto xmax = [&] { return ende() < rechts ? ende() : rechts; };
     if (mx > 0) {
+        // Behind the text, or in the cell that the frame cuts off: the
+        // cursor goes to the end of the text, which scrolls into view.
+        const int n = static_cast<int>(strlen(b.anzeige));
+        const int zelle = mx > links ? (mx - links) / cw : 0;
+        if (zelle >= n || links - 1 + (zelle + 1) * cw > rechts) {
+            pos = b.anfang + n;
+            mx = 0;
+        }
+    }
+    if (mx > 0) {
         int x = mx - (mx - links) % cw - 1;
         x0 = x < xmax() ? x : xmax();
     } else if (pos >= 0) {
@@ -47,8 +57,11 @@ int textkursor(Window w, GC g, NewGadget *ng, int mx, int pos)
         if (p < 0) p = 0;
         int x = links - 1 + p * cw;
         if (x > xmax()) {
-            if (ende() > rechts) {
+            // As far as the position needs: End and a click behind a long
+            // text jump many characters at once.
+            while (ende() > rechts && x > xmax()) {
                 b.inc(1);
+                x -= cw;
                 gerollt = true;
             }
             x = xmax();

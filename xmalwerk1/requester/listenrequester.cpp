@@ -11,7 +11,7 @@ constexpr int BREITESTE = 120 - 16;  // characters a list row can show (textkuer
 
 }  // namespace
 
-int requester_liste(const char *titel, const char *const *eintraege, int anzahl)
+int requester_liste(const char *titel, const char *const *eintraege, int anzahl, int vorwahl)
 {
     if (!eintraege || anzahl <= 0) return -1;
     if (anzahl > MAX_LISTENEINTRAEGE) anzahl = MAX_LISTENEINTRAEGE;
@@ -38,7 +38,13 @@ int requester_liste(const char *titel, const char *const *eintraege, int anzahl)
     gadget_setzen(0, a.liste, text.c_str(), 17, nullptr, "");
     gadget_setzen(1, a.ok, "   OK", 16, nullptr, "");
     gadget_setzen(2, a.abbruch, " CANCEL", 16, nullptr, "");
-    machgadget(&newgadgets[0], zeilen);
+    Gadget2 *L = machgadget(&newgadgets[0], zeilen);
+    // The entry chosen at the start stands in the middle rows where the list allows it.
+    int zeile = -1;
+    if (vorwahl >= 0 && vorwahl < anzahl) {
+        L->erster = static_cast<short>(minmax(vorwahl - zeilen / 2, 0, maxwert(anzahl - zeilen, 0)));
+        zeile = vorwahl - L->erster;
+    }
 
     // No file requester runs: list entries open no directory and fill no
     // file-name field.
@@ -49,7 +55,7 @@ int requester_liste(const char *titel, const char *const *eintraege, int anzahl)
     listenwahl = -1;
 
     int ergebnis = xrequester_start(3, newgadgets, a.feldhoehe, 2 * reqpixprobuchst_y, a.breite, a.hoehe,
-                                    titel ? titel : "", 1);
+                                    titel ? titel : "", 1, zeile >= 0 ? 0 : -1, zeile);
     darstellungsbreite = breite_vorher;
     int wahl = listenwahl;
     listenwahl = -1;

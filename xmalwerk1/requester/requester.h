@@ -15,8 +15,9 @@ int requester_input(int n, ...);
 int janeinrequester(char *text, char *ja, char *nein);
 // A list of anzahl texts, one of which the user chooses: scrollable, with
 // OK and CANCEL. Returns the index of the entry chosen with OK, or -1 after
-// CANCEL or when OK is pressed with no entry chosen.
-int requester_liste(const char *titel, const char *const *eintraege, int anzahl);
+// CANCEL or when OK is pressed with no entry chosen. Entry vorwahl (0 ..
+// anzahl - 1) stands chosen and in view when the list opens; -1: none.
+int requester_liste(const char *titel, const char *const *eintraege, int anzahl, int vorwahl = -1);
 int nachfilenamefragen(char *titel, char *name, int max, int flags, char *filter, char *ok, char *abbruch,
                        char *knopf1, char *knopf2);
 

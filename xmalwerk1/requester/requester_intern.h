@@ -154,8 +154,10 @@ struct Requesterfenster {
     Requesterfenster &operator=(const Requesterfenster &) = delete;
 };
 
+// aktiv: the gadget active when the window opens, with its cursor at pos (a
+// list: the bar on that row, its entry taken); -1: none.
 int xrequester_start(int anzahl, NewGadget *gadgets, int hoch, int, int breite, int hoehe, const char *titel,
-                     int reqtyp);
+                     int reqtyp, int aktiv = -1, int pos = 0);
 
 // Keyboard helpers (with the keyboard shortcuts of the menus).
 int schlechte_tastatur(unsigned long keysym);

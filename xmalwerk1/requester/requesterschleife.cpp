@@ -15,6 +15,7 @@ constexpr long REQUESTER_MASKE = KeyPressMask | KeyReleaseMask | ButtonPressMask
                                  PointerMotionMask | ExposureMask | ResizeRedirectMask;  // 0x4804F
 
 constexpr int KEIN = -1000;  // no gadget requested
+constexpr int RADSCHRITT = 3;  // entries a list scrolls by one notch of the mouse wheel
 
 // The requester's own events and keyboard map changes.
 Bool fuer_requester(Display *, XEvent *e, XPointer fenster)
@@ -29,6 +30,8 @@ public:
     {
     }
 
+    // Gadget i active from the start, its cursor at pos.
+    void beginnen(int i, int pos);
     // Handles one event; true when the requester is done.
     bool behandeln(XEvent &e);
     int ergebnis() const { return ergebnis_; }
@@ -48,6 +51,8 @@ private:
     bool knopf_druecken(int i);
     void gadget_anwaehlen(int r);
     bool maustaste(int bx, int by);
+    int gadget_unter(int bx, int by);
+    void rad(int bx, int by, int richtung);
 
     int anzahl_;
     NewGadget *gadgets_;
@@ -126,6 +131,12 @@ void Engine::sondertaste(KeySym keysym)
         } else if (k == 17) {
             if (ngnextdir(w_, g_, &gadget(aktiv_), cursorpos_, 0)) alle_zeichnen();
         }
+        break;
+    case 0x50:  // Home
+        if (k == 1) cursorpos_ = 0;
+        break;
+    case 0x57:  // End
+        if (k == 1) cursorpos_ = static_cast<int>(strlen(puffer_von(&gadget(aktiv_)).text));
         break;
     case 0x52:  // Up
         if (k == 17) {
@@ -233,12 +244,8 @@ bool Engine::maustaste(int bx, int by)
         eingabekursor_off(&aktiv_);
         alle_zeichnen();
     }
-    int i = 0;
-    for (; i < anzahl_; ++i) {
-        const NewGadget &ng = gadget(i);
-        if (ng.x < bx && bx < ng.x + ng.breite && ng.y < by && by < ng.y + ng.hoehe) break;
-    }
-    if (i == anzahl_) return false;
+    const int i = gadget_unter(bx, by);
+    if (i < 0) return false;
     if (knopf_druecken(i)) return fertig_;
     aktiv_ = i;
     cursorpos_ = kursor(i, bx, by, -1);
@@ -248,6 +255,42 @@ bool Engine::maustaste(int bx, int by)
     }
     if (klasse(aktiv_) == 17 && cursorpos_ >= 0) eintrag_uebernehmen(aktiv_, 0, 0);
     return false;
+}
+
+void Engine::beginnen(int i, int pos)
+{
+    if (i < 0 || i >= anzahl_ || klasse(i) == 2) return;
+    aktiv_ = i;
+    // Drawn now and again with the first Expose, which clears the gadget first.
+    cursorpos_ = kursor(i, -1, -1, pos);
+    if (klasse(i) == 17) eintrag_uebernehmen(i, 0, 0);
+}
+
+// The first gadget whose inside holds the point (the frame lines do not
+// count), or -1.
+int Engine::gadget_unter(int bx, int by)
+{
+    for (int i = 0; i < anzahl_; ++i) {
+        const NewGadget &ng = gadget(i);
+        if (ng.x < bx && bx < ng.x + ng.breite && ng.y < by && by < ng.y + ng.hoehe) return i;
+    }
+    return -1;
+}
+
+// A notch of the wheel scrolls the list under the pointer and chooses
+// nothing. In the active list the bar keeps its row and takes the entry
+// that is scrolled under it, as after a click into the scroll bar.
+void Engine::rad(int bx, int by, int richtung)
+{
+    const int i = gadget_unter(bx, by);
+    if (i < 0 || klasse(i) != 17) return;
+    const bool mit_balken = i == aktiv_ && cursorpos_ >= 0;
+    if (mit_balken) kursor(i, -1, -1, -1);  // off
+    ngnextmark(w_, g_, &gadget(i), richtung * RADSCHRITT);
+    if (mit_balken) {
+        cursorpos_ = kursor(i, 0, 0, cursorpos_);
+        eintrag_uebernehmen(i, 0, 0);
+    }
 }
 
 bool Engine::behandeln(XEvent &e)
@@ -267,8 +310,14 @@ bool Engine::behandeln(XEvent &e)
         break;
     }
     case ButtonPress:
+        // The wheel sends buttons 4 (up) and 5 (down): it scrolls, it never clicks.
+        if (e.xbutton.button == Button4 || e.xbutton.button == Button5) {
+            rad(e.xbutton.x, e.xbutton.y, e.xbutton.button == Button4 ? -1 : 1);
+            break;
+        }
         return maustaste(e.xbutton.x, e.xbutton.y);
     case ButtonRelease:
+        if (e.xbutton.button == Button4 || e.xbutton.button == Button5) break;
         schiebebalken.reset();
         zug_gadget_ = -1;
         if (aktiv_ >= 0 && klasse(aktiv_) == 17 && cursorpos_ >= 0) eintrag_uebernehmen(aktiv_, 0, 0);
@@ -302,7 +351,7 @@ bool Engine::behandeln(XEvent &e)
 }  // namespace
 
 int xrequester_start(int anzahl, NewGadget *gadgets, int hoch, int, int breite, int hoehe, const char *titel,
-                     int reqtyp)
+                     int reqtyp, int aktiv, int pos)
 {
     if (!requester_bereit()) return 0;
     if (anzahl > ANZAHL_GADGETS) anzahl = ANZAHL_GADGETS;
@@ -314,6 +363,7 @@ int xrequester_start(int anzahl, NewGadget *gadgets, int hoch, int, int breite, 
 
     Requesterfenster f(100, 20, breite, hoehe, REQUESTER_MASKE, titel);
     Engine engine(anzahl, gadgets, hoch, reqtyp, f.w, f.g);
+    engine.beginnen(aktiv, pos);
     for (;;) {
         XEvent e;
         // The close request of the program ends the form as CANCEL does.
