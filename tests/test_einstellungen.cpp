@@ -248,3 +248,19 @@ TEST(Einstellungen, NurLesbaresVerzeichnisMitSchreibbarerDatei)
     EXPECT_EQ(datei_lesen(d.datei("FARBE")), "neu\n");
     EXPECT_EQ(kind.ausgabe(), "kann '" + d.datei("NEUE_TASTE") + "' nicht erstellen\n");
 }
+
+// A value replaces only a regular file: a FIFO the key names, also through
+// a link, is kept and the value refused.
+TEST(Einstellungen, SchreibenErsetztKeineFifo)
+{
+    Arbeitsverzeichnis d;
+    Umgebung env("ENV", d.pfad().c_str());
+    ASSERT_EQ(mkfifo(d.datei("FIFO").c_str(), 0644) + symlink("FIFO", d.datei("PLOTSAVE").c_str()), 0);
+    for (const char *schluessel : {"FIFO", "PLOTSAVE"}) {
+        testing::internal::CaptureStdout();
+        Setenv(schluessel, "bild.eps");
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), "kann '" + d.datei(schluessel) + "' nicht erstellen\n");
+    }
+    struct stat st;
+    EXPECT_TRUE(stat(d.datei("FIFO").c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
+}

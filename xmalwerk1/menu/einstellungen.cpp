@@ -80,8 +80,9 @@ void Setenv(const char *name, const char *wert)
     if (!pfad_bilden(verzeichnis, name)) return;
 
     // A settings file that is a link stays one: its target gets the value.
+    // A device, a FIFO or a directory there is no settings file and kept.
     const std::string ziel = linkziel(str);
-    if (ziel.empty()) {
+    if (ziel.empty() || !ersetzbar(ziel)) {
         printf("kann '%s' nicht erstellen\n", str);
         return;
     }
