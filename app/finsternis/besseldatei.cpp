@@ -70,7 +70,9 @@ bool glaubhaft(const Besselsatz &s)
         {s.x[0], -5, 5}, {s.x[1], -2, 2}, {s.x[2], -0.1, 0.1}, {s.x[3], -0.1, 0.1},
         {s.y[0], -5, 5}, {s.y[1], -2, 2}, {s.y[2], -0.1, 0.1}, {s.y[3], -0.1, 0.1},
         {s.d[0], -24, 24}, {s.d[1], -0.1, 0.1}, {s.d[2], -0.01, 0.01},
-        {s.mu[0], -10, 370}, {s.mu[1], 13, 17},  // degrees, degrees per hour
+        // Degrees, referred to Greenwich: Delta T of the canon's earliest
+        // eclipses (some 13 hours) turns mu0 back by some 200 degrees.
+        {s.mu[0], -360, 720}, {s.mu[1], 13, 17},
         {s.l1[0], 0.2, 0.8}, {s.l1[1], -0.1, 0.1}, {s.l1[2], -0.01, 0.01},
         {s.l2[0], -0.1, 0.1}, {s.l2[1], -0.1, 0.1}, {s.l2[2], -0.01, 0.01},
         {s.tanf1, 0, 0.01}, {s.tanf2, 0, 0.01},
