@@ -136,7 +136,8 @@ TEST(Kartenlesen, FremdeKoepfeKommentareUndVorspann)
     int n = laden("1 1\n2 2\n; Kommentar\n> Shore\n5 5\n# 6 6\n6 6\n> Border Bin # 3\n7 7\n8 8\n>\n9 9\n"
                   "> Shore zwei\n30 40\n",
                   &aus);
-    EXPECT_EQ(aus, "unbekanntes Schluesselwort: > Border Bin # 3\nweitere Kopfzeilen mit unbekanntem Schluesselwort: 1\n");
+    EXPECT_EQ(aus, "unbekanntes Schluesselwort: > Border Bin # 3\n"
+                   "weitere Kopfzeilen mit unbekanntem Schluesselwort: 1\n");
     EXPECT_EQ(n, 2);
     ASSERT_EQ(erdkarte.nlinien, 2);
     EXPECT_EQ(erdkarte.linienende[0], 2);  // 5 5 and 6 6
