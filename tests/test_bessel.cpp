@@ -16,6 +16,7 @@
 #include "xmalwerk1/xmalwerk1.h"
 
 #include <cmath>
+#include <cstring>
 #include <string>
 
 using testhilfe::Finsternis;
@@ -33,7 +34,7 @@ Finsternis finsternis(int jahr, int monat, int tag, double stunde)
     f.tag = tag;
     f.jd = testhilfe::julianisch(jahr, monat, tag, stunde);
     // Different per record, so that a test sees which one was taken.
-    f.x[0] = jahr - 2000 + monat / 100.0;
+    f.x[0] = (jahr - 2000) / 10.0 + monat / 1000.0;
     return f;
 }
 
@@ -104,7 +105,7 @@ TEST(Besselleser, SuchtAbMonat)
     EXPECT_EQ(lesen(b, vier_finsternisse(), 2008, 8), "1.8.2008 Besselelemente eingelesen.\n");
     EXPECT_EQ(b.lesestand, Bessel::gefunden);
     EXPECT_TRUE(b.elemente);
-    EXPECT_DOUBLE_EQ(b.x[0], 8.08);
+    EXPECT_DOUBLE_EQ(b.x[0], 0.808);
 
     lesen(b, vier_finsternisse(), 2008, 3);  // the next one after the month
     EXPECT_EQ(b.fmonat, 8);
@@ -163,7 +164,7 @@ TEST(Besselleser, HinterDemLetztenSatz)
                    "22.7.2009 Besselelemente eingelesen.\n");
     EXPECT_EQ(b.lesestand, Bessel::letzter);
     EXPECT_EQ(b.fmonat, 7);
-    EXPECT_DOUBLE_EQ(b.x[0], 9.07);
+    EXPECT_DOUBLE_EQ(b.x[0], 0.907);
     EXPECT_EQ(lesen(b, vier_finsternisse(), 2010, 0),
               "Keine Finsternis ab 2010 in Ecad22.prn, es folgt die letzte der Datei.\n"
               "22.7.2009 Besselelemente eingelesen.\n");
@@ -197,12 +198,40 @@ TEST(Besselleser, TextStattZahlenUndLeereDatei)
                    "Keine Besselelemente in Ecad22.prn.\n");
     EXPECT_EQ(b.lesestand, Bessel::fehlgeschlagen);
     EXPECT_EQ(b.fjahr, 2008);  // unchanged, also what is half read
-    EXPECT_DOUBLE_EQ(b.x[0], 8.08);
+    EXPECT_DOUBLE_EQ(b.x[0], 0.808);
 
     EXPECT_EQ(lesen(b, "", 2010, 1), "Keine Besselelemente in Ecad22.prn.\n");
     EXPECT_EQ(lesen(b, "\n  \n", 2010, 1), "Keine Besselelemente in Ecad22.prn.\n");
     EXPECT_EQ(b.lesestand, Bessel::fehlgeschlagen);
     EXPECT_TRUE(b.elemente);
+}
+
+// Numbers in another form than plain decimal, numbers no eclipse can have,
+// a record out of order and the file repeated are faulty data after the
+// one whole record before them.
+TEST(Besselleser, UnmoeglicheZahlenUndFalscheReihenfolge)
+{
+    const std::string erster = satz(finsternis(2001, 6, 21, 12)), zweiter = satz(finsternis(2002, 6, 10, 12));
+    auto ersetzt = [&](const char *alt, const char *neu) {
+        std::string s = zweiter;
+        return s.replace(s.find(alt), strlen(alt), neu);
+    };
+    const std::string faelle[] = {
+        ersetzt("\n0.206 ", "\nnan "), ersetzt("\n0.206 ", "\n-inf "), ersetzt("\n0.206 ", "\n0x1p-2 "),
+        ersetzt("\n0.206 ", "\n1e308 "), ersetzt("2002 6 10", "99999999999 6 10"), ersetzt("6 10", "13 10"),
+        ersetzt("6 10", "6 45"), ersetzt("6 10", "6 31"), ersetzt("6 10", "6 13"),  // T0 on another day
+        ersetzt("\n0 15\n", "\n0 1500\n"),
+        satz(finsternis(2000, 6, 10, 12)),  // before the first
+        erster,                              // the same T0 again: the file repeated
+    };
+    for (const std::string &falsch : faelle) {
+        Bessel b;
+        std::string aus = lesen(b, erster + falsch + satz(finsternis(2003, 5, 31, 4)), 2002, 1);
+        EXPECT_NE(aus.find("Fehlerhafte Daten in Ecad22.prn nach 1 vollstaendigen Finsternissen.\n"),
+                  std::string::npos)
+            << falsch;
+        EXPECT_EQ(b.fjahr, 2001) << falsch;
+    }
 }
 
 // Next and Vorige step through the records in file order, so the second

@@ -33,6 +33,18 @@ bool lesen(std::vector<std::string> argumente, Bildauftrag *auftrag, std::string
     return bildauftrag_lesen(static_cast<int>(argv.size()), argv.data(), auftrag, fehler);
 }
 
+// A fresh working directory, and a picture shown that draws nothing.
+struct Bildordner {
+    testhilfe::Arbeitsverzeichnis d;
+    testhilfe::Verzeichniswechsel wd{d.pfad()};
+    Bessel bessel;
+    Bildordner()
+    {
+        testhilfe::bild_ohne_fenster(-1, -1, 1, 1);
+        bild_gezeigt(bessel, 0, [](Bessel &, double) {});
+    }
+};
+
 }  // namespace
 
 TEST(Bildspeichern, FormatNachEndung)
@@ -94,11 +106,7 @@ TEST(Bildspeichern, ArgumenteVonBild)
 // its mode, a write-protected one is kept; no scratch file is left.
 TEST(Bildspeichern, UeberVorhandeneDateien)
 {
-    testhilfe::Arbeitsverzeichnis d;
-    testhilfe::Verzeichniswechsel wd{d.pfad()};
-    testhilfe::bild_ohne_fenster(-1, -1, 1, 1);
-    Bessel bessel;
-    bild_gezeigt(bessel, 0, [](Bessel &, double) {});
+    Bildordner b;
     ASSERT_EQ(mkdir("ziel", 0755) + symlink("ziel/echt.eps", "link.eps"), 0);
     const struct {
         const char *name, *datei;
@@ -121,4 +129,38 @@ TEST(Bildspeichern, UeberVorhandeneDateien)
     }
     EXPECT_TRUE(lstat("link.eps", &st) == 0 && S_ISLNK(st.st_mode));
     EXPECT_EQ(testhilfe::verzeichnis_liste(".").size() + testhilfe::verzeichnis_liste("ziel").size(), 5u);
+}
+
+// A link to anything but a regular file is refused, and what it names is
+// kept as it was: no picture replaces a FIFO or a directory.
+TEST(Bildspeichern, NurGewoehnlicheDateienWerdenErsetzt)
+{
+    Bildordner b;
+    ASSERT_EQ(mkfifo("fifo", 0644) + mkdir("verzeichnis.eps", 0755) + symlink("fifo", "fifo.png") +
+                  symlink("verzeichnis.eps", "verzeichnis.png"),
+              0);
+    const std::pair<const char *, mode_t> faelle[] = {
+        {"fifo.png", S_IFIFO}, {"verzeichnis.png", S_IFDIR}, {"verzeichnis.eps", S_IFDIR}};
+    for (const auto &[name, art] : faelle) {
+        std::string fehler;
+        EXPECT_FALSE(bild_speichern(name, &fehler)) << name;
+        EXPECT_EQ(fehler, std::string("Bild nicht gespeichert: ") + name + " ist keine gewoehnliche Datei.");
+        struct stat st;
+        EXPECT_TRUE(stat(name, &st) == 0 && (st.st_mode & S_IFMT) == art) << name;
+    }
+    EXPECT_EQ(testhilfe::verzeichnis_liste(".").size(), 4u);
+}
+
+// The longest name a directory takes, new or replaced: the scratch file
+// beside it has a name of its own length.
+TEST(Bildspeichern, LaengsterName)
+{
+    Bildordner b;
+    const std::string name = std::string(static_cast<size_t>(pathconf(".", _PC_NAME_MAX)) - 4, 'n') + ".eps";
+    for (int mal = 0; mal < 2; ++mal) {
+        std::string fehler;
+        ASSERT_TRUE(bild_speichern(name, &fehler)) << fehler;
+        EXPECT_EQ(testhilfe::datei_lesen(name).rfind("%!PS", 0), 0u);
+    }
+    EXPECT_EQ(testhilfe::verzeichnis_liste(".").size(), 1u);
 }

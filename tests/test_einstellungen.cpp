@@ -248,3 +248,51 @@ TEST(Einstellungen, NurLesbaresVerzeichnisMitSchreibbarerDatei)
     EXPECT_EQ(datei_lesen(d.datei("FARBE")), "neu\n");
     EXPECT_EQ(kind.ausgabe(), "kann '" + d.datei("NEUE_TASTE") + "' nicht erstellen\n");
 }
+
+// An empty ENV names no directory (it would be the root): the store is
+// not there, and the environment is asked.
+TEST(Einstellungen, LeeresEnvIstNichtGesetzt)
+{
+    Umgebung env("ENV", "");
+    const std::string schluessel = "umbrix-test-" + std::to_string(getpid());
+    Umgebung wert(schluessel.c_str(), "aus der Umgebung");
+    testing::internal::CaptureStdout();
+    Setenv(schluessel.c_str(), "neu");
+    const std::string meldung = testing::internal::GetCapturedStdout();
+    const bool im_wurzelverzeichnis = datei_existiert("/" + schluessel);
+    unlink(("/" + schluessel).c_str());
+    EXPECT_EQ(meldung, "kann $ENV nicht finden (in .profile setzen!)\n");
+    EXPECT_FALSE(im_wurzelverzeichnis);
+    EXPECT_STREQ(Getenv(schluessel.c_str()), "aus der Umgebung");
+}
+
+// Only a regular file holds a setting: a FIFO is not read, it would wait
+// for a writer for ever.
+TEST(Einstellungen, FifoIstKeineEinstellung)
+{
+    Arbeitsverzeichnis d;
+    Umgebung env("ENV", d.pfad().c_str());
+    Umgebung wert("FIFO", "aus der Umgebung");
+    ASSERT_EQ(mkfifo(d.datei("FIFO").c_str(), 0644), 0);
+    testhilfe::Kindprozess kind([] {
+        const char *w = Getenv("FIFO");
+        return w && std::string(w) == "aus der Umgebung" ? 0 : 1;
+    });
+    EXPECT_EQ(kind.warten(10), 0);
+}
+
+// A value replaces only a regular file: a FIFO the key names, also through
+// a link, is kept and the value refused.
+TEST(Einstellungen, SchreibenErsetztKeineFifo)
+{
+    Arbeitsverzeichnis d;
+    Umgebung env("ENV", d.pfad().c_str());
+    ASSERT_EQ(mkfifo(d.datei("FIFO").c_str(), 0644) + symlink("FIFO", d.datei("PLOTSAVE").c_str()), 0);
+    for (const char *schluessel : {"FIFO", "PLOTSAVE"}) {
+        testing::internal::CaptureStdout();
+        Setenv(schluessel, "bild.eps");
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), "kann '" + d.datei(schluessel) + "' nicht erstellen\n");
+    }
+    struct stat st;
+    EXPECT_TRUE(stat(d.datei("FIFO").c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
+}

@@ -136,7 +136,8 @@ TEST(Kartenlesen, FremdeKoepfeKommentareUndVorspann)
     int n = laden("1 1\n2 2\n; Kommentar\n> Shore\n5 5\n# 6 6\n6 6\n> Border Bin # 3\n7 7\n8 8\n>\n9 9\n"
                   "> Shore zwei\n30 40\n",
                   &aus);
-    EXPECT_EQ(aus, "unbekanntes Schluesselwort: > Border Bin # 3\nunbekanntes Schluesselwort: >\n");
+    EXPECT_EQ(aus, "unbekanntes Schluesselwort: > Border Bin # 3\n"
+                   "weitere Kopfzeilen mit unbekanntem Schluesselwort: 1\n");
     EXPECT_EQ(n, 2);
     ASSERT_EQ(erdkarte.nlinien, 2);
     EXPECT_EQ(erdkarte.linienende[0], 2);  // 5 5 and 6 6
@@ -192,7 +193,7 @@ TEST(Kartenlesen, PlatzGrenzen)
     std::string aus;
     EXPECT_EQ(laden(text, &aus), 18);  // refused segments are counted too
     EXPECT_EQ(aus, "zu wenig Platz in Erdedetails::liniekopieren\n"
-                   "zu wenig Platz in Erdedetails::liniekopieren\n");
+                   "weitere Linien ohne Platz in Erdedetails::liniekopieren: 1\n");
     EXPECT_EQ(erdkarte.nlinien, 16);
     EXPECT_EQ(erdkarte.npunkte, 15999);
     EXPECT_EQ(erdkarte.linienende[15], 15999);
@@ -209,6 +210,31 @@ TEST(Kartenlesen, PlatzGrenzen)
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "zu wenig Platz in Erdedetails::liniekopieren\n");
     EXPECT_EQ(erdkarte.nlinien, 8000);
     EXPECT_EQ(erdkarte.npunkte, 8000);
+}
+
+// A damaged file reports each kind of fault once with a count, however
+// often it occurs; a file without a single coastline says so.
+TEST(Kartenlesen, SchadenGemeldetMitAnzahl)
+{
+    std::string binaer, fremde, zuviele;
+    for (int i = 0; i < 5000; ++i) binaer += std::string("\x7f\x01\xfe", 3) + (i % 7 ? '\n' : '\r');
+    for (int i = 0; i < 5000; ++i) fremde += "> Border\n1 1\n";
+    for (int i = 0; i < 9000; ++i) zuviele += "> Shore\n1 1\n";
+    const std::pair<std::string, std::string> faelle[] = {
+        {"", "'kueste.dat' enthaelt keine Kuestenlinie\n"},
+        {"# pscoast\n> Shore Bin # 1, Level 1\n", "'kueste.dat' enthaelt keine Kuestenlinie\n"},
+        {binaer, "'kueste.dat' enthaelt keine Kuestenlinie\n"},
+        {binaer + "> Shore\n1 2\n", "Zeilen ohne zwei Zahlen in 'kueste.dat': 5000\n"},
+        {fremde + "> Shore\n1 2\n",
+         "unbekanntes Schluesselwort: > Border\nweitere Kopfzeilen mit unbekanntem Schluesselwort: 4999\n"},
+        {zuviele, "zu wenig Platz in Erdedetails::liniekopieren\n"
+                  "weitere Linien ohne Platz in Erdedetails::liniekopieren: 999\n"},
+    };
+    for (const auto &[inhalt, meldung] : faelle) {
+        std::string aus;
+        laden(inhalt, &aus);
+        EXPECT_EQ(aus, meldung) << inhalt.substr(0, 40);
+    }
 }
 
 TEST(Kartenlesen, FehlendeDateiUndLangerPfad)

@@ -105,6 +105,11 @@ bool bild_speichern(const std::string &name, std::string *fehler, Ueberschreibfr
         *fehler = "Bild nicht gespeichert: " + name + " (" + strerror(ELOOP) + ").";
         return false;
     }
+    // Only a regular file is replaced; a device or a FIFO is no picture.
+    if (!ersetzbar(ziel)) {
+        *fehler = "Bild nicht gespeichert: " + name + " ist keine gewoehnliche Datei.";
+        return false;
+    }
     struct stat st;
     if (stat(ziel.c_str(), &st) == 0) {
         if (schreibgeschuetzt(ziel, st)) {

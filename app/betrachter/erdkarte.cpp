@@ -23,7 +23,7 @@ void Erdedetails::liniekopieren(double *laengen, double *breiten, int n)
 {
     if (n < 0) return;
     if (nlinien > maxlinien - 1 || npunkte + n > maxpunkte - 1) {
-        printf("zu wenig Platz in Erdedetails::liniekopieren\n");
+        if (ohne_platz++ == 0) printf("zu wenig Platz in Erdedetails::liniekopieren\n");
         return;
     }
     for (int i = 0; i < n; ++i) {
@@ -57,7 +57,9 @@ int karte_laden(char *name)
     static double laengen[1000], breiten[1000];
     char zeile[200];
     int n = 0, segmente = 0;
+    int fremde_koepfe = 0, ohne_punkt = 0;
     bool kueste = false;
+    erdkarte.ohne_platz = 0;
     for (;;) {
         int weiter = getline(f, zeile, sizeof zeile);
         // A last line without a final line feed still counts.
@@ -71,14 +73,19 @@ int karte_laden(char *name)
             }
             n = 0;
             kueste = strlen(zeile) >= 7 && strncmp(zeile + 2, "Shore", 5) == 0;
-            if (!kueste) printf("unbekanntes Schluesselwort: %s\n", zeile);
-        } else if (kueste && n <= 999) {
-            // Lines without two numbers (the empty half of a CR LF line
-            // end, for one) are no points; nor are "nan" and "inf", which
-            // would be drawn at the drawing area's edge.
-            if (sscanf(zeile, "%lf %lf", &laengen[n], &breiten[n]) == 2 && std::isfinite(laengen[n]) &&
-                std::isfinite(breiten[n]))
+            if (!kueste && fremde_koepfe++ == 0) printf("unbekanntes Schluesselwort: %s\n", zeile);
+        } else if (zeile[0] != '\0') {
+            // Lines without two numbers are no points, nor are "nan" and
+            // "inf", which would be drawn at the drawing area's edge. The
+            // empty half of a CR LF line end is no fault.
+            double laenge, breite;
+            if (sscanf(zeile, "%lf %lf", &laenge, &breite) != 2 || !std::isfinite(laenge) || !std::isfinite(breite)) {
+                ++ohne_punkt;
+            } else if (kueste && n <= 999) {
+                laengen[n] = laenge;
+                breiten[n] = breite;
                 ++n;
+            }
         }
         if (!weiter) break;
     }
@@ -87,5 +94,14 @@ int karte_laden(char *name)
         ++segmente;
     }
     fclose(f);
+    if (segmente == 0) {
+        printf("'%s' enthaelt keine Kuestenlinie\n", name);
+    } else if (ohne_punkt > 0) {
+        printf("Zeilen ohne zwei Zahlen in '%s': %d\n", name, ohne_punkt);
+    }
+    if (fremde_koepfe > 1) printf("weitere Kopfzeilen mit unbekanntem Schluesselwort: %d\n", fremde_koepfe - 1);
+    if (erdkarte.ohne_platz > 1)
+        printf("weitere Linien ohne Platz in Erdedetails::liniekopieren: %d\n", erdkarte.ohne_platz - 1);
+    erdkarte.ohne_platz = 0;
     return segmente;
 }

@@ -13,6 +13,10 @@ public:
     int nlinien = 0;
     int linienende[maxlinien];  // one past the last point of each line
 
+    // Lines refused for want of room since the last load began: only the
+    // first is reported as it happens, the load tells how many more.
+    int ohne_platz = 0;
+
     Erdedetails();
     // Appends one line of n points given in degrees; a line that does not
     // fit is refused whole.
@@ -30,7 +34,10 @@ public:
 extern Erdedetails erdkarte;
 
 // Loads a GMT multi-segment coastline file into erdkarte; the number of
-// segments handed to storage, or -1 when the file cannot be opened.
+// segments handed to storage, or -1 when the file cannot be opened. Each
+// kind of fault is reported once, the first case and then how many more
+// (a damaged file must not flood the terminal); a file without a single
+// coastline says so.
 int karte_laden(char *name);
 
 #endif

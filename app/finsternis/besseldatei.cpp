@@ -1,21 +1,99 @@
 #include "besseldatei.h"
 
+#include "dezimalzahl.h"
+#include "kalender.h"
+
+#include <cctype>
+#include <cmath>
+
 const char *const besseldatei = "Ecad22.prn";
+
+namespace {
+
+// The next number's text, the blanks before it skipped; empty at the end of
+// the file. A text no number can be (a zero byte, more characters than any
+// number of the file has) comes back as one that no reader takes.
+std::string wort_lesen(std::FILE *f)
+{
+    int c;
+    while ((c = std::getc(f)) != EOF && std::isspace(c)) {
+    }
+    std::string w;
+    for (; c != EOF && !std::isspace(c); c = std::getc(f)) {
+        if (c == '\0' || w.size() > 40) return "?";
+        w += static_cast<char>(c);
+    }
+    return w;
+}
+
+bool lesen(std::FILE *f, int &wert)
+{
+    return ganzzahl_lesen(wort_lesen(f).c_str(), &wert);
+}
+
+bool lesen(std::FILE *f, double &wert)
+{
+    return dezimalzahl_lesen(wort_lesen(f).c_str(), &wert);
+}
+
+template <size_t N>
+bool lesen(std::FILE *f, double (&werte)[N])
+{
+    for (double &w : werte)
+        if (!lesen(f, w)) return false;
+    return true;
+}
+
+// Whether the numbers can be the elements of a solar eclipse: the date a
+// calendar date near T0, and each element within generous bounds of what
+// the geometry of Sun, Moon and Earth allows, from the canon's five
+// millennia. Beyond them the drawing and the path would compute nonsense.
+bool glaubhaft(const Besselsatz &s)
+{
+    // The day numbers hold for these years, far beyond the canon's.
+    if (s.fjahr < -4000 || s.fjahr > 6000 || s.fmonat < 1 || s.fmonat > 12 || s.ftag < 1 || s.ftag > 31) return false;
+    const long nummer = ecad::tagesnummer(s.fjahr, s.fmonat, s.ftag);
+    int j, m, t;
+    ecad::datum_aus_tagesnummer(nummer, j, m, t);
+    struct Bereich {
+        double wert, von, bis;
+    };
+    const Bereich bereiche[] = {
+        {static_cast<double>(j == s.fjahr && m == s.fmonat && t == s.ftag), 1, 1},  // no 31st of April
+        // T0 in UT on the record's day, give or take a day.
+        {s.jd - static_cast<double>(nummer), -1.5, 1.5},
+        {static_cast<double>(s.zusatz0), 0, 24},   // TDT hour of T0
+        {s.zusatz1, -100000, 100000},              // Delta T, seconds
+        {s.zusatz2, -24, 24},                      // greatest eclipse, hours from T0
+        {static_cast<double>(s.zusatz3), -24, 24},  // validity, hours from T0
+        {static_cast<double>(s.zusatz4), -24, 24},
+        {s.x[0], -5, 5}, {s.x[1], -2, 2}, {s.x[2], -0.1, 0.1}, {s.x[3], -0.1, 0.1},
+        {s.y[0], -5, 5}, {s.y[1], -2, 2}, {s.y[2], -0.1, 0.1}, {s.y[3], -0.1, 0.1},
+        {s.d[0], -24, 24}, {s.d[1], -0.1, 0.1}, {s.d[2], -0.01, 0.01},
+        // Degrees, referred to Greenwich: Delta T of the canon's earliest
+        // eclipses (some 13 hours) turns mu0 back by some 200 degrees.
+        {s.mu[0], -360, 720}, {s.mu[1], 13, 17},
+        {s.l1[0], 0.2, 0.8}, {s.l1[1], -0.1, 0.1}, {s.l1[2], -0.01, 0.01},
+        {s.l2[0], -0.1, 0.1}, {s.l2[1], -0.1, 0.1}, {s.l2[2], -0.01, 0.01},
+        {s.tanf1, 0, 0.01}, {s.tanf2, 0, 0.01},
+    };
+    for (const Bereich &b : bereiche)
+        if (!(b.wert >= b.von && b.wert <= b.bis)) return false;
+    return true;
+}
+
+}  // namespace
 
 Satzende besselsatz_lesen(std::FILE *f, Besselsatz &s)
 {
-    int n = std::fscanf(f, "%d %d %d", &s.fjahr, &s.fmonat, &s.ftag);
-    if (n == EOF) return Satzende::dateiende;
-    bool voll = n == 3 && std::fscanf(f, "%d %lf %lf", &s.zusatz0, &s.zusatz1, &s.zusatz2) == 3 &&
-                std::fscanf(f, "%lf %d %d %d", &s.jd, &s.zusatz3, &s.zusatz4, &s.zusatz5) == 4 &&
-                std::fscanf(f, "%lf %lf %lf %lf", &s.x[0], &s.x[1], &s.x[2], &s.x[3]) == 4 &&
-                std::fscanf(f, "%lf %lf %lf %lf", &s.y[0], &s.y[1], &s.y[2], &s.y[3]) == 4 &&
-                std::fscanf(f, "%lf %lf %lf", &s.d[0], &s.d[1], &s.d[2]) == 3 &&
-                std::fscanf(f, "%lf %lf", &s.mu[0], &s.mu[1]) == 2 &&
-                std::fscanf(f, "%lf %lf %lf", &s.l1[0], &s.l1[1], &s.l1[2]) == 3 &&
-                std::fscanf(f, "%lf %lf %lf", &s.l2[0], &s.l2[1], &s.l2[2]) == 3 &&
-                std::fscanf(f, "%lf %lf", &s.tanf1, &s.tanf2) == 2;
-    return voll ? Satzende::ganz : Satzende::kaputt;
+    const std::string erstes = wort_lesen(f);
+    if (erstes.empty()) return Satzende::dateiende;
+    bool voll = ganzzahl_lesen(erstes.c_str(), &s.fjahr) && lesen(f, s.fmonat) && lesen(f, s.ftag) &&
+                lesen(f, s.zusatz0) && lesen(f, s.zusatz1) && lesen(f, s.zusatz2) && lesen(f, s.jd) &&
+                lesen(f, s.zusatz3) && lesen(f, s.zusatz4) && lesen(f, s.zusatz5) && lesen(f, s.x) &&
+                lesen(f, s.y) && lesen(f, s.d) && lesen(f, s.mu) && lesen(f, s.l1) && lesen(f, s.l2) &&
+                lesen(f, s.tanf1) && lesen(f, s.tanf2);
+    return voll && glaubhaft(s) ? Satzende::ganz : Satzende::kaputt;
 }
 
 std::string fehlerhafte_daten(int anzahl)
@@ -30,7 +108,15 @@ std::vector<Besselsatz> besselsaetze_lesen(std::FILE *f, std::string *fehler)
     if (fehler) fehler->clear();
     Besselsatz s;
     Satzende ende;
-    while ((ende = besselsatz_lesen(f, s)) == Satzende::ganz) saetze.push_back(s);
+    // The records come in the order of T0: one that is not after the one
+    // before is out of place, or the file repeats itself.
+    while ((ende = besselsatz_lesen(f, s)) == Satzende::ganz) {
+        if (!saetze.empty() && !(s.jd > saetze.back().jd)) {
+            ende = Satzende::kaputt;
+            break;
+        }
+        saetze.push_back(s);
+    }
     if (fehler && ende == Satzende::kaputt) *fehler = fehlerhafte_daten(static_cast<int>(saetze.size()));
     return saetze;
 }

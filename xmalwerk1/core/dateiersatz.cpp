@@ -39,11 +39,17 @@ std::string linkziel(const std::string &pfad)
     return std::string();
 }
 
+bool ersetzbar(const std::string &ziel)
+{
+    struct stat st;
+    return stat(ziel.c_str(), &st) != 0 || S_ISREG(st.st_mode);
+}
+
 std::string hilfsdatei_anlegen(const std::string &ziel, int *fd)
 {
-    std::string vorlage = ziel;
-    vorlage.insert(vorlage.rfind('/') + 1, ".");
-    vorlage += ".XXXXXX";
+    // A name of its own length, not the target's with more letters: the
+    // longest names the directory takes can be replaced too.
+    std::string vorlage = ziel.substr(0, ziel.rfind('/') + 1) + ".neu.XXXXXX";
     *fd = mkstemp(&vorlage[0]);
     if (*fd < 0) return std::string();
     fchmod(*fd, neuer_dateimodus(ziel.c_str()));

@@ -202,6 +202,11 @@ bool bild_aufzeichnen(const char *art, const char *name, const std::function<voi
 // directory), also when the last target does not exist yet. Empty for a
 // chain that does not end (a cycle), as the system counts it.
 std::string linkziel(const std::string &pfad);
+// Whether a file renamed over ziel (a path at the end of its links) would
+// only replace a file: false for a device, a FIFO, a socket or a directory
+// there, which must be kept. A ziel that is not there (or cannot be looked
+// at) is left to the making of the scratch file to report.
+bool ersetzbar(const std::string &ziel);
 // A scratch file beside ziel, open in *fd, with the mode of the file ziel
 // (or the one a new file gets): written and renamed over ziel, a reader
 // sees the old file or the new, never a part. Its name; empty (errno set)

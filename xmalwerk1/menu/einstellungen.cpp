@@ -4,6 +4,7 @@
 #include "menu.h"
 #include "../core/malwerk.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -41,20 +42,33 @@ bool wert_schreiben(FILE *f, const char *wert)
     return fclose(f) == 0 && gut;
 }
 
+// The settings directory: $ENV, where an empty value counts as unset (it
+// would name the root directory).
+const char *einstellungsverzeichnis()
+{
+    const char *verzeichnis = getenv("ENV");
+    return verzeichnis && *verzeichnis ? verzeichnis : nullptr;
+}
+
 }  // namespace
 
 char *Getenv(const char *name)
 {
     if (!name) return nullptr;
-    const char *verzeichnis = getenv("ENV");
+    const char *verzeichnis = einstellungsverzeichnis();
     if (verzeichnis && pfad_bilden(verzeichnis, name)) {
-        FILE *f = fopen(str, "r");
-        // A directory opens too (an empty key, ".", a subdirectory), but
-        // it is no setting: such a key falls back like a missing file.
+        // Only a regular file is a setting. A directory opens too (an empty
+        // key, ".", a subdirectory), and a FIFO or a terminal would wait
+        // for a writer for ever: such a key falls back like a missing file.
+        // Checked before it is opened, and once more when it is open
+        // without waiting, should it have been replaced meanwhile.
+        FILE *f = nullptr;
         struct stat st;
-        if (f && fstat(fileno(f), &st) == 0 && S_ISDIR(st.st_mode)) {
-            fclose(f);
-            f = nullptr;
+        if (stat(str, &st) == 0 && S_ISREG(st.st_mode)) {
+            const int fd = open(str, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+            if (fd >= 0 && fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && fcntl(fd, F_SETFL, 0) == 0)
+                f = fdopen(fd, "r");
+            if (!f && fd >= 0) close(fd);
         }
         if (f) {
             size_t n = 0;
@@ -72,7 +86,7 @@ char *Getenv(const char *name)
 void Setenv(const char *name, const char *wert)
 {
     if (!name) return;
-    const char *verzeichnis = getenv("ENV");
+    const char *verzeichnis = einstellungsverzeichnis();
     if (!verzeichnis) {
         printf("kann $ENV nicht finden (in .profile setzen!)\n");
         return;
@@ -80,8 +94,9 @@ void Setenv(const char *name, const char *wert)
     if (!pfad_bilden(verzeichnis, name)) return;
 
     // A settings file that is a link stays one: its target gets the value.
+    // A device, a FIFO or a directory there is no settings file and kept.
     const std::string ziel = linkziel(str);
-    if (ziel.empty()) {
+    if (ziel.empty() || !ersetzbar(ziel)) {
         printf("kann '%s' nicht erstellen\n", str);
         return;
     }
