@@ -29,14 +29,9 @@ void melden(const char *text)
 
 bool besselsaetze_einlesen(std::vector<Besselsatz> *saetze, std::string *fehler)
 {
-    FILE *f = fopen2(const_cast<char *>(besseldatei), const_cast<char *>("r"));
-    if (!f) {
-        melden("Datei mit Besselelementen nicht gefunden.");
-        return false;
-    }
-    *saetze = besselsaetze_lesen(f, fehler);
-    fclose(f);
-    return true;
+    if (besseldatei_lesen(saetze, fehler)) return true;
+    melden("Datei mit Besselelementen nicht gefunden.");
+    return false;
 }
 
 Bessel::Bessel()
@@ -52,9 +47,7 @@ void Bessel::dateneinlesen(int jahr, int monat)
         lesestand = fehlgeschlagen;
         return;
     }
-    int treffer = -1;
-    for (size_t i = 0; i < saetze.size() && treffer < 0; ++i)
-        if (ab_monat(elemente_aus_satz(saetze[i]), jahr, monat)) treffer = static_cast<int>(i);
+    const int treffer = finsternis_waehlen(elemente_aus_saetzen(saetze), jahr, monat);
     // The search read on to the file's broken end only when nothing fitted.
     if (treffer < 0 && !fehler.empty()) melden(fehler.c_str());
     if (saetze.empty()) {

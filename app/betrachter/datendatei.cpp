@@ -53,3 +53,12 @@ int getline(FILE *f, char *buffer, int size)
     *p = '\0';
     return ergebnis;
 }
+
+bool besseldatei_lesen(std::vector<Besselsatz> *saetze, std::string *fehler)
+{
+    FILE *f = fopen2(const_cast<char *>(besseldatei), const_cast<char *>("r"));
+    if (!f) return false;
+    *saetze = besselsaetze_lesen(f, fehler);
+    fclose(f);
+    return true;
+}

@@ -2,8 +2,11 @@
 #ifndef UMBRIX_BETRACHTER_DATENDATEI_H
 #define UMBRIX_BETRACHTER_DATENDATEI_H
 
+#include "finsternis/finsternis.h"
+
 #include <cstdio>
 #include <string>
+#include <vector>
 
 // Directory that the data files are opened from (the program's own, when it
 // was started by absolute path without arguments), or null.
@@ -18,6 +21,11 @@ FILE *fopen2(char *name, char *mode);
 // carriage return (not stored); 0 when reading stopped at the end of the
 // file, else 1.
 int getline(FILE *f, char *buffer, int size);
+
+// Every whole record of the eclipse file, opened with fopen2; false when it
+// cannot be opened. *fehler (when given): the line on a broken record after
+// them, else empty.
+bool besseldatei_lesen(std::vector<Besselsatz> *saetze, std::string *fehler);
 
 // The data directory of the installation (share/umbrix beside the
 // program's bin directory); fopen2 reads from it what it finds nowhere else.

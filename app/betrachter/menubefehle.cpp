@@ -26,11 +26,9 @@ namespace {
 // loop then says why), else the message that it does not.
 std::string jahr_ausserhalb_der_daten(int j)
 {
-    std::vector<Elemente> alle;
-    if (FILE *f = fopen2(const_cast<char *>(besseldatei), const_cast<char *>("r"))) {
-        alle = finsternisse_lesen(f, nullptr);
-        fclose(f);
-    }
+    std::vector<Besselsatz> saetze;
+    besseldatei_lesen(&saetze, nullptr);
+    const std::vector<Elemente> alle = elemente_aus_saetzen(saetze);
     return alle.empty() ? "" : jahr_ausserhalb_der(alle, j, "Daten");
 }
 

@@ -150,11 +150,9 @@ void m_ort_finsternisse(long)
         melden(kein_ort);
         return;
     }
-    std::vector<Elemente> finsternisse;
-    if (FILE *f = fopen2(const_cast<char *>(besseldatei), const_cast<char *>("r"))) {
-        finsternisse = finsternisse_lesen(f, nullptr);
-        fclose(f);
-    }
+    std::vector<Besselsatz> saetze;
+    besseldatei_lesen(&saetze, nullptr);
+    const std::vector<Elemente> finsternisse = elemente_aus_saetzen(saetze);
     if (finsternisse.empty()) {
         melden(std::string("Keine Besselelemente in ") + besseldatei + ".");
         return;

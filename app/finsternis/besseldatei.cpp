@@ -123,7 +123,5 @@ std::vector<Besselsatz> besselsaetze_lesen(std::FILE *f, std::string *fehler)
 
 std::vector<Elemente> finsternisse_lesen(std::FILE *f, std::string *fehler)
 {
-    std::vector<Elemente> alle;
-    for (const Besselsatz &s : besselsaetze_lesen(f, fehler)) alle.push_back(elemente_aus_satz(s));
-    return alle;
+    return elemente_aus_saetzen(besselsaetze_lesen(f, fehler));
 }

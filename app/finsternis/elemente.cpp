@@ -47,6 +47,14 @@ Elemente elemente_aus_satz(const Besselsatz &s)
     return e;
 }
 
+std::vector<Elemente> elemente_aus_saetzen(const std::vector<Besselsatz> &saetze)
+{
+    std::vector<Elemente> alle;
+    alle.reserve(saetze.size());
+    for (const Besselsatz &s : saetze) alle.push_back(elemente_aus_satz(s));
+    return alle;
+}
+
 double xvont(const double *c, double t)
 {
     return c[0] + t * (c[1] + t * (c[2] + t * c[3]));

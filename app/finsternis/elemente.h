@@ -4,6 +4,8 @@
 #ifndef UMBRIX_FINSTERNIS_ELEMENTE_H
 #define UMBRIX_FINSTERNIS_ELEMENTE_H
 
+#include <vector>
+
 // Radians per degree.
 constexpr double grad_in_rad = 0.017453292519943295;
 
@@ -43,6 +45,8 @@ struct Elemente {
 };
 
 Elemente elemente_aus_satz(const Besselsatz &s);
+// The same for every record, in their order.
+std::vector<Elemente> elemente_aus_saetzen(const std::vector<Besselsatz> &saetze);
 
 // Polynomials in t (hours), by Horner's rule.
 double xvont(const double *c, double t);   // cubic
