@@ -266,28 +266,20 @@ TEST(Einstellungen, LeeresEnvIstNichtGesetzt)
     EXPECT_STREQ(Getenv(schluessel.c_str()), "aus der Umgebung");
 }
 
-// Only a regular file holds a setting: a FIFO is not read, it would wait
-// for a writer for ever.
-TEST(Einstellungen, FifoIstKeineEinstellung)
+// Only a regular file holds a setting: a FIFO the key names is not read
+// (it would wait for a writer for ever), and a value, also through a link,
+// does not replace it.
+TEST(Einstellungen, FifoWirdWederGelesenNochErsetzt)
 {
     Arbeitsverzeichnis d;
     Umgebung env("ENV", d.pfad().c_str());
     Umgebung wert("FIFO", "aus der Umgebung");
-    ASSERT_EQ(mkfifo(d.datei("FIFO").c_str(), 0644), 0);
+    ASSERT_EQ(mkfifo(d.datei("FIFO").c_str(), 0644) + symlink("FIFO", d.datei("PLOTSAVE").c_str()), 0);
     testhilfe::Kindprozess kind([] {
         const char *w = Getenv("FIFO");
         return w && std::string(w) == "aus der Umgebung" ? 0 : 1;
     });
     EXPECT_EQ(kind.warten(10), 0);
-}
-
-// A value replaces only a regular file: a FIFO the key names, also through
-// a link, is kept and the value refused.
-TEST(Einstellungen, SchreibenErsetztKeineFifo)
-{
-    Arbeitsverzeichnis d;
-    Umgebung env("ENV", d.pfad().c_str());
-    ASSERT_EQ(mkfifo(d.datei("FIFO").c_str(), 0644) + symlink("FIFO", d.datei("PLOTSAVE").c_str()), 0);
     for (const char *schluessel : {"FIFO", "PLOTSAVE"}) {
         testing::internal::CaptureStdout();
         Setenv(schluessel, "bild.eps");

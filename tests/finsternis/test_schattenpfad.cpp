@@ -2,7 +2,6 @@
 // values (Espenak, NASA); the table of a partial eclipse.
 #include "hilfe/besselsaetze.h"
 #include "finsternis/finsternis.h"
-#include "finsternis/finsternis.h"
 
 #include <gtest/gtest.h>
 
