@@ -40,10 +40,28 @@ TEST(DatenKalender, BekannteTagesnummern)
     EXPECT_EQ(ecad::tagesnummer(1858, 11, 17), 2400001);  // MJD 0 begins at its midnight
     EXPECT_EQ(ecad::tagesnummer(1970, 1, 1), 2440588);
     EXPECT_EQ(ecad::tagesnummer(1582, 10, 15), 2299161);  // first day of the Gregorian calendar
-    EXPECT_EQ(ecad::tagesnummer(-4713, 11, 24), 0);       // day 0, proleptic Gregorian
+    EXPECT_EQ(ecad::tagesnummer(-4712, 1, 1), 0);         // day 0, in the Julian calendar
     EXPECT_DATUM(datum_von(2451545), 2000, 1, 1);
-    EXPECT_DATUM(datum_von(0), -4713, 11, 24);
+    EXPECT_DATUM(datum_von(0), -4712, 1, 1);
     EXPECT_DATUM(datum_von(2460409), 2024, 4, 8);
+}
+
+TEST(DatenKalender, JulianischVor1582UndJahrNull)
+{
+    // The day after Julian 1582 October 4 is Gregorian October 15.
+    EXPECT_EQ(ecad::tagesnummer(1582, 10, 4), 2299160);
+    EXPECT_DATUM(datum_von(2299160), 1582, 10, 4);
+    EXPECT_DATUM(datum_von(2299161), 1582, 10, 15);
+    // Every fourth year is a leap year in the Julian calendar, 1500 and
+    // year 0 (1 BC) too; -1 (2 BC) is not.
+    EXPECT_DATUM(datum_von(ecad::tagesnummer(1500, 2, 28) + 1), 1500, 2, 29);
+    EXPECT_DATUM(datum_von(ecad::tagesnummer(0, 2, 28) + 1), 0, 2, 29);
+    EXPECT_DATUM(datum_von(ecad::tagesnummer(-1, 2, 28) + 1), -1, 3, 1);
+    EXPECT_DATUM(datum_von(ecad::tagesnummer(-1, 12, 31) + 1), 0, 1, 1);
+    // 1 January of year 1 (AD 1) is JD 1721424 in the Julian calendar.
+    EXPECT_EQ(ecad::tagesnummer(1, 1, 1), 1721424);
+    EXPECT_DATUM(datum_um(1721423.5), 1, 1, 1);
+    EXPECT_DATUM(datum_um(1721423.49), 0, 12, 31);
 }
 
 TEST(DatenKalender, JederTagFolgtAufDenVorigen)

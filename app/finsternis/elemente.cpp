@@ -2,17 +2,22 @@
 #include "elemente.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
 
-// zusatz5 is the catalogue's date as YYYYMMDD; a record without it keeps
-// its own date.
+// zusatz5 is the catalogue's date as YYYYMMDD, signed with the year for
+// years before 1 (-5840528 is -584 May 28, 5280 is year 0 May 28); a
+// record without it keeps its own date.
 Kalenderdatum katalogdatum(const Besselsatz &s)
 {
-    const int k = s.zusatz5;
-    if (k > 10000101 && k % 100 >= 1 && k % 100 <= 31 && k / 100 % 100 >= 1 && k / 100 % 100 <= 12)
-        return {k / 10000, k / 100 % 100, k % 100};
+    const long k = std::labs(static_cast<long>(s.zusatz5));
+    const int monat = static_cast<int>(k / 100 % 100), tag = static_cast<int>(k % 100);
+    const int jahr = static_cast<int>(s.zusatz5 < 0 ? -(k / 10000) : k / 10000);
+    // The catalogue's date lies within a day of the record's.
+    if (k != 0 && tag >= 1 && tag <= 31 && monat >= 1 && monat <= 12 && std::abs(jahr - s.fjahr) <= 1)
+        return {jahr, monat, tag};
     return {s.fjahr, s.fmonat, s.ftag};
 }
 

@@ -5,7 +5,8 @@
 //   elemente.h          the record of the eclipse file and the elements made from it
 //   besseldatei.h       reading the eclipse file
 //   finsterniswahl.h    the eclipse that a year and month choose
-//   kalender.h          dates, Julian days and the caption's time of day
+//   kalender.h          dates (Julian before 1582, Gregorian after), Julian days and the caption's time of day
+//   deltat.h            Delta T, TD - UT, over five millennia
 //   fundamentalebene.h  the elements at a moment; places in the fundamental plane
 //   ortsumstaende.h     what an eclipse looks like from a place
 //   ortszeilen.h        that as the lines of --ort and --liste
@@ -17,6 +18,7 @@
 #define UMBRIX_FINSTERNIS_FINSTERNIS_H
 
 #include "besseldatei.h"
+#include "deltat.h"
 #include "dezimalzahl.h"
 #include "elemente.h"
 #include "finsterniswahl.h"

@@ -1,5 +1,6 @@
-// Gregorian calendar dates and Julian day numbers (astronomical year
-// numbering, valid from about 4800 BC on).
+// Calendar dates and Julian day numbers: the Julian calendar before 1582
+// October 15, the Gregorian from then on; astronomical year numbering
+// (year 0 is 1 BC, -584 is 585 BC), valid from 4712 BC on.
 #ifndef UMBRIX_FINSTERNIS_KALENDER_H
 #define UMBRIX_FINSTERNIS_KALENDER_H
 
