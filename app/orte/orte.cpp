@@ -231,6 +231,9 @@ std::string ortsangabe_zeile(const Ortsangabe &o)
 std::string ortsangabe_text(const Ortsangabe &o)
 {
     const std::string koordinaten = ort_text(o.ort);
+    // A place typed as coordinates stays as it always was kept; its zone is
+    // the nearest town's again when it is read.
+    if (o.name.empty()) return koordinaten;
     std::string text = koordinaten + "\t" + o.zone + "\t" + o.name + "\t" + o.staat + "\t" + o.land + "\t" +
                        std::to_string(o.weitere);
     // The store keeps 199 characters: a name too long for it is left out.

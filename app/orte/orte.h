@@ -43,8 +43,9 @@ bool naechster_ort(const Ort &ort, Ortsangabe *naechster);
 std::string ortsangabe_zeile(const Ortsangabe &o);
 
 // The place as the settings store keeps it: the coordinates as ort_text
-// has them, then zone, name, state and country, each after a tab; read
-// back by ortsangabe_aus_text, which also takes the coordinates alone.
+// has them, then, for a place known by name, zone, name, state, country
+// and the number of others of the name, each after a tab; read back by
+// ortsangabe_aus_text, which also takes the coordinates alone.
 std::string ortsangabe_text(const Ortsangabe &o);
 bool ortsangabe_aus_text(const char *text, Ortsangabe *o, std::string *fehler);
 
