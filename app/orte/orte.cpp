@@ -195,7 +195,8 @@ bool naechster_ort(const Ort &ort, Ortsangabe *naechster)
     const double b1 = ort.breite * grad_in_rad, l1 = ort.laenge * grad_in_rad;
     std::string_view rest = ortsverzeichnis(), zeile;
     while (naechste_zeile(&rest, &zeile)) {
-        if (!eintrag_lesen(zeile, &e)) continue;
+        // A degree of latitude is 111 km: further off in latitude is too far.
+        if (!eintrag_lesen(zeile, &e) || std::fabs(e.breite - ort.breite) > 1) continue;
         const double b2 = e.breite * grad_in_rad;
         const double sb = std::sin((b2 - b1) / 2), sl = std::sin((e.laenge * grad_in_rad - l1) / 2);
         const double h = sb * sb + std::cos(b1) * std::cos(b2) * sl * sl;  // haversine

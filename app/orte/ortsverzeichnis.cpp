@@ -222,6 +222,31 @@ std::string_view verzeichnis_pruefen(std::string_view text, const std::string &k
     return text.substr(kopfende + 1);
 }
 
+// A number as the table writes it ("%.6f"), read without strtod, which
+// would take most of the time of a pass over the table.
+bool festkomma(std::string_view text, double *wert)
+{
+    const bool negativ = !text.empty() && text[0] == '-';
+    if (negativ) text.remove_prefix(1);
+    long long ganz = 0;
+    int nachkomma = -1;
+    for (const char c : text) {
+        if (c == '.' && nachkomma < 0) {
+            nachkomma = 0;
+        } else if (c >= '0' && c <= '9' && ganz < 1000000000000LL) {
+            ganz = ganz * 10 + (c - '0');
+            if (nachkomma >= 0) ++nachkomma;
+        } else {
+            return false;
+        }
+    }
+    if (text.empty() || nachkomma == 0) return false;
+    static const double zehner[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+    if (nachkomma > 12) return false;
+    *wert = static_cast<double>(ganz) / zehner[nachkomma < 0 ? 0 : nachkomma] * (negativ ? -1 : 1);
+    return true;
+}
+
 std::string_view feld_nehmen(std::string_view *zeile)
 {
     const size_t tab = zeile->find('\t');
@@ -280,14 +305,10 @@ bool eintrag_lesen(std::string_view zeile, Verzeichniseintrag *e)
     std::string_view *texte[] = {&e->schluessel, &e->schluessel_englisch, &e->name, &e->staat, &e->land,
                                  &e->landeskennung, &e->zone};
     for (std::string_view *t : texte) *t = feld_nehmen(&zeile);
-    // Each number ends at its tab.
-    const char *zahl = zeile.data();
-    for (int i = 0; i < 3; ++i) feld_nehmen(&zeile);
-    if (zeile.empty()) return false;
-    char *ende = nullptr;
-    e->breite = std::strtod(zahl, &ende);
-    e->laenge = std::strtod(ende, &ende);
-    e->einwohner = std::strtoul(ende, &ende, 10);
+    const std::string_view breite = feld_nehmen(&zeile), laenge = feld_nehmen(&zeile);
+    const std::string_view einwohner = feld_nehmen(&zeile);
+    if (zeile.empty() || !festkomma(breite, &e->breite) || !festkomma(laenge, &e->laenge)) return false;
+    e->einwohner = std::strtoul(einwohner.data(), nullptr, 10);  // ends at its tab
     e->staat_englisch = feld_nehmen(&zeile);
     e->land_englisch = zeile;
     return e->breite >= -90 && e->breite <= 90 && e->laenge >= -180 && e->laenge <= 180;
