@@ -4,6 +4,7 @@
 // as the settings store keeps it.
 #include <gtest/gtest.h>
 
+#include "befehle/ortbefehl.h"
 #include "hilfe/dateien.h"
 #include "hilfe/xvfb.h"
 #include "orte/orte.h"
@@ -104,6 +105,41 @@ TEST(Orte, OrtUndListeMitNamen)
     const Lauf liste = umbrix({"--liste", "New", "York", "2024", "2024"}, cache.pfad());
     EXPECT_EQ(liste.ausgabe, umbrix({"--liste", "40.7143", "-74.0060", "2024", "2024"}, cache.pfad()).ausgabe);
     EXPECT_EQ(zeilen(liste.ausgabe), 1u) << liste.ausgabe;
+}
+
+// How --ort and --liste take the place: a name of one or more words up to
+// the first number, --hoehe anywhere, both coordinates in one argument;
+// the time zone of the town, or of the nearest one within 100 km.
+TEST(Orte, OrtsargumenteLesen)
+{
+    struct Fall {
+        std::vector<std::string> argumente;
+        double breite, laenge, hoehe;
+        int jahre, tag;
+        std::string zone, fehler;
+    };
+    const std::vector<Fall> faelle = {
+        {{"--ort", "New", "York", "2024", "4", "8"}, 40.7143, -74.006, 0, 2, 8, "America/New_York", ""},
+        {{"--ort", "--hoehe", "20", "Springfield,", "Illinois"}, 39.8017, -89.6437, 20, 0, 0, "America/Chicago", ""},
+        {{"--liste", "Madrid", "--hoehe", "650", "2020"}, 40.4165, -3.7026, 650, 1, 0, "Europe/Madrid", ""},
+        {{"--ort", "32.7763", "-96.7969"}, 32.7763, -96.7969, 0, 0, 0, "America/Chicago", ""},
+        {{"--ort", "40\xc2\xb0" "25'N 3\xc2\xb0" "42'W", "2026"}, 40 + 25 / 60.0, -3.7, 0, 1, 0, "Europe/Madrid", ""},
+        {{"--ort", "0", "-30"}, 0, -30, 0, 0, 0, "", ""},  // the open Atlantic
+        {{"--ort", "Luxor", "Luxor", "2027"}, 0, 0, 0, 0, 0, "", "Kein Ort namens \"Luxor Luxor\""},
+        {{"--ort", "Qqqzx", "10"}, 0, 0, 0, 0, 0, "", "Kein Ort namens \"Qqqzx\" gefunden."}};
+    for (const Fall &f : faelle) {
+        std::vector<char *> argv = {const_cast<char *>("umbrix")};
+        for (const std::string &a : f.argumente) argv.push_back(const_cast<char *>(a.c_str()));
+        const Ortbefehl b = ortbefehl_lesen(static_cast<int>(argv.size()), argv.data());
+        EXPECT_EQ(b.fehler.rfind(f.fehler, 0), 0u) << f.argumente[1] << ": " << b.fehler;
+        if (!f.fehler.empty()) continue;
+        EXPECT_NEAR(b.platz.breite, f.breite, 1e-4) << f.argumente[1];
+        EXPECT_NEAR(b.platz.laenge, f.laenge, 1e-4) << f.argumente[1];
+        EXPECT_EQ(b.platz.hoehe, f.hoehe) << f.argumente[1];
+        EXPECT_EQ(b.jahre, f.jahre) << f.argumente[1];
+        EXPECT_EQ(b.tag, f.tag) << f.argumente[1];
+        EXPECT_EQ(b.zone, f.zone) << f.argumente[1];
+    }
 }
 
 // A table cut short or from an older make is made anew; another language
