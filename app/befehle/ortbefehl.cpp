@@ -6,7 +6,6 @@
 
 #include "orte/orte.h"
 
-#include <cctype>
 #include <cstring>
 
 namespace {
@@ -14,13 +13,6 @@ namespace {
 std::string zitat(const char *text)
 {
     return std::string("\"") + text + "\"";
-}
-
-// A number or coordinate begins with a digit, a sign or a point; a name
-// does not.
-bool zahlartig(const char *text)
-{
-    return std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '+' || text[0] == '-' || text[0] == '.';
 }
 
 }  // namespace

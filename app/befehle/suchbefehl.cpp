@@ -14,8 +14,7 @@ int suchbefehl(int argc, char **argv)
     for (int i = 3; i < argc; ++i) name += std::string(" ") + argv[i];
     std::string fehler;
     const std::vector<Ortsangabe> orte = orte_suchen(name, &fehler);
-    Ortsangabe erster;
-    if (orte.empty() && !ort_finden(name, &erster, &fehler)) return befehl_fehler(fehler, 2);
+    if (orte.empty()) return befehl_fehler(fehler, 2);
     for (const Ortsangabe &o : orte)
         std::printf("%s\t%s\t%s\t%.4f\t%.4f\t%s\t%lu\n", o.name.c_str(), o.staat.c_str(), o.land.c_str(),
                     o.ort.breite, o.ort.laenge, o.zone.c_str(), o.einwohner);

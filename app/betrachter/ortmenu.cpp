@@ -10,10 +10,8 @@
 #include "xmalwerk1/xmalwerk1.h"
 
 #include <climits>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -137,14 +135,11 @@ void m_ort_koordinaten(long)
         return;
     Ort neu;
     std::string fehler;
-    const std::string erstes = breite;
-    const size_t anfang = erstes.find_first_not_of(" \t");
-    const bool zahl = anfang == std::string::npos || std::isdigit(static_cast<unsigned char>(erstes[anfang])) ||
-                      std::strchr("+-.", erstes[anfang]);
     Ortsangabe benannt;
-    if (!zahl && std::string(laenge).find_first_not_of(" \t") == std::string::npos) {
+    const bool leer = std::string(breite).find_first_not_of(" \t") == std::string::npos;
+    if (!leer && !zahlartig(breite) && std::string(laenge).find_first_not_of(" \t") == std::string::npos) {
         // A name in the first field, as the command line takes one.
-        if (!ort_finden(erstes, &benannt, &fehler)) {
+        if (!ort_finden(breite, &benannt, &fehler)) {
             melden(fehler + "\nDer Ort bleibt, wie er war.");
             return;
         }
@@ -166,9 +161,7 @@ void m_ort_suchen(long)
     if (!requester_input(1, "Ortsname (Name, Staat oder Land)", "%s", "%s", name)) return;
     std::string fehler;
     const std::vector<Ortsangabe> orte = orte_suchen(name, &fehler);
-    Ortsangabe erster;
     if (orte.empty()) {
-        ort_finden(name, &erster, &fehler);  // says why, with names like it
         melden(fehler + "\nDer Ort bleibt, wie er war.");
         return;
     }

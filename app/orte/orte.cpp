@@ -169,21 +169,26 @@ std::vector<Ortsangabe> orte_suchen(const std::string &text, std::string *fehler
         orte.push_back(angabe(e));
         orte.back().weitere = static_cast<int>(namensgleiche) - 1;
     }
+    if (orte.empty() && fehler->empty()) {
+        const std::string liste = aehnliche(text);
+        *fehler = "Kein Ort namens \"" + ohne_raender(text) + "\" gefunden" +
+                  (liste.empty() ? "." : "; aehnlich: " + liste);
+    }
     return orte;
 }
 
 bool ort_finden(const std::string &text, Ortsangabe *ort, std::string *fehler)
 {
     const std::vector<Ortsangabe> orte = orte_suchen(text, fehler);
-    if (!fehler->empty()) return false;
-    if (orte.empty()) {
-        const std::string liste = aehnliche(text);
-        *fehler = "Kein Ort namens \"" + ohne_raender(text) + "\" gefunden" +
-                  (liste.empty() ? "." : "; aehnlich: " + liste);
-        return false;
-    }
+    if (orte.empty()) return false;
     *ort = orte.front();
     return true;
+}
+
+bool zahlartig(const char *text)
+{
+    while (*text == ' ' || *text == '\t') ++text;
+    return (*text >= '0' && *text <= '9') || *text == '+' || *text == '-' || *text == '.';
 }
 
 bool naechster_ort(const Ort &ort, Ortsangabe *naechster)

@@ -23,15 +23,19 @@ struct Ortsangabe {
 // The places that the text names, most populous first: a name, compared
 // without regard to case, accents and punctuation, in the user's language
 // or in English, optionally followed by states or countries after commas
-// ("Springfield, Illinois", "Madrid, Spain", "Paris, FR"). Empty when none
-// is found, or with the fault in *fehler when the text is no name at all
-// (empty, too long, control characters, a number).
+// ("Springfield, Illinois", "Madrid, Spain", "Paris, FR"). Empty with one
+// line in *fehler when there is none (the text, and up to five names that
+// begin like it) or the text is no name at all (empty, too long, control
+// characters, a number).
 std::vector<Ortsangabe> orte_suchen(const std::string &text, std::string *fehler);
 
 // The place a name means: the most populous of orte_suchen, with weitere
-// set. False with one line in *fehler when there is none: the text, and up
-// to five names that begin like it.
+// set; false with the line of orte_suchen in *fehler.
 bool ort_finden(const std::string &text, Ortsangabe *ort, std::string *fehler);
+
+// Whether the text, blanks before it skipped, begins as a number or a
+// coordinate does (a digit, a sign, a point) rather than as a name.
+bool zahlartig(const char *text);
 
 // The gazetteer's place nearest to the coordinates, within 100 km; false
 // when there is none so near.
