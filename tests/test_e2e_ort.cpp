@@ -183,3 +183,27 @@ TEST(E2eOrt, GespeicherterOrtUndFinsternisseHier)
     EXPECT_TRUE(testhilfe::animation_gezeigt(l.u, gewaehlt));
     EXPECT_EQ(l.u.schliessen(5), 0) << l.u.ausgabe();
 }
+
+// Ort - Suchen...: a name typed, the third of its places chosen in the list,
+// set with its name and zone, kept so, and named so in the circumstances.
+TEST(E2eOrt, SuchenNachNamen)
+{
+    Lauf l;
+    ASSERT_TRUE(l.starten()) << l.u.ausgabe();
+    l.kuerzel(XK_s, "Input-Requester");
+    l.u.taste(XK_Tab);  // into the field
+    l.u.tippen("springfield");
+    for (unsigned long taste : {XK_Tab, XK_Return}) l.u.taste(taste);  // OK
+    l.u.zeiger_in(testhilfe::fenster_suchen(l.u.display(), "Orte dieses Namens", 5), 20, 3);
+    // Most populous first: Missouri, Massachusetts, Illinois.
+    for (unsigned long taste : {XK_Down, XK_Down, XK_Tab, XK_Return}) l.u.taste(taste);
+    l.meldung_schliessen();
+    EXPECT_EQ(l.ort(), "39.80172 -89.64371\tAmerica/Chicago\tSpringfield\tIllinois\tUnited States of America\t7\n");
+    const char *const zeile = "Ort: Springfield, Illinois, United States of America (39.8017 -89.6437, "
+                              "America/Chicago); 7 weitere Orte dieses Namens\n";
+    EXPECT_NE(l.u.ausgabe().find(zeile), std::string::npos) << l.u.ausgabe();
+    EXPECT_EQ(l.u.schliessen(2), 0) << l.u.ausgabe();
+    ASSERT_TRUE(l.u.starten({"2024", "4"})) << l.u.ausgabe();
+    EXPECT_TRUE(l.u.warten_auf(zeile, 10)) << l.u.ausgabe();
+    EXPECT_EQ(l.u.schliessen(2), 0) << l.u.ausgabe();
+}

@@ -124,7 +124,7 @@ TEST(Einstellungen, FehlermeldungenBeimSpeichern)
 {
     Arbeitsverzeichnis d;
     {
-        Umgebung env("ENV", nullptr);
+        Umgebung env("ENV", nullptr), xdg("XDG_CONFIG_HOME", nullptr), heim("HOME", nullptr);
         EXPECT_EQ(ausgabe_von([] { Setenv("A", "1"); }), "kann $ENV nicht finden (in .profile setzen!)\n");
     }
     {
@@ -253,7 +253,7 @@ TEST(Einstellungen, NurLesbaresVerzeichnisMitSchreibbarerDatei)
 // not there, and the environment is asked.
 TEST(Einstellungen, LeeresEnvIstNichtGesetzt)
 {
-    Umgebung env("ENV", "");
+    Umgebung env("ENV", ""), xdg("XDG_CONFIG_HOME", nullptr), heim("HOME", nullptr);
     const std::string schluessel = "umbrix-test-" + std::to_string(getpid());
     Umgebung wert(schluessel.c_str(), "aus der Umgebung");
     testing::internal::CaptureStdout();
@@ -287,4 +287,19 @@ TEST(Einstellungen, FifoWirdWederGelesenNochErsetzt)
     }
     struct stat st;
     EXPECT_TRUE(stat(d.datei("FIFO").c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
+}
+
+// Without $ENV the settings stay in the program's directory below
+// $XDG_CONFIG_HOME, else below ~/.config, made on first use.
+TEST(Einstellungen, OhneEnvImKonfigurationsverzeichnis)
+{
+    Arbeitsverzeichnis d;
+    Umgebung env("ENV", nullptr), heim("HOME", d.pfad().c_str());
+    const std::string programm = program_invocation_short_name;
+    for (const std::string &basis : {d.datei("xdg/tief"), d.datei(".config")}) {
+        Umgebung xdg("XDG_CONFIG_HOME", basis == d.datei(".config") ? nullptr : basis.c_str());
+        EXPECT_EQ(ausgabe_von([] { Setenv("UMBRIXORT", "48.1 11.5"); }), "") << basis;
+        EXPECT_EQ(datei_lesen(basis + "/" + programm + "/UMBRIXORT"), "48.1 11.5\n") << basis;
+        EXPECT_STREQ(Getenv("UMBRIXORT"), "48.1 11.5") << basis;
+    }
 }

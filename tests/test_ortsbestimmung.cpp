@@ -43,7 +43,13 @@ TEST(Ortsbestimmung, TextGetipptOderGespeichert)
         {"1e999 11", "Breite ausserhalb -90..90"}, {"0x10 11", "keine Zahl"}, {"-inf 11", "keine Zahl"},
         {"1e 11", "keine Zahl"},
         {"90.0001 0", "Breite ausserhalb -90..90"}, {"0 -181", "Laenge ausserhalb -180..180"},
-        {"1 2 3", "mehr als zwei"}};
+        {"1 2 3", "mehr als zwei"},
+        // As people paste them: hemisphere letters, degrees, minutes, seconds.
+        {"40.4168N 3.7038W", ""}, {"40.4168 n, 3.7038 o", ""}, {"40.4168, -3.7038", ""},
+        {"40\xc2\xb0" "25'N 3\xc2\xb0" "42'W", ""}, {"40\xc2\xb0" "25'00.5\"N 3\xc2\xb0" "42'W", ""},
+        {"40,4168 3", "keine Zahl: \"40,4168\" (Dezimalpunkt statt Komma verwenden)"},
+        {"40\xc2\xb0" "61'N 3W", "unter 60"}, {"-40N 3W", "keine Angabe in Grad"}, {"40.5\xc2\xb0" "1'N 3W", "keine Angabe"},
+        {"3W 40N", "Richtung der anderen Koordinate"}, {"91N 3W", "Breite ausserhalb"}, {"40N 3S", "Laenge ist keine Zahl"}};
     for (const auto &f : faelle) {
         Ort o{1, 2, 0};
         std::string fehler;
@@ -53,6 +59,17 @@ TEST(Ortsbestimmung, TextGetipptOderGespeichert)
         EXPECT_EQ(o.breite == 1, !gut) << f.first;
     }
     EXPECT_EQ(ort_text(Ort{48.1374, 11.5755, 0}), "48.1374 11.5755");
+    const std::pair<const char *, std::pair<double, double>> werte[] = {
+        {"40.4168N 3.7038W", {40.4168, -3.7038}},
+        {"40\xc2\xb0" "25'00.5\"N 3\xc2\xb0" "42'W", {40 + 25 / 60.0 + 0.5 / 3600, -3.7}},
+        {"33\xc2\xb0 52\xe2\x80\xb2 S 151\xc2\xb0 12\xe2\x80\xb2 E", {-(33 + 52 / 60.0), 151.2}}};
+    for (const auto &w : werte) {
+        Ort o;
+        std::string fehler;
+        ASSERT_TRUE(ort_aus_text(w.first, &o, &fehler)) << w.first << ": " << fehler;
+        EXPECT_NEAR(o.breite, w.second.first, 1e-9) << w.first;
+        EXPECT_NEAR(o.laenge, w.second.second, 1e-9) << w.first;
+    }
 }
 
 // A frame is drawn while the one before it is on the screen: a place is

@@ -13,10 +13,11 @@
 namespace {
 
 const Befehlsform formen[] = {
-    {"--ort", "--ort Breite Laenge [Jahr [Monat [Tag]]] [--hoehe Meter]", ortbefehl},
-    {"--liste", "--liste Breite Laenge [Von [Bis]] [--hoehe Meter]", listenbefehl},
+    {"--ort", "--ort Breite Laenge|Name [Jahr [Monat [Tag]]] [--hoehe Meter]", ortbefehl},
+    {"--liste", "--liste Breite Laenge|Name [Von [Bis]] [--hoehe Meter]", listenbefehl},
     {"--pfad", "--pfad [Jahr [Monat [Tag]]]", pfadbefehl},
     {"--bild", "--bild Datei [Jahr [Monat [Tag] [HH:MM]]]", bildbefehl},
+    {"--suche", "--suche Name", suchbefehl},
 };
 
 const Befehlsform *form_namens(const char *name)

@@ -1,8 +1,10 @@
-// Reading the arguments of --ort and --liste: only numbers in their ranges,
-// each fault named in one line.
+// Reading the arguments of --ort and --liste: the place as coordinates or
+// by name, the rest numbers in their ranges, each fault named in one line.
 #include "ortbefehl.h"
 
 #include "befehle.h"
+
+#include "orte/orte.h"
 
 #include <cstring>
 
@@ -30,6 +32,7 @@ Ortbefehl ortbefehl_lesen(int argc, char **argv)
 
     int positionen = 0;
     bool hoehe_gegeben = false;
+    Ortsangabe angabe;  // a place given by name
     for (int i = 2; i < argc; ++i) {
         const char *a = argv[i];
         if (std::strcmp(a, "--hoehe") == 0) {
@@ -44,7 +47,26 @@ Ortbefehl ortbefehl_lesen(int argc, char **argv)
             continue;
         }
         ++positionen;
-        if (positionen == 1 || positionen == 2) {
+        if (positionen == 1 && !zahlartig(a)) {
+            // A name: its words up to the first number or option,
+            // "New York 2024 4" as "New York" 2024 4.
+            std::string name = a;
+            while (i + 1 < argc && !zahlartig(argv[i + 1]) && std::strcmp(argv[i + 1], "--hoehe") != 0)
+                name += std::string(" ") + argv[++i];
+            if (!ort_finden(name, &angabe, &b.fehler)) return b;
+            b.platz.breite = angabe.ort.breite;
+            b.platz.laenge = angabe.ort.laenge;
+            b.zone = angabe.zone;
+            ++positionen;
+        } else if (positionen == 1 && std::strpbrk(a, " \t") && !koordinate_lesen(a, "Breite", 90, &b.platz.breite, &b.fehler)) {
+            // Both coordinates in one argument: "40°25'N 3°42'W".
+            Ort o;
+            if (!ort_aus_text(a, &o, &b.fehler)) return b;
+            b.platz.breite = o.breite;
+            b.platz.laenge = o.laenge;
+            b.fehler.clear();
+            ++positionen;
+        } else if (positionen == 1 || positionen == 2) {
             const bool breite = positionen == 1;
             if (!koordinate_lesen(a, breite ? "Breite" : "Laenge", breite ? 90 : 180,
                                   breite ? &b.platz.breite : &b.platz.laenge, &b.fehler))
@@ -63,12 +85,20 @@ Ortbefehl ortbefehl_lesen(int argc, char **argv)
             return b.fehler = "Ueberzaehlige Angabe: " + zitat(a), b;
         }
     }
-    if (positionen < 1) return b.fehler = "Breite und Laenge fehlen.", b;
+    if (positionen < 1) return b.fehler = "Ort fehlt: Breite und Laenge oder ein Name.", b;
     if (positionen < 2) return b.fehler = "Laenge fehlt.", b;
     if (b.art == Ortbefehl::ort && b.jahre == 2 && (b.zahl2 < 1 || b.zahl2 > 12))
         return b.fehler = "MONAT ausserhalb 1..12: " + zitat(b.text2.c_str()), b;
     if (b.art == Ortbefehl::liste && b.jahre == 2 && b.zahl2 < b.zahl1)
         return b.fehler = "BIS liegt vor VON: " + b.text1 + " " + b.text2, b;
+    if (!angabe.name.empty()) {
+        angabe.ort.hoehe = b.platz.hoehe;
+        b.ortszeile = ortsangabe_zeile(angabe);
+    } else {
+        // Typed as coordinates: the time zone of the nearest town.
+        Ortsangabe naechster;
+        if (naechster_ort(b.platz, &naechster)) b.zone = naechster.zone;
+    }
     return b;
 }
 

@@ -33,7 +33,7 @@ int ortbefehl_ausfuehren(const Ortbefehl &befehl)
             "Keine Finsternis ab " + std::to_string(monat) + "." + std::to_string(jahr) + " in " + besseldatei + ".",
             2);
     const Elemente &e = alle[static_cast<size_t>(i)];
-    for (const std::string &zeile : ortszeilen(e, befehl.platz, ortsumstaende(e, befehl.platz)))
+    for (const std::string &zeile : ortszeilen(e, befehl.platz, ortsumstaende(e, befehl.platz), befehl.ortszeile))
         std::printf("%s\n", zeile.c_str());
     return 0;
 }

@@ -33,7 +33,7 @@ void menus_anlegen()
             m_pfad);
     setmenu(3, "%AVVorige", kein_menutext, menutext_zeigen, m_vorige, keine_menufunktion, m_ort_zeigen);
     setmenu(3, "Jahr...", kein_menutext, menutext_finsternisse, m_set, keine_menufunktion, m_ort_finsternisse);
-    setmenu(1, "%ABBild speichern...", m_bild);
+    setmenu(3, "%ABBild speichern...", kein_menutext, menutext_suchen, m_bild, keine_menufunktion, m_ort_suchen);
     setmenu(1, "%AXExit", menu_exit);
 }
 

@@ -19,12 +19,14 @@ const char *const ortschluessel = "UMBRIXORT";
 const char *const menutext_koordinaten = "%AKKoordinaten...";
 const char *const menutext_zeigen = "%AOZeigen";
 const char *const menutext_finsternisse = "%ALFinsternisse hier...";
+const char *const menutext_suchen = "%ASSuchen...";
 
 namespace {
 
 const Bessel *finsternis_ = nullptr;  // the eclipse shown; main keeps it for the whole run
 
-const char *const kein_ort = "Noch kein Ort gesetzt:\nOrt - Koordinaten... oder Ort - Zeigen waehlen.";
+const char *const kein_ort =
+    "Noch kein Ort gesetzt:\nOrt - Koordinaten..., Ort - Suchen... oder Ort - Zeigen waehlen.";
 
 // A message in the box, and on standard output for a terminal or a script.
 void melden(const std::string &text)
@@ -38,7 +40,8 @@ std::vector<std::string> umstaende()
 {
     if (!ort_gesetzt() || !finsternis_ || !finsternis_->elemente) return {};
     const Elemente &e = finsternis_->werte;
-    return ortszeilen(e, gesetzter_ort(), ortsumstaende(e, gesetzter_ort()));
+    const Ortsangabe &o = gesetzte_ortsangabe();
+    return ortszeilen(e, o.ort, ortsumstaende(e, o.ort), o.name.empty() ? "" : ortsangabe_zeile(o));
 }
 
 std::string zeilen_ausgeben(const std::vector<std::string> &zeilen)
@@ -73,6 +76,15 @@ int gezeigte_zeile(const std::vector<Listeneintrag> &liste, const std::vector<El
     return naechste;
 }
 
+// A place typed as coordinates takes the time zone of the nearest town.
+Ortsangabe mit_zone(const Ort &ort)
+{
+    Ortsangabe o, naechster;
+    o.ort = ort;
+    if (naechster_ort(ort, &naechster)) o.zone = naechster.zone;
+    return o;
+}
+
 }  // namespace
 
 void ort_laden()
@@ -81,21 +93,26 @@ void ort_laden()
     if (!wert) return;
     std::string gelesen = wert;  // Getenv's buffer is reused by the next call
     std::string fehler;
-    Ort ort;
-    if (!ort_aus_text(gelesen.c_str(), &ort, &fehler)) {
+    Ortsangabe ort;
+    if (!ortsangabe_aus_text(gelesen.c_str(), &ort, &fehler)) {
         printf("Gespeicherter Ort %s='%s' wird nicht benutzt: %s\n", ortschluessel, gelesen.c_str(), fehler.c_str());
         fflush(stdout);
         return;
     }
-    ort_merken(ort);
+    ort_merken(ort.name.empty() ? mit_zone(ort.ort) : ort);
 }
 
 void ort_setzen(const Ort &ort)
 {
+    ort_setzen(mit_zone(ort));
+}
+
+void ort_setzen(const Ortsangabe &ort)
+{
     ort_merken(ort);
-    Setenv(ortschluessel, ort_text(ort).c_str());
+    Setenv(ortschluessel, ortsangabe_text(ort).c_str());
     std::string text = zeilen_ausgeben(umstaende());
-    if (text.empty()) text = "Ort gesetzt: " + ort_text(ort);
+    if (text.empty()) text = "Ort gesetzt: " + (ort.name.empty() ? ort_text(ort.ort) : ortsangabe_zeile(ort));
     janeinrequester(const_cast<char *>(text.c_str()), nullptr, nullptr);
 }
 
@@ -118,12 +135,46 @@ void m_ort_koordinaten(long)
         return;
     Ort neu;
     std::string fehler;
+    Ortsangabe benannt;
+    const bool leer = std::string(breite).find_first_not_of(" \t") == std::string::npos;
+    if (!leer && !zahlartig(breite) && std::string(laenge).find_first_not_of(" \t") == std::string::npos) {
+        // A name in the first field, as the command line takes one.
+        if (!ort_finden(breite, &benannt, &fehler)) {
+            melden(fehler + "\nDer Ort bleibt, wie er war.");
+            return;
+        }
+        ort_setzen(benannt);
+        return;
+    }
     if (!koordinate_lesen(breite, "Breite", 90, &neu.breite, &fehler) ||
         !koordinate_lesen(laenge, "Laenge", 180, &neu.laenge, &fehler)) {
         melden(fehler + "\nDer Ort bleibt, wie er war.");
         return;
     }
     ort_setzen(neu);
+}
+
+void m_ort_suchen(long)
+{
+    char name[400] = "";
+    if (!gesetzte_ortsangabe().name.empty()) snprintf(name, sizeof name, "%s", gesetzte_ortsangabe().name.c_str());
+    if (!requester_input(1, "Ortsname (Name, Staat oder Land)", "%s", "%s", name)) return;
+    std::string fehler;
+    const std::vector<Ortsangabe> orte = orte_suchen(name, &fehler);
+    if (orte.empty()) {
+        melden(fehler + "\nDer Ort bleibt, wie er war.");
+        return;
+    }
+    std::vector<std::string> zeilen;
+    for (Ortsangabe o : orte) {
+        o.weitere = 0;
+        zeilen.push_back(ortsangabe_zeile(o) + "  " + std::to_string(o.einwohner) + " Einwohner");
+    }
+    std::vector<const char *> texte;
+    for (const std::string &z : zeilen) texte.push_back(z.c_str());
+    const int i = requester_liste("Orte dieses Namens", texte.data(), static_cast<int>(texte.size()), 0);
+    if (i < 0 || i >= static_cast<int>(orte.size())) return;
+    ort_setzen(orte[static_cast<size_t>(i)]);
 }
 
 void m_ort_zeigen(long)

@@ -17,7 +17,7 @@ struct Drehung {
 // on the screen (the frame pacing shows a frame, then draws the next).
 Drehung gezeichnet, gezeigt;
 
-Ort ort_;
+Ortsangabe ort_;
 bool gesetzt_ = false;
 
 }  // namespace
@@ -29,10 +29,22 @@ bool ort_gesetzt()
 
 const Ort &gesetzter_ort()
 {
+    return ort_.ort;
+}
+
+const Ortsangabe &gesetzte_ortsangabe()
+{
     return ort_;
 }
 
 void ort_merken(const Ort &ort)
+{
+    Ortsangabe o;
+    o.ort = ort;
+    ort_merken(o);
+}
+
+void ort_merken(const Ortsangabe &ort)
 {
     ort_ = ort;
     gesetzt_ = true;
@@ -44,7 +56,7 @@ void ortsmarke_zeichnen(double drehung, double neigung)
     gezeichnet = {drehung, neigung};
     if (!gesetzt_) return;
     double x, y, z;
-    erdkoordinatendrehen(ort_.laenge * grad_in_rad, ort_.breite * grad_in_rad, drehung, neigung, &x, &y, &z);
+    erdkoordinatendrehen(ort_.ort.laenge * grad_in_rad, ort_.ort.breite * grad_in_rad, drehung, neigung, &x, &y, &z);
     if (z < 0) return;
     color(globusfarbe(0xff00ff, 5));  // magenta
     q2plot(x - arm, y, 3);

@@ -84,13 +84,14 @@ std::string kontaktzeile(const char *name, const Kontakt &k, int jahr, int monat
 
 }  // namespace
 
-std::vector<std::string> ortszeilen(const Elemente &e, const Ort &ort, const Ortsumstaende &u)
+std::vector<std::string> ortszeilen(const Elemente &e, const Ort &ort, const Ortsumstaende &u,
+                                    const std::string &ortsname)
 {
     std::vector<std::string> zeilen;
     char text[128];
     std::snprintf(text, sizeof text, "Ort: %.4f %c  %.4f %c  %.0f m", std::fabs(ort.breite), ort.breite < 0 ? 'S' : 'N',
                   std::fabs(ort.laenge), ort.laenge < 0 ? 'W' : 'E', ort.hoehe);
-    zeilen.push_back(text);
+    zeilen.push_back(ortsname.empty() ? text : "Ort: " + ortsname);
     const int jahr = e.katalogdatum.jahr, monat = e.katalogdatum.monat, tag = e.katalogdatum.tag;
     if (!sichtbar(u)) {
         zeilen.push_back("Finsternis: " + datum(jahr, monat, tag));

@@ -11,8 +11,10 @@
 // The lines that `umbrix --ort` prints (without line ends): "Ort: ...",
 // "Finsternis: ...", the contacts, "Groesse: ..." and so on; where nothing
 // of the eclipse is seen there (see sichtbar), "Ort: ...", "Finsternis:"
-// with the date alone and "Keine Finsternis an diesem Ort.".
-std::vector<std::string> ortszeilen(const Elemente &e, const Ort &ort, const Ortsumstaende &u);
+// with the date alone and "Keine Finsternis an diesem Ort.". A place known
+// by name is named by ortsname after "Ort: "; else by its coordinates.
+std::vector<std::string> ortszeilen(const Elemente &e, const Ort &ort, const Ortsumstaende &u,
+                                    const std::string &ortsname = "");
 
 // The line of one visible eclipse in `umbrix --liste`: UT date and time of
 // the maximum, kind, magnitude, obscuration in per cent, the Sun's altitude

@@ -1,6 +1,6 @@
-// The settings store: one file per key in the directory named by $ENV,
-// holding the value and a newline; reading falls back to the process
-// environment.
+// The settings store: one file per key in the directory named by $ENV (else
+// $XDG_CONFIG_HOME/<program>), holding the value and a newline; reading
+// falls back to the process environment.
 #include "menu.h"
 #include "../core/malwerk.h"
 
@@ -43,11 +43,32 @@ bool wert_schreiben(FILE *f, const char *wert)
 }
 
 // The settings directory: $ENV, where an empty value counts as unset (it
-// would name the root directory).
-const char *einstellungsverzeichnis()
+// would name the root directory); without it the program's own directory
+// below $XDG_CONFIG_HOME (~/.config when that is not set), as a desktop
+// keeps settings. Empty when there is none.
+std::string einstellungsverzeichnis()
 {
     const char *verzeichnis = getenv("ENV");
-    return verzeichnis && *verzeichnis ? verzeichnis : nullptr;
+    if (verzeichnis && *verzeichnis) return verzeichnis;
+    const char *xdg = getenv("XDG_CONFIG_HOME");
+    const char *heim = getenv("HOME");
+    std::string basis;
+    if (xdg && *xdg == '/')
+        basis = xdg;
+    else if (heim && *heim)
+        basis = std::string(heim) + "/.config";
+    if (basis.empty() || !*program_invocation_short_name) return "";
+    return basis + "/" + program_invocation_short_name;
+}
+
+// Makes the directory and those above it that are missing; false when it
+// is still not there.
+bool verzeichnis_anlegen(const std::string &verzeichnis)
+{
+    for (size_t i = 1; i <= verzeichnis.size(); ++i)
+        if (i == verzeichnis.size() || verzeichnis[i] == '/') mkdir(verzeichnis.substr(0, i).c_str(), 0700);
+    struct stat st;
+    return stat(verzeichnis.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 }  // namespace
@@ -55,8 +76,8 @@ const char *einstellungsverzeichnis()
 char *Getenv(const char *name)
 {
     if (!name) return nullptr;
-    const char *verzeichnis = einstellungsverzeichnis();
-    if (verzeichnis && pfad_bilden(verzeichnis, name)) {
+    const std::string verzeichnis = einstellungsverzeichnis();
+    if (!verzeichnis.empty() && pfad_bilden(verzeichnis.c_str(), name)) {
         // Only a regular file is a setting. A directory opens too (an empty
         // key, ".", a subdirectory), and a FIFO or a terminal would wait
         // for a writer for ever: such a key falls back like a missing file.
@@ -86,12 +107,15 @@ char *Getenv(const char *name)
 void Setenv(const char *name, const char *wert)
 {
     if (!name) return;
-    const char *verzeichnis = einstellungsverzeichnis();
-    if (!verzeichnis) {
+    const std::string verzeichnis = einstellungsverzeichnis();
+    if (verzeichnis.empty()) {
         printf("kann $ENV nicht finden (in .profile setzen!)\n");
         return;
     }
-    if (!pfad_bilden(verzeichnis, name)) return;
+    // $ENV is the user's own; the program's directory is made on first use.
+    const char *env = getenv("ENV");
+    if (!(env && *env)) verzeichnis_anlegen(verzeichnis);
+    if (!pfad_bilden(verzeichnis.c_str(), name)) return;
 
     // A settings file that is a link stays one: its target gets the value.
     // A device, a FIFO or a directory there is no settings file and kept.

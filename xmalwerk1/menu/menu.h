@@ -54,7 +54,9 @@ void mal_grein(double *x, double *y);
 void grein(float *x, float *y);
 
 // ---------------------------------------------------------------------------
-// Settings store
+// Settings store: one file per key in $ENV, or, without it, in
+// $XDG_CONFIG_HOME/<program name> (~/.config/<program name>), made when
+// the first value is stored
 // ---------------------------------------------------------------------------
 char *Getenv(const char *name);
 void Setenv(const char *name, const char *wert);

@@ -5,6 +5,10 @@
 
 #include "xmalwerk1/core/intern.h"
 
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
 namespace {
 
 class Grundzustand : public testing::EmptyTestEventListener {
@@ -17,5 +21,13 @@ int main(int argc, char **argv)
 {
     testing::InitGoogleTest(&argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new Grundzustand);
-    return RUN_ALL_TESTS();
+    // Settings that a test (or a viewer it starts) keeps without $ENV go to
+    // a scratch directory, never into the user's own.
+    char vorlage[] = "/tmp/umbrix-test-einstellungen-XXXXXX";
+    const char *einstellungen = mkdtemp(vorlage);
+    if (einstellungen) setenv("XDG_CONFIG_HOME", einstellungen, 1);
+    const int status = RUN_ALL_TESTS();
+    std::error_code fehler;
+    if (einstellungen) std::filesystem::remove_all(einstellungen, fehler);
+    return status;
 }
