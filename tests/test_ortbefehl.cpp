@@ -163,7 +163,8 @@ TEST(Ortbefehl, OrtListeUndAnwendungstextOhneAnzeige)
 
     const Lauf liste = umbrix({"--liste", "51.5074", "-0.1278", "2015", "2015"});
     EXPECT_EQ(liste.status, 0);
-    EXPECT_TRUE(std::regex_match(liste.ausgabe, std::regex("20\\.3\\.2015 partiell 09:3[^\n]*\n"))) << liste.ausgabe;
+    EXPECT_TRUE(std::regex_match(liste.ausgabe, std::regex("Datum Art [^\n]*\n20\\.3\\.2015 partiell 09:3[^\n]*\n")))
+        << liste.ausgabe;
 
     const Lauf hilfe = umbrix({"?"});
     EXPECT_EQ(hilfe.status, 0);

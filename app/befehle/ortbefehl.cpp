@@ -3,6 +3,7 @@
 #include "ortbefehl.h"
 
 #include "befehle.h"
+#include "ortszeit/ortszeit.h"
 
 #include <cstring>
 
@@ -29,9 +30,18 @@ Ortbefehl ortbefehl_lesen(int argc, char **argv)
     const char *monatsname = b.art == Ortbefehl::ort ? "MONAT" : "BIS";
 
     int positionen = 0;
-    bool hoehe_gegeben = false;
+    bool hoehe_gegeben = false, zone_gegeben = false;
     for (int i = 2; i < argc; ++i) {
         const char *a = argv[i];
+        if (std::strcmp(a, "--zeitzone") == 0) {
+            if (zone_gegeben) return b.fehler = "--zeitzone doppelt angegeben.", b;
+            if (i + 1 >= argc || !*argv[i + 1] || std::strncmp(argv[i + 1], "--", 2) == 0)
+                return b.fehler = "--zeitzone ohne ZONE.", b;
+            b.zone = argv[++i];
+            if (!zeitzone_gibt_es(b.zone)) return b.fehler = "Unbekannte Zeitzone: " + zitat(argv[i]), b;
+            zone_gegeben = true;
+            continue;
+        }
         if (std::strcmp(a, "--hoehe") == 0) {
             if (hoehe_gegeben) return b.fehler = "--hoehe doppelt angegeben.", b;
             if (i + 1 >= argc) return b.fehler = "--hoehe ohne METER.", b;

@@ -1,6 +1,6 @@
 // The command-line forms that answer without a display:
-//   umbrix --ort BREITE LAENGE [JAHR [MONAT [TAG]]] [--hoehe METER]
-//   umbrix --liste BREITE LAENGE [VON [BIS]] [--hoehe METER]
+//   umbrix --ort BREITE LAENGE [JAHR [MONAT [TAG]]] [--hoehe METER] [--zeitzone ZONE]
+//   umbrix --liste BREITE LAENGE [VON [BIS]] [--hoehe METER] [--zeitzone ZONE]
 #ifndef UMBRIX_BEFEHLE_ORTBEFEHL_H
 #define UMBRIX_BEFEHLE_ORTBEFEHL_H
 
@@ -15,6 +15,7 @@ struct Ortbefehl {
     int zahl1 = 0, zahl2 = 0;  // JAHR and MONAT, or VON and BIS
     std::string text1, text2;  // the two as typed, for the messages
     int tag = 0;               // of --ort; 0: not given
+    std::string zone;          // IANA name of the place's clock; empty: UT alone
     std::string fehler;       // not empty: what is wrong with the arguments
 };
 

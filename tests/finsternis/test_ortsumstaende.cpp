@@ -56,8 +56,9 @@ TEST(Ortsumstaende, VeroeffentlichteWerte)
                               "1. Kontakt: 17:23:12 UT  Sonnenhoehe ", "2. Kontakt: 18:40:37 UT  Sonnenhoehe ",
                               "Maximum: 18:42:32 UT  Sonnenhoehe ", "3. Kontakt: 18:44:27 UT  Sonnenhoehe ",
                               "4. Kontakt: 20:02:35 UT  Sonnenhoehe ", "Groesse: 1.0145",
-                              "Durchmesserverhaeltnis: 1.0558", "Bedeckung: 100.0 %", "Dauer: 3m49.6s"};
-    ASSERT_EQ(z.size(), 11u);
+                              "Durchmesserverhaeltnis: 1.0558", "Bedeckung: 100.0 %", "Dauer: 3m49.6s",
+                              "Totale Finsternis: 3m49.6s Totalitaet um 18:40:37 UT, Sonne 65 Grad hoch im Sueden."};
+    ASSERT_EQ(z.size(), 12u);
     for (size_t i = 0; i < z.size(); ++i) EXPECT_EQ(z[i].rfind(anfaenge[i], 0), 0u) << z[i];
     // The Sun's geometric altitude from a low-precision solar ephemeris.
     EXPECT_NEAR(u.maximum.sonne.hoehe, 64.62, 0.02);
@@ -92,7 +93,8 @@ TEST(Ortsumstaende, ArtenUndZeilen)
         const char *muster;  // searched in the lines, each ended by \n
     } faelle[] = {
         // London: magnitude 0.87, no inner contacts, no duration.
-        {2015, 3, london, Sichtart::partiell, "\n2\\. Kontakt: --[^]*\n3\\. Kontakt: --[^]*Bedeckung: [^\n]*\n$"},
+        {2015, 3, london, Sichtart::partiell,
+         "\n2\\. Kontakt: --[^]*\n3\\. Kontakt: --[^]*Bedeckung: [^\n]*\nPartielle Finsternis, [^\n]*\n$"},
         // London: the Sun sets before the end.
         {2017, 8, london, Sichtart::partiell,
          "\n1\\. Kontakt: [^\n]*Sonnenhoehe \\d[^\n(]*\n[^]*"
