@@ -9,6 +9,7 @@
 
 #include "xmalwerk1/xmalwerk1.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -71,6 +72,35 @@ int gezeigte_zeile(const std::vector<Listeneintrag> &liste, const std::vector<El
         }
     }
     return naechste;
+}
+
+// Lines of words separated by blanks as a table: each word padded to the
+// widest of its column, so that the heading stands over its columns.
+std::vector<std::string> in_spalten(const std::vector<std::string> &zeilen)
+{
+    std::vector<std::vector<std::string>> woerter;
+    std::vector<size_t> breite;
+    for (const std::string &z : zeilen) {
+        woerter.emplace_back();
+        size_t anfang = z.find_first_not_of(' ');
+        while (anfang != std::string::npos) {
+            const size_t ende = std::min(z.find(' ', anfang), z.size());
+            woerter.back().push_back(z.substr(anfang, ende - anfang));
+            if (breite.size() < woerter.back().size()) breite.push_back(0);
+            breite[woerter.back().size() - 1] = std::max(breite[woerter.back().size() - 1], ende - anfang);
+            anfang = z.find_first_not_of(' ', ende);
+        }
+    }
+    std::vector<std::string> tabelle;
+    for (const std::vector<std::string> &w : woerter) {
+        std::string zeile;
+        for (size_t i = 0; i < w.size(); ++i) {
+            zeile += w[i];
+            if (i + 1 < w.size()) zeile += std::string(breite[i] - w[i].size() + 1, ' ');
+        }
+        tabelle.push_back(zeile);
+    }
+    return tabelle;
 }
 
 }  // namespace
@@ -162,10 +192,13 @@ void m_ort_finsternisse(long)
         melden("Von " + ort_text(gesetzter_ort()) + " aus ist keine Finsternis der Datei zu sehen.");
         return;
     }
+    std::vector<std::string> zeilen = {listenkopf(false)};
+    for (const Listeneintrag &e : liste) zeilen.push_back(e.zeile);
+    zeilen = in_spalten(zeilen);
     std::vector<const char *> texte;
-    for (const Listeneintrag &e : liste) texte.push_back(e.zeile.c_str());
+    for (size_t j = 1; j < zeilen.size(); ++j) texte.push_back(zeilen[j].c_str());
     int i = requester_liste("Finsternisse hier", texte.data(), static_cast<int>(texte.size()),
-                            gezeigte_zeile(liste, finsternisse));
+                            gezeigte_zeile(liste, finsternisse), zeilen[0].c_str());
     if (i < 0 || i >= static_cast<int>(liste.size())) return;
     // By its record: a month can hold two eclipses. Shown alone, as Jahr...
     // shows one.
