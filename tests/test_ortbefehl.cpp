@@ -58,6 +58,12 @@ TEST(Ortbefehl, FalscheAngabenEndenMitEinerZeileUndStatusZwei)
                                                           {"--ort", "nan", "10"},
                                                           {"--ort", "0x10", "0"},
                                                           {"--ort", "+-5", "3"},
+                                                          {"--ort", "10", "10", "--zeitzone"},
+                                                          {"--ort", "10", "10", "--zeitzone", ""},
+                                                          {"--liste", "10", "10", "--zeitzone", "--hoehe", "5"},
+                                                          {"--ort", "10", "10", "--zeitzone", "Mars/Olympus"},
+                                                          {"--ort", "10", "10", "--zeitzone", "../../etc/passwd"},
+                                                          {"--ort", "10", "10", "--zeitzone", "UTC", "--zeitzone", "Z"},
                                                           {"--liste", "47", "8", "1000000", "1000001"}};
     for (const auto &f : faelle) {
         const Lauf l = umbrix(f);
@@ -146,6 +152,26 @@ TEST(Ortbefehl, AbgeschnitteneDateiUndNichtGeschriebeneAusgabe)
         EXPECT_EQ(k.warten(20), 1) << befehl;
         EXPECT_TRUE(std::regex_match(k.ausgabe(), std::regex(f.second))) << befehl << k.ausgabe();
     }
+}
+
+// With --zeitzone every instant also on the place's clock, five hours
+// behind UT in Dallas in April, ten ahead in Sydney in July; the list's
+// header names the columns of the clock.
+TEST(Ortbefehl, OrtszeitMitZeitzone)
+{
+    const Lauf ort = umbrix({"--ort", "32.7767", "-96.7970", "2024", "4", "--zeitzone", "America/Chicago"});
+    EXPECT_EQ(ort.status, 0);
+    const std::regex kontakt("\n2\\. Kontakt: 18:40:37 UT \\(13:40:37 CDT\\)  Sonnenhoehe ");
+    const std::regex antwort(
+        "\nTotale Finsternis: 3m49\\.\\ds Totalitaet um 13:40:37 CDT, Sonne 65 Grad hoch im Sueden\\.\n$");
+    EXPECT_TRUE(std::regex_search(ort.ausgabe, kontakt)) << ort.ausgabe;
+    EXPECT_TRUE(std::regex_search(ort.ausgabe, antwort)) << ort.ausgabe;
+
+    const Lauf liste = umbrix({"--liste", "-33.8688", "151.2093", "2028", "2028", "--zeitzone", "Australia/Sydney"});
+    EXPECT_EQ(liste.status, 0);
+    const std::regex zeilen("Datum Art Maximum_UT Ortsdatum Ortszeit Zone [^\n]*\n"
+                            "22\\.7\\.2028 total 0([34]):(\\d\\d:\\d\\d) 22\\.7\\.2028 1\\1:\\2 AEST [^\n]*\n");
+    EXPECT_TRUE(std::regex_match(liste.ausgabe, zeilen)) << liste.ausgabe;
 }
 
 // Without a display: the lines of the place (the year alone: its first

@@ -98,6 +98,26 @@ TEST(Pfadbefehl, TabelleOhneDisplay)
 
 }
 
+// The first line names the eclipse and its kind: the published kinds of
+// 20 April 2023 (hybrid), 14 October 2023 (annular), 29 March 2025
+// (partial) and 2 August 2027 (total).
+TEST(Pfadbefehl, ArtDerFinsternis)
+{
+    const std::pair<std::vector<std::string>, std::string> faelle[] = {
+        {{"2023", "4"}, "Finsternis: 20.4.2023 hybrid\n"},
+        {{"2023", "10"}, "Finsternis: 14.10.2023 ringfoermig\n"},
+        {{"2025", "3"}, "Finsternis: 29.3.2025 partiell\n"},
+        {{"2027", "8"}, "Finsternis: 2.8.2027 total\n"},
+    };
+    for (const auto &[argumente, kopf] : faelle) {
+        std::vector<std::string> a{"--pfad"};
+        a.insert(a.end(), argumente.begin(), argumente.end());
+        std::string aus;
+        ASSERT_EQ(umbrix(a, &aus), 0) << aus;
+        EXPECT_EQ(aus.substr(0, kopf.size()), kopf);
+    }
+}
+
 // A day chooses the eclipse of that date: the second of a month too.
 TEST(Pfadbefehl, TagWaehltDieFinsternis)
 {

@@ -135,6 +135,23 @@ TEST(Ortsumstaende, BedeckteFlaecheZweierScheiben)
     EXPECT_EQ(bedeckter_anteil(std::nan(""), 0.5), 0.0);
 }
 
+// The obscuration is cut to tenths, so that only a Sun wholly covered
+// reads 100.0; compass points are sixteen, 22.5 degrees each.
+TEST(Ortsumstaende, BedeckungAbgeschnittenUndHimmelsrichtung)
+{
+    const std::pair<double, double> bedeckung[] = {{0.99996, 99.9}, {0.9999999999999, 99.9}, {1.0, 100.0},
+                                                   {0.123, 12.3},    {0.00049, 0.0},          {0.5, 50.0}};
+    for (const auto &[anteil, prozent] : bedeckung) {
+        Ortsumstaende u;
+        u.bedeckung = anteil;
+        EXPECT_DOUBLE_EQ(bedeckung_prozent(u), prozent) << anteil;
+    }
+    const std::pair<double, const char *> richtung[] = {{0, "Nord"},          {11.2, "Nord"},   {11.3, "Nordnordost"},
+                                                        {188, "Sued"},        {195.8, "Suedsuedwest"}, {-90, "West"},
+                                                        {348.7, "Nordnordwest"}, {720, "Nord"}};
+    for (const auto &[azimut, name] : richtung) EXPECT_STREQ(himmelsrichtung(azimut), name) << azimut;
+}
+
 TEST(Ortsumstaende, ListeDerSichtbarenFinsternisse)
 {
     ASSERT_EQ(testhilfe::besselsaetze().size(), 935u);  // the whole file read

@@ -35,7 +35,8 @@ int requester_liste(const char *titel, const char *const *eintraege, int anzahl,
     const int platz = laengste > BREITESTE ? BREITESTE + 15 : laengste;
     if (laengste > BREITESTE) laengste = BREITESTE;
     const int zeilen = minmax(anzahl, 3, SICHTBAR);
-    const Listenanordnung a = listenrequester_anordnen(reqpixprobuchst_x, reqpixprobuchst_y, zeilen, platz, kopf != nullptr);
+    const Listenanordnung a =
+        listenrequester_anordnen(reqpixprobuchst_x, reqpixprobuchst_y, zeilen, platz, kopf != nullptr);
 
     gadget_setzen(0, a.liste, text.c_str(), 17, nullptr, "");
     gadget_setzen(1, a.ok, "   OK", 16, nullptr, "");
