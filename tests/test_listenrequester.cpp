@@ -120,3 +120,30 @@ TEST(Listenrequester, VorgewaehlterEintragImBild)
                   20),
               21);
 }
+
+// A heading stands in a row of its own above the list, which moves down by
+// that row; rows are chosen where they are drawn.
+TEST(Listenrequester, UeberschriftUeberDerListe)
+{
+    Liste l;
+    ASSERT_TRUE(requester_bereit());
+    const Listenanordnung a = listenrequester_anordnen(reqpixprobuchst_x, l.ch, 12, 20, true);
+    EXPECT_EQ(a.liste.y, l.a.liste.y + l.rh);
+    EXPECT_EQ(a.hoehe, l.a.hoehe + l.rh);
+    int beschrieben = 0;
+    testhilfe::Fernsteuerung s(l.x.name(), [&](Fernbedienung &f) {
+        ASSERT_TRUE(f.fenster_finden("Liste"));
+        f.abwarten();
+        XImage *bild = XGetImage(f.display(), f.fenster(), a.liste.x, a.liste.y - l.rh, a.liste.breite, l.rh,
+                                 AllPlanes, ZPixmap);
+        ASSERT_NE(bild, nullptr);
+        const unsigned long grund = XGetPixel(bild, 0, 0);
+        for (int y = 0; y < l.rh; ++y)
+            for (int x = 0; x < a.liste.breite; ++x) beschrieben += XGetPixel(bild, x, y) != grund;
+        XDestroyImage(bild);
+        f.klick(a.liste.x + 10, a.liste.y + l.ch / 3 + 2 * l.rh + l.rh / 2);
+        Liste::mitte(f, a.ok);
+    });
+    EXPECT_EQ(requester_liste("Liste", l.zeiger.data(), static_cast<int>(l.zeiger.size()), -1, "Nummer Text"), 2);
+    EXPECT_GT(beschrieben, 20);
+}

@@ -2,6 +2,8 @@
 // without a display, and bad input ends with one line and status 2.
 #include <gtest/gtest.h>
 
+#include "ortszeit/ortszeit.h"
+
 #include "hilfe/besselsaetze.h"
 #include "hilfe/dateien.h"
 #include "hilfe/xvfb.h"
@@ -58,6 +60,12 @@ TEST(Ortbefehl, FalscheAngabenEndenMitEinerZeileUndStatusZwei)
                                                           {"--ort", "nan", "10"},
                                                           {"--ort", "0x10", "0"},
                                                           {"--ort", "+-5", "3"},
+                                                          {"--ort", "10", "10", "--zeitzone"},
+                                                          {"--ort", "10", "10", "--zeitzone", ""},
+                                                          {"--liste", "10", "10", "--zeitzone", "--hoehe", "5"},
+                                                          {"--ort", "10", "10", "--zeitzone", "Mars/Olympus"},
+                                                          {"--ort", "10", "10", "--zeitzone", "../../etc/passwd"},
+                                                          {"--ort", "10", "10", "--zeitzone", "UTC", "--zeitzone", "Z"},
                                                           {"--liste", "47", "8", "1000000", "1000001"}};
     for (const auto &f : faelle) {
         const Lauf l = umbrix(f);
@@ -148,6 +156,26 @@ TEST(Ortbefehl, AbgeschnitteneDateiUndNichtGeschriebeneAusgabe)
     }
 }
 
+// With --zeitzone every instant also on the place's clock, five hours
+// behind UT in Dallas in April, ten ahead in Sydney in July; the list's
+// header names the columns of the clock.
+TEST(Ortbefehl, OrtszeitMitZeitzone)
+{
+    const Lauf ort = umbrix({"--ort", "32.7767", "-96.7970", "2024", "4", "--zeitzone", "America/Chicago"});
+    EXPECT_EQ(ort.status, 0);
+    const std::regex kontakt("\n2\\. Kontakt: 18:40:37 UT \\(13:40:37 CDT\\)  Sonnenhoehe ");
+    const std::regex antwort(
+        "\nTotale Finsternis: 3m49\\.\\ds Totalitaet um 13:40:37 CDT, Sonne 65 Grad hoch im Sueden\\.\n$");
+    EXPECT_TRUE(std::regex_search(ort.ausgabe, kontakt)) << ort.ausgabe;
+    EXPECT_TRUE(std::regex_search(ort.ausgabe, antwort)) << ort.ausgabe;
+
+    const Lauf liste = umbrix({"--liste", "-33.8688", "151.2093", "2028", "2028", "--zeitzone", "Australia/Sydney"});
+    EXPECT_EQ(liste.status, 0);
+    const std::regex zeilen("Datum Art Maximum_UT Ortsdatum Ortszeit Zone [^\n]*\n"
+                            "22\\.7\\.2028 total 0([34]):(\\d\\d:\\d\\d) 22\\.7\\.2028 1\\1:\\2 AEST [^\n]*\n");
+    EXPECT_TRUE(std::regex_match(liste.ausgabe, zeilen)) << liste.ausgabe;
+}
+
 // Without a display: the lines of the place (the year alone: its first
 // eclipse, the height given first), the list, and the usage text.
 TEST(Ortbefehl, OrtListeUndAnwendungstextOhneAnzeige)
@@ -155,7 +183,9 @@ TEST(Ortbefehl, OrtListeUndAnwendungstextOhneAnzeige)
     const Elemente &b = testhilfe::besselsatz(2024, 4);
     const Ort dallas{32.7763, -96.7969, 140};
     std::string erwartet;
-    for (const std::string &z : ortszeilen(b, dallas, ortsumstaende(b, dallas))) erwartet += z + "\n";
+    // Coordinates take the clock of the nearest town, Dallas's.
+    for (const std::string &z : ortszeilen(b, dallas, ortsumstaende(b, dallas), std::string("America/Chicago")))
+        erwartet += z + "\n";
     const Lauf l = umbrix({"--ort", "--hoehe", "140", "32.7763", "-96.7969", "2024"});
     EXPECT_EQ(l.status, 0);
     EXPECT_EQ(l.ausgabe, erwartet);
@@ -163,7 +193,8 @@ TEST(Ortbefehl, OrtListeUndAnwendungstextOhneAnzeige)
 
     const Lauf liste = umbrix({"--liste", "51.5074", "-0.1278", "2015", "2015"});
     EXPECT_EQ(liste.status, 0);
-    EXPECT_TRUE(std::regex_match(liste.ausgabe, std::regex("20\\.3\\.2015 partiell 09:3[^\n]*\n"))) << liste.ausgabe;
+    EXPECT_TRUE(std::regex_match(liste.ausgabe, std::regex("Datum Art [^\n]*\n20\\.3\\.2015 partiell 09:3[^\n]*\n")))
+        << liste.ausgabe;
 
     const Lauf hilfe = umbrix({"?"});
     EXPECT_EQ(hilfe.status, 0);

@@ -104,7 +104,7 @@ TEST(Orte, OrtUndListeMitNamen)
 
     const Lauf liste = umbrix({"--liste", "New", "York", "2024", "2024"}, cache.pfad());
     EXPECT_EQ(liste.ausgabe, umbrix({"--liste", "40.7143", "-74.0060", "2024", "2024"}, cache.pfad()).ausgabe);
-    EXPECT_EQ(zeilen(liste.ausgabe), 1u) << liste.ausgabe;
+    EXPECT_EQ(zeilen(liste.ausgabe), 2u) << liste.ausgabe;  // the header and 8 April 2024
 }
 
 // How --ort and --liste take the place: a name of one or more words up to

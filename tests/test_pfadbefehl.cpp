@@ -80,8 +80,9 @@ TEST(Pfadbefehl, TabelleOhneDisplay)
                             ort + ")  Sonnenhoehe -?\\d+\\.\\d  Breite (\\d+|--) km  Dauer \\dm\\d\\d\\.\\ds");
     const std::vector<std::string> zeilen = testhilfe::zeilen(aus);
     ASSERT_GT(zeilen.size(), 150u);
+    EXPECT_EQ(zeilen[0], "Finsternis: 8.4.2024 total");
     int ohne_grenze = 0;
-    for (size_t i = 0; i + 2 < zeilen.size(); ++i) {
+    for (size_t i = 1; i + 2 < zeilen.size(); ++i) {
         EXPECT_TRUE(std::regex_match(zeilen[i], minute)) << zeilen[i];
         // A width from limit to limit only where both are on the Earth.
         const bool eine_fehlt = zeilen[i].find(" --  ") != std::string::npos;
@@ -97,6 +98,26 @@ TEST(Pfadbefehl, TabelleOhneDisplay)
 
 }
 
+// The first line names the eclipse and its kind: the published kinds of
+// 20 April 2023 (hybrid), 14 October 2023 (annular), 29 March 2025
+// (partial) and 2 August 2027 (total).
+TEST(Pfadbefehl, ArtDerFinsternis)
+{
+    const std::pair<std::vector<std::string>, std::string> faelle[] = {
+        {{"2023", "4"}, "Finsternis: 20.4.2023 hybrid\n"},
+        {{"2023", "10"}, "Finsternis: 14.10.2023 ringfoermig\n"},
+        {{"2025", "3"}, "Finsternis: 29.3.2025 partiell\n"},
+        {{"2027", "8"}, "Finsternis: 2.8.2027 total\n"},
+    };
+    for (const auto &[argumente, kopf] : faelle) {
+        std::vector<std::string> a{"--pfad"};
+        a.insert(a.end(), argumente.begin(), argumente.end());
+        std::string aus;
+        ASSERT_EQ(umbrix(a, &aus), 0) << aus;
+        EXPECT_EQ(aus.substr(0, kopf.size()), kopf);
+    }
+}
+
 // A day chooses the eclipse of that date: the second of a month too.
 TEST(Pfadbefehl, TagWaehltDieFinsternis)
 {
@@ -106,7 +127,7 @@ TEST(Pfadbefehl, TagWaehltDieFinsternis)
             return e.datum.jahr == 2282 && e.datum.monat == 11 && e.datum.tag == std::stoi(tag);
         });
         ASSERT_NE(e, alle.end());
-        std::string erwartet, aus;
+        std::string erwartet = "Finsternis: " + std::string(tag) + ".11.2282 partiell\n", aus;
         for (const std::string &z : pfadzeilen(*e, schattenpfad(*e))) erwartet += z + "\n";
         EXPECT_EQ(umbrix({"--pfad", "2282", "11", tag}, &aus), 0);
         EXPECT_EQ(aus, erwartet) << tag;

@@ -13,8 +13,8 @@
 namespace {
 
 const Befehlsform formen[] = {
-    {"--ort", "--ort Breite Laenge|Name [Jahr [Monat [Tag]]] [--hoehe Meter]", ortbefehl},
-    {"--liste", "--liste Breite Laenge|Name [Von [Bis]] [--hoehe Meter]", listenbefehl},
+    {"--ort", "--ort Breite Laenge|Name [Jahr [Monat [Tag]]] [--hoehe Meter] [--zeitzone Zone]", ortbefehl},
+    {"--liste", "--liste Breite Laenge|Name [Von [Bis]] [--hoehe Meter] [--zeitzone Zone]", listenbefehl},
     {"--pfad", "--pfad [Jahr [Monat [Tag]]]", pfadbefehl},
     {"--bild", "--bild Datei [Jahr [Monat [Tag] [HH:MM]]]", bildbefehl},
     {"--suche", "--suche Name", suchbefehl},

@@ -3,6 +3,7 @@
 #include "ortbefehl.h"
 
 #include "befehle.h"
+#include "ortszeit/ortszeit.h"
 
 #include "orte/orte.h"
 
@@ -31,10 +32,19 @@ Ortbefehl ortbefehl_lesen(int argc, char **argv)
     const char *monatsname = b.art == Ortbefehl::ort ? "MONAT" : "BIS";
 
     int positionen = 0;
-    bool hoehe_gegeben = false;
+    bool hoehe_gegeben = false, zone_gegeben = false;
     Ortsangabe angabe;  // a place given by name
     for (int i = 2; i < argc; ++i) {
         const char *a = argv[i];
+        if (std::strcmp(a, "--zeitzone") == 0) {
+            if (zone_gegeben) return b.fehler = "--zeitzone doppelt angegeben.", b;
+            if (i + 1 >= argc || !*argv[i + 1] || std::strncmp(argv[i + 1], "--", 2) == 0)
+                return b.fehler = "--zeitzone ohne ZONE.", b;
+            b.zone = argv[++i];
+            if (!zeitzone_gibt_es(b.zone)) return b.fehler = "Unbekannte Zeitzone: " + zitat(argv[i]), b;
+            zone_gegeben = true;
+            continue;
+        }
         if (std::strcmp(a, "--hoehe") == 0) {
             if (hoehe_gegeben) return b.fehler = "--hoehe doppelt angegeben.", b;
             if (i + 1 >= argc) return b.fehler = "--hoehe ohne METER.", b;
@@ -51,12 +61,11 @@ Ortbefehl ortbefehl_lesen(int argc, char **argv)
             // A name: its words up to the first number or option,
             // "New York 2024 4" as "New York" 2024 4.
             std::string name = a;
-            while (i + 1 < argc && !zahlartig(argv[i + 1]) && std::strcmp(argv[i + 1], "--hoehe") != 0)
+            while (i + 1 < argc && !zahlartig(argv[i + 1]) && std::strncmp(argv[i + 1], "--", 2) != 0)
                 name += std::string(" ") + argv[++i];
             if (!ort_finden(name, &angabe, &b.fehler)) return b;
             b.platz.breite = angabe.ort.breite;
             b.platz.laenge = angabe.ort.laenge;
-            b.zone = angabe.zone;
             ++positionen;
         } else if (positionen == 1 && std::strpbrk(a, " \t") && !koordinate_lesen(a, "Breite", 90, &b.platz.breite, &b.fehler)) {
             // Both coordinates in one argument: "40°25'N 3°42'W".
@@ -91,11 +100,13 @@ Ortbefehl ortbefehl_lesen(int argc, char **argv)
         return b.fehler = "MONAT ausserhalb 1..12: " + zitat(b.text2.c_str()), b;
     if (b.art == Ortbefehl::liste && b.jahre == 2 && b.zahl2 < b.zahl1)
         return b.fehler = "BIS liegt vor VON: " + b.text1 + " " + b.text2, b;
+    // The clock: --zeitzone, else the named town's zone, else for
+    // coordinates the zone of the nearest town.
     if (!angabe.name.empty()) {
         angabe.ort.hoehe = b.platz.hoehe;
         b.ortszeile = ortsangabe_zeile(angabe);
-    } else {
-        // Typed as coordinates: the time zone of the nearest town.
+        if (!zone_gegeben) b.zone = angabe.zone;
+    } else if (!zone_gegeben) {
         Ortsangabe naechster;
         if (naechster_ort(b.platz, &naechster)) b.zone = naechster.zone;
     }

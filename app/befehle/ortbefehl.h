@@ -1,6 +1,6 @@
 // The command-line forms that answer without a display:
-//   umbrix --ort BREITE LAENGE|NAME [JAHR [MONAT [TAG]]] [--hoehe METER]
-//   umbrix --liste BREITE LAENGE|NAME [VON [BIS]] [--hoehe METER]
+//   umbrix --ort BREITE LAENGE|NAME [JAHR [MONAT [TAG]]] [--hoehe METER] [--zeitzone ZONE]
+//   umbrix --liste BREITE LAENGE|NAME [VON [BIS]] [--hoehe METER] [--zeitzone ZONE]
 #ifndef UMBRIX_BEFEHLE_ORTBEFEHL_H
 #define UMBRIX_BEFEHLE_ORTBEFEHL_H
 
@@ -12,11 +12,12 @@ struct Ortbefehl {
     enum Art { keiner, ort, liste } art = keiner;
     Ort platz;
     std::string ortszeile;    // a place given by name: how the "Ort:" line names it
-    std::string zone;         // the place's IANA time zone; empty where no town is near
     int jahre = 0;            // how many of the two numbers after the place were given
     int zahl1 = 0, zahl2 = 0;  // JAHR and MONAT, or VON and BIS
     std::string text1, text2;  // the two as typed, for the messages
     int tag = 0;               // of --ort; 0: not given
+    std::string zone;          // IANA name of the place's clock (--zeitzone, the town's, the
+                               // nearest town's); empty: UT alone
     std::string fehler;       // not empty: what is wrong with the arguments
 };
 

@@ -2,6 +2,7 @@
 // without the viewer's progress lines.
 #include "befehle.h"
 #include "ortbefehl.h"
+#include "ortszeit/ortszeit.h"
 
 #include <cstdio>
 #include <vector>
@@ -20,7 +21,9 @@ int ortbefehl_ausfuehren(const Ortbefehl &befehl)
     if (befehl.art == Ortbefehl::liste) {
         const int von = befehl.jahre >= 1 ? befehl.zahl1 : alle.front().datum.jahr;
         const int bis = befehl.jahre == 2 ? befehl.zahl2 : alle.back().datum.jahr;
-        for (const Listeneintrag &e : finsternisliste(alle, befehl.platz, von, bis)) std::printf("%s\n", e.zeile.c_str());
+        std::printf("%s\n", listenkopf(!befehl.zone.empty()).c_str());
+        for (const Listeneintrag &e : finsternisliste(alle, befehl.platz, von, bis, befehl.zone))
+            std::printf("%s\n", e.zeile.c_str());
         return 0;
     }
     // Without a year the viewer's own default, August 2008.
@@ -33,7 +36,7 @@ int ortbefehl_ausfuehren(const Ortbefehl &befehl)
             "Keine Finsternis ab " + std::to_string(monat) + "." + std::to_string(jahr) + " in " + besseldatei + ".",
             2);
     const Elemente &e = alle[static_cast<size_t>(i)];
-    for (const std::string &zeile : ortszeilen(e, befehl.platz, ortsumstaende(e, befehl.platz), befehl.ortszeile))
+    for (const std::string &zeile : ortszeilen(e, befehl.platz, ortsumstaende(e, befehl.platz), befehl.zone, befehl.ortszeile))
         std::printf("%s\n", zeile.c_str());
     return 0;
 }

@@ -61,6 +61,8 @@ int pfadbefehl(int argc, char **argv)
         return befehl_fehler("--pfad: keine Finsternis ab " + ab + " in " + besseldatei + ".", 2);
     }
     const Elemente &e = alle[static_cast<size_t>(i)];
-    for (const std::string &zeile : pfadzeilen(e, schattenpfad(e))) std::printf("%s\n", zeile.c_str());
+    const Schattenpfad pfad = schattenpfad(e);
+    std::printf("%s\n", pfadkopf(e, pfad).c_str());
+    for (const std::string &zeile : pfadzeilen(e, pfad)) std::printf("%s\n", zeile.c_str());
     return 0;
 }

@@ -7,8 +7,11 @@
 #include "ortsmarke.h"
 #include "zustand.h"
 
+#include "ortszeit/ortszeit.h"
+
 #include "xmalwerk1/xmalwerk1.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -41,7 +44,7 @@ std::vector<std::string> umstaende()
     if (!ort_gesetzt() || !finsternis_ || !finsternis_->elemente) return {};
     const Elemente &e = finsternis_->werte;
     const Ortsangabe &o = gesetzte_ortsangabe();
-    return ortszeilen(e, o.ort, ortsumstaende(e, o.ort), o.name.empty() ? "" : ortsangabe_zeile(o));
+    return ortszeilen(e, o.ort, ortsumstaende(e, o.ort), o.zone, o.name.empty() ? "" : ortsangabe_zeile(o));
 }
 
 std::string zeilen_ausgeben(const std::vector<std::string> &zeilen)
@@ -83,6 +86,35 @@ Ortsangabe mit_zone(const Ort &ort)
     o.ort = ort;
     if (naechster_ort(ort, &naechster)) o.zone = naechster.zone;
     return o;
+}
+
+// Lines of words separated by blanks as a table: each word padded to the
+// widest of its column, so that the heading stands over its columns.
+std::vector<std::string> in_spalten(const std::vector<std::string> &zeilen)
+{
+    std::vector<std::vector<std::string>> woerter;
+    std::vector<size_t> breite;
+    for (const std::string &z : zeilen) {
+        woerter.emplace_back();
+        size_t anfang = z.find_first_not_of(' ');
+        while (anfang != std::string::npos) {
+            const size_t ende = std::min(z.find(' ', anfang), z.size());
+            woerter.back().push_back(z.substr(anfang, ende - anfang));
+            if (breite.size() < woerter.back().size()) breite.push_back(0);
+            breite[woerter.back().size() - 1] = std::max(breite[woerter.back().size() - 1], ende - anfang);
+            anfang = z.find_first_not_of(' ', ende);
+        }
+    }
+    std::vector<std::string> tabelle;
+    for (const std::vector<std::string> &w : woerter) {
+        std::string zeile;
+        for (size_t i = 0; i < w.size(); ++i) {
+            zeile += w[i];
+            if (i + 1 < w.size()) zeile += std::string(breite[i] - w[i].size() + 1, ' ');
+        }
+        tabelle.push_back(zeile);
+    }
+    return tabelle;
 }
 
 }  // namespace
@@ -208,15 +240,19 @@ void m_ort_finsternisse(long)
         melden(std::string("Keine Besselelemente in ") + besseldatei + ".");
         return;
     }
-    std::vector<Listeneintrag> liste = finsternisliste(finsternisse, gesetzter_ort(), INT_MIN, INT_MAX);
+    const std::string &zone = gesetzte_ortsangabe().zone;
+    std::vector<Listeneintrag> liste = finsternisliste(finsternisse, gesetzter_ort(), INT_MIN, INT_MAX, zone);
     if (liste.empty()) {
         melden("Von " + ort_text(gesetzter_ort()) + " aus ist keine Finsternis der Datei zu sehen.");
         return;
     }
+    std::vector<std::string> zeilen = {listenkopf(!zone.empty())};
+    for (const Listeneintrag &e : liste) zeilen.push_back(e.zeile);
+    zeilen = in_spalten(zeilen);
     std::vector<const char *> texte;
-    for (const Listeneintrag &e : liste) texte.push_back(e.zeile.c_str());
+    for (size_t j = 1; j < zeilen.size(); ++j) texte.push_back(zeilen[j].c_str());
     int i = requester_liste("Finsternisse hier", texte.data(), static_cast<int>(texte.size()),
-                            gezeigte_zeile(liste, finsternisse));
+                            gezeigte_zeile(liste, finsternisse), zeilen[0].c_str());
     if (i < 0 || i >= static_cast<int>(liste.size())) return;
     // By its record: a month can hold two eclipses. Shown alone, as Jahr...
     // shows one.

@@ -140,10 +140,11 @@ bool koordinate_lesen(const char *text, const char *name, double grenze, double 
         const char *komma = std::strchr(text, ',');
         const bool dezimalkomma = komma && komma > text && std::isdigit(static_cast<unsigned char>(komma[-1])) &&
                                   std::isdigit(static_cast<unsigned char>(komma[1]));
-        // "40.5W" as a latitude: the letter of the other coordinate.
-        size_t n = std::strlen(text);
-        while (n > 0 && std::isspace(static_cast<unsigned char>(text[n - 1]))) --n;
-        const bool vertauscht = n > 0 && himmelsrichtung(text[n - 1], grenze > 90);
+        // "40.5W" or "3W 40N" as a latitude: a letter of the other coordinate.
+        bool vertauscht = false;
+        for (size_t i = 0; text[i] && !vertauscht; ++i)
+            vertauscht = himmelsrichtung(text[i], grenze > 90) && !std::isalpha(static_cast<unsigned char>(text[i + 1])) &&
+                         (i == 0 || !std::isalpha(static_cast<unsigned char>(text[i - 1])));
         snprintf(meldung, sizeof meldung, "%s %s: \"%.40s\"%s", name, dezimalzahl_fehler(text), text,
                  dezimalkomma ? " (Dezimalpunkt statt Komma verwenden)"
                  : vertauscht ? " (Richtung der anderen Koordinate; Breite zuerst)" : "");

@@ -203,3 +203,23 @@ bool sichtbar(const Ortsumstaende &u)
     if (u.art == Sichtart::keine || !(u.groesse > 0)) return false;
     return u.hoechste_sonne >= 0;
 }
+
+double bedeckung_prozent(const Ortsumstaende &u)
+{
+    if (!(u.bedeckung > 0)) return 0;
+    if (u.bedeckung >= 1) return 100;
+    // A hair above the cut so that a product such as 0.123 * 1000 =
+    // 122.99999999999999 keeps its last digit.
+    return std::fmin(99.9, std::floor(u.bedeckung * 1000 + 1e-6) / 10);
+}
+
+const char *himmelsrichtung(double azimut)
+{
+    static const char *const namen[16] = {"Nord",        "Nordnordost", "Nordost",     "Ostnordost",
+                                          "Ost",         "Ostsuedost",  "Suedost",     "Suedsuedost",
+                                          "Sued",        "Suedsuedwest", "Suedwest",   "Westsuedwest",
+                                          "West",        "Westnordwest", "Nordwest",    "Nordnordwest"};
+    if (!std::isfinite(azimut)) return namen[0];
+    const double a = std::fmod(std::fmod(azimut, 360) + 360, 360);
+    return namen[static_cast<int>(std::floor(a / 22.5 + 0.5)) % 16];
+}

@@ -39,4 +39,12 @@ double bedeckter_anteil(double mondradius, double abstand);
 // some moment of the eclipse.
 bool sichtbar(const Ortsumstaende &u);
 
+// The obscuration in per cent, cut (not rounded) to tenths, as it is
+// printed: a Sun not wholly covered never reads 100.0.
+double bedeckung_prozent(const Ortsumstaende &u);
+
+// The point of the compass nearest to an azimuth (degrees from north
+// through east), as a word of sixteen: "Nord", "Nordnordost", ... "Nordnordwest".
+const char *himmelsrichtung(double azimut);
+
 #endif

@@ -92,3 +92,21 @@ std::vector<std::string> pfadzeilen(const Elemente &b, const Schattenpfad &p)
     zeilen.push_back(hoehepunkt(b, "Groesste Finsternis", p.groesste, false));
     return zeilen;
 }
+
+std::string pfadkopf(const Elemente &e, const Schattenpfad &p)
+{
+    const char *art = "partiell";
+    if (p.zentral) {
+        bool total = false, ring = false;
+        for (const Zentralpunkt &z : p.punkte)
+            if (z.zentral.gibt_es) (z.total ? total : ring) = true;
+        art = total && ring ? "hybrid" : total ? "total" : "ringfoermig";
+    } else if (p.kernschatten) {
+        // The umbra or antumbra touches the Earth beside the axis.
+        art = lvont(e.l2, p.groesste.t) < 0 ? "total" : "ringfoermig";
+    }
+    char text[96];
+    std::snprintf(text, sizeof text, "Finsternis: %d.%d.%d %s", e.katalogdatum.tag, e.katalogdatum.monat,
+                  e.katalogdatum.jahr, art);
+    return text;
+}

@@ -20,4 +20,9 @@
 // Degrees with 4 decimals, north and east positive.
 std::vector<std::string> pfadzeilen(const Elemente &e, const Schattenpfad &p);
 
+// The line above the table: "Finsternis: 2.8.2027 total", the date of
+// greatest eclipse and the kind on the Earth: total, ringfoermig, hybrid
+// (total on part of the central line, annular on the rest) or partiell.
+std::string pfadkopf(const Elemente &e, const Schattenpfad &p);
+
 #endif

@@ -14,6 +14,8 @@
 namespace {
 
 const double km_je_radius = erdellipsoid::aequatorradius_m / 1000.0;
+// Of the sphere that distances over the ground are measured on.
+const double mittlerer_erdradius_km = 6371.0088;
 
 // A point of the surface with what the path needs of it.
 struct Flaechenpunkt {
@@ -292,6 +294,25 @@ Hoehepunkt am_rand(const Elementwerte &e)
     return h;
 }
 
+// On the sphere of mean radius: the distance from a to b and the azimuth
+// of b seen from a.
+double grosskreis_km(const Ort &a, const Ort &b)
+{
+    const double p1 = a.breite * grad_in_rad, p2 = b.breite * grad_in_rad;
+    const double dl = (b.laenge - a.laenge) * grad_in_rad;
+    const double h = std::pow(std::sin((p2 - p1) / 2), 2) + std::cos(p1) * std::cos(p2) * std::pow(std::sin(dl / 2), 2);
+    return 2 * mittlerer_erdradius_km * std::asin(std::sqrt(std::fmin(1.0, h)));
+}
+
+double richtung_grad(const Ort &a, const Ort &b)
+{
+    const double p1 = a.breite * grad_in_rad, p2 = b.breite * grad_in_rad;
+    const double dl = (b.laenge - a.laenge) * grad_in_rad;
+    const double az = std::atan2(std::sin(dl) * std::cos(p2),
+                                 std::cos(p1) * std::sin(p2) - std::sin(p1) * std::cos(p2) * std::cos(dl));
+    return std::fmod(az / grad_in_rad + 360, 360);
+}
+
 }  // namespace
 
 Schattenpfad schattenpfad(const Elemente &b)
@@ -344,4 +365,56 @@ Schattenpfad schattenpfad(const Elemente &b)
         p.halbschatten.push_back(h);
     }
     return p;
+}
+
+Pfadnaehe pfadnaehe(const Elemente &b, const Ort &ort, double tm)
+{
+    Pfadnaehe n;
+    const Ortsumstaende u = ortsumstaende(b, ort);
+    if (u.art == Sichtart::total || u.art == Sichtart::ringfoermig) return n;
+    // Each limit line is swept by the moments of its places' maxima; the
+    // nearest point lies near the place's own, but at a low Sun far along
+    // the line, so moments up to 40 minutes away are searched a minute
+    // apart, and the best of them refined.
+    const double schritt = 1.0 / 60, weite = 40.0 / 60;
+    for (int seite : {1, -1}) {
+        Grenzstand stand;
+        const auto messen = [&](double t, Pfadnaehe *m) {
+            const Elementwerte e = elemente_bei(b, t);
+            Ort grenzort;
+            if (!grenzpunkt(e, e.l2, e.tanf2, seite, &stand, &grenzort)) return false;
+            m->km = grosskreis_km(ort, grenzort);
+            m->richtung = richtung_grad(ort, grenzort);
+            m->total = e.l2 - stand.zeta * e.tanf2 < 0;
+            return std::isfinite(m->km) && std::isfinite(m->richtung);
+        };
+        double beste_t = 0;
+        Pfadnaehe beste;
+        for (double t = tm - weite; t <= tm + weite; t += schritt) {
+            Pfadnaehe m;
+            if (messen(t, &m) && (!beste.gibt_es || m.km < beste.km)) {
+                beste = m;
+                beste.gibt_es = true;
+                beste_t = t;
+            }
+        }
+        if (!beste.gibt_es) continue;
+        // Golden section between the neighbours of the best moment.
+        const double g = (std::sqrt(5.0) - 1) / 2;
+        double links = beste_t - schritt, rechts = beste_t + schritt;
+        for (int i = 0; i < 30; ++i) {
+            const double t1 = rechts - g * (rechts - links), t2 = links + g * (rechts - links);
+            Pfadnaehe m1, m2;
+            const bool g1 = messen(t1, &m1), g2 = messen(t2, &m2);
+            if (!g1 || !g2) break;
+            if (m1.km < m2.km)
+                rechts = t2;
+            else
+                links = t1;
+            if (m1.km < beste.km) beste = {true, m1.km, m1.richtung, m1.total};
+            if (m2.km < beste.km) beste = {true, m2.km, m2.richtung, m2.total};
+        }
+        if (!n.gibt_es || beste.km < n.km) n = beste;
+    }
+    return n;
 }

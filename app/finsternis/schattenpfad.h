@@ -56,4 +56,17 @@ struct Schattenpfad {
 
 Schattenpfad schattenpfad(const Elemente &e);
 
+// From a place outside the band of totality or annularity: the nearest
+// point of the band's limits on the ground, sought along the limits from
+// the moment t of the place's maximum. None where the place lies inside the
+// band or no limit passes within 40 minutes of t.
+struct Pfadnaehe {
+    bool gibt_es = false;
+    double km = 0;        // great-circle distance
+    double richtung = 0;  // azimuth from the place, degrees from north through east
+    bool total = true;    // false: the edge is that of annularity
+};
+
+Pfadnaehe pfadnaehe(const Elemente &e, const Ort &ort, double t);
+
 #endif

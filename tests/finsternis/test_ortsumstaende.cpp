@@ -56,8 +56,9 @@ TEST(Ortsumstaende, VeroeffentlichteWerte)
                               "1. Kontakt: 17:23:12 UT  Sonnenhoehe ", "2. Kontakt: 18:40:37 UT  Sonnenhoehe ",
                               "Maximum: 18:42:32 UT  Sonnenhoehe ", "3. Kontakt: 18:44:27 UT  Sonnenhoehe ",
                               "4. Kontakt: 20:02:35 UT  Sonnenhoehe ", "Groesse: 1.0145",
-                              "Durchmesserverhaeltnis: 1.0558", "Bedeckung: 100.0 %", "Dauer: 3m49.6s"};
-    ASSERT_EQ(z.size(), 11u);
+                              "Durchmesserverhaeltnis: 1.0558", "Bedeckung: 100.0 %", "Dauer: 3m49.6s",
+                              "Totale Finsternis: 3m49.6s Totalitaet um 18:40:37 UT, Sonne 65 Grad hoch im Sueden."};
+    ASSERT_EQ(z.size(), 12u);
     for (size_t i = 0; i < z.size(); ++i) EXPECT_EQ(z[i].rfind(anfaenge[i], 0), 0u) << z[i];
     // The Sun's geometric altitude from a low-precision solar ephemeris.
     EXPECT_NEAR(u.maximum.sonne.hoehe, 64.62, 0.02);
@@ -92,7 +93,8 @@ TEST(Ortsumstaende, ArtenUndZeilen)
         const char *muster;  // searched in the lines, each ended by \n
     } faelle[] = {
         // London: magnitude 0.87, no inner contacts, no duration.
-        {2015, 3, london, Sichtart::partiell, "\n2\\. Kontakt: --[^]*\n3\\. Kontakt: --[^]*Bedeckung: [^\n]*\n$"},
+        {2015, 3, london, Sichtart::partiell,
+         "\n2\\. Kontakt: --[^]*\n3\\. Kontakt: --[^]*Bedeckung: [^\n]*\nPartielle Finsternis, [^\n]*\n$"},
         // London: the Sun sets before the end.
         {2017, 8, london, Sichtart::partiell,
          "\n1\\. Kontakt: [^\n]*Sonnenhoehe \\d[^\n(]*\n[^]*"
@@ -131,6 +133,23 @@ TEST(Ortsumstaende, BedeckteFlaecheZweierScheiben)
     // Two unit discs one radius apart overlap in 2 pi/3 - sqrt(3)/2.
     EXPECT_NEAR(bedeckter_anteil(1.0, 1.0), (2 * pi / 3 - std::sqrt(3.0) / 2) / pi, 1e-12);
     EXPECT_EQ(bedeckter_anteil(std::nan(""), 0.5), 0.0);
+}
+
+// The obscuration is cut to tenths, so that only a Sun wholly covered
+// reads 100.0; compass points are sixteen, 22.5 degrees each.
+TEST(Ortsumstaende, BedeckungAbgeschnittenUndHimmelsrichtung)
+{
+    const std::pair<double, double> bedeckung[] = {{0.99996, 99.9}, {0.9999999999999, 99.9}, {1.0, 100.0},
+                                                   {0.123, 12.3},    {0.00049, 0.0},          {0.5, 50.0}};
+    for (const auto &[anteil, prozent] : bedeckung) {
+        Ortsumstaende u;
+        u.bedeckung = anteil;
+        EXPECT_DOUBLE_EQ(bedeckung_prozent(u), prozent) << anteil;
+    }
+    const std::pair<double, const char *> richtung[] = {{0, "Nord"},          {11.2, "Nord"},   {11.3, "Nordnordost"},
+                                                        {188, "Sued"},        {195.8, "Suedsuedwest"}, {-90, "West"},
+                                                        {348.7, "Nordnordwest"}, {720, "Nord"}};
+    for (const auto &[azimut, name] : richtung) EXPECT_STREQ(himmelsrichtung(azimut), name) << azimut;
 }
 
 TEST(Ortsumstaende, ListeDerSichtbarenFinsternisse)

@@ -58,7 +58,7 @@ Dateianordnung dateirequester_anordnen(int cw, int ch, int zeilen, int filterlae
                                        int dateilaenge);
 
 // The list requester: the list (zeilen rows, room for laengste characters)
-// above OK and CANCEL.
+// above OK and CANCEL; with a heading, one row for it above the list.
 struct Listenanordnung {
     Rechteck liste;  // without its scroll bar
     Rechteck ok, abbruch;
@@ -66,6 +66,6 @@ struct Listenanordnung {
     int breite, hoehe;
 };
 
-Listenanordnung listenrequester_anordnen(int cw, int ch, int zeilen, int laengste);
+Listenanordnung listenrequester_anordnen(int cw, int ch, int zeilen, int laengste, bool kopf = false);
 
 #endif

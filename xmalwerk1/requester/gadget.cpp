@@ -10,6 +10,7 @@ gadgetstring gadgetstr[ANZAHL_PUFFER];
 Requester aktiver_requester;
 Gadget2 *mal_gadgetliste = nullptr;
 int listenwahl = -1;
+const char *listenueberschrift = nullptr;
 int DELL = 127;
 int DELR = 8;
 

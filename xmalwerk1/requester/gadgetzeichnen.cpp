@@ -15,6 +15,18 @@ void innen_loeschen(Window w, GC g, const NewGadget *ng)
     XSetForeground(requester_dpy, g, reqfogrund);
 }
 
+// The heading of a list requester, in the row above the list and cut as
+// its entries are, so that it stands over their columns.
+void listenkopf_zeichnen(Window w, GC g, const NewGadget *ng)
+{
+    const Gadget2 *L = ng->liste;
+    if (!L || !listenueberschrift) return;
+    char zeile[120];
+    textkuerzen(listenueberschrift, zeile, darstellungsbreite, sizeof zeile);
+    XDrawImageString(requester_dpy, w, g, L->x + reqpixprobuchst_x / 4, L->y - reqpixprobuchst_y / 3, zeile,
+                     static_cast<int>(std::strlen(zeile)));
+}
+
 }  // namespace
 
 void ngxdrawstr(Window w, GC g, NewGadget *ng, const char *s, int dy, int modus, int mark)
@@ -77,6 +89,7 @@ void gadgets_anschreiben(Window w, GC g, int anzahl, int hoch, int ab, int marki
             break;
         case 17:
             ngxdrawauswahlbox(w, g, ng);
+            listenkopf_zeichnen(w, g, ng);
             break;
         default:
             ngxdrawstr(w, g, ng, ng->text, 0, 1, i == markiert);

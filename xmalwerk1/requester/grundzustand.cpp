@@ -11,6 +11,7 @@ void requester_grundzustand()
     aktiver_requester = Requester{};
     schiebebalken = Schiebebalken();
     darstellungsbreite = 40;
+    listenueberschrift = nullptr;
     for (gadgetstring &g : gadgetstr) {
         g.text[0] = '\0';
         g.anfang = 0;

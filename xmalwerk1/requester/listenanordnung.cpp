@@ -9,7 +9,7 @@ constexpr int MINDESTLAENGE = 20;  // characters the list has room for at least
 
 }  // namespace
 
-Listenanordnung listenrequester_anordnen(int cw, int ch, int zeilen, int laengste)
+Listenanordnung listenrequester_anordnen(int cw, int ch, int zeilen, int laengste, bool kopf)
 {
     Listenanordnung a{};
     int gh = ch * 3 / 2;
@@ -19,7 +19,7 @@ Listenanordnung listenrequester_anordnen(int cw, int ch, int zeilen, int laengst
     const int rollbalken = cw * 3 / 2;  // what machgadget adds to the list
     // The rows as the list draws them, a third of a cell above and below.
     const int h = zeilen * (ch * 5 / 4) + (ch / 3) * 2;
-    a.liste = {RAND, ch, (laengste + 1) * cw, h};
+    a.liste = {RAND, kopf ? ch + ch * 5 / 4 : ch, (laengste + 1) * cw, h};
     int y = a.liste.y + h + 2 * ch;
     const int bw = 9 * cw;
     int breite = a.liste.x + a.liste.breite + rollbalken + RAND;

@@ -2,6 +2,7 @@
 #include "anordnung.h"
 #include "requester_intern.h"
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -11,7 +12,7 @@ constexpr int BREITESTE = 120 - 16;  // characters a list row can show (textkuer
 
 }  // namespace
 
-int requester_liste(const char *titel, const char *const *eintraege, int anzahl, int vorwahl)
+int requester_liste(const char *titel, const char *const *eintraege, int anzahl, int vorwahl, const char *kopf)
 {
     if (!eintraege || anzahl <= 0) return -1;
     if (anzahl > MAX_LISTENEINTRAEGE) anzahl = MAX_LISTENEINTRAEGE;
@@ -29,11 +30,13 @@ int requester_liste(const char *titel, const char *const *eintraege, int anzahl,
         if (i > 0) text += '\n';
         text += e;
     }
+    if (kopf && static_cast<int>(std::strlen(kopf)) > laengste) laengste = static_cast<int>(std::strlen(kopf));
     // A longer entry shows its start and its last 15 characters.
     const int platz = laengste > BREITESTE ? BREITESTE + 15 : laengste;
     if (laengste > BREITESTE) laengste = BREITESTE;
     const int zeilen = minmax(anzahl, 3, SICHTBAR);
-    const Listenanordnung a = listenrequester_anordnen(reqpixprobuchst_x, reqpixprobuchst_y, zeilen, platz);
+    const Listenanordnung a =
+        listenrequester_anordnen(reqpixprobuchst_x, reqpixprobuchst_y, zeilen, platz, kopf != nullptr);
 
     gadget_setzen(0, a.liste, text.c_str(), 17, nullptr, "");
     gadget_setzen(1, a.ok, "   OK", 16, nullptr, "");
@@ -52,11 +55,13 @@ int requester_liste(const char *titel, const char *const *eintraege, int anzahl,
     aktiver_requester.dateinr = -1;
     const int breite_vorher = darstellungsbreite;
     darstellungsbreite = laengste;
+    listenueberschrift = kopf;
     listenwahl = -1;
 
     int ergebnis = xrequester_start(3, newgadgets, a.feldhoehe, 2 * reqpixprobuchst_y, a.breite, a.hoehe,
                                     titel ? titel : "", 1, zeile >= 0 ? 0 : -1, zeile);
     darstellungsbreite = breite_vorher;
+    listenueberschrift = nullptr;
     int wahl = listenwahl;
     listenwahl = -1;
     return ergebnis == 1 && wahl >= 0 && wahl < anzahl ? wahl : -1;

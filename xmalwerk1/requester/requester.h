@@ -17,7 +17,9 @@ int janeinrequester(char *text, char *ja, char *nein);
 // OK and CANCEL. Returns the index of the entry chosen with OK, or -1 after
 // CANCEL or when OK is pressed with no entry chosen. Entry vorwahl (0 ..
 // anzahl - 1) stands chosen and in view when the list opens; -1: none.
-int requester_liste(const char *titel, const char *const *eintraege, int anzahl, int vorwahl = -1);
+// kopf, when given, is a line above the list that names its columns.
+int requester_liste(const char *titel, const char *const *eintraege, int anzahl, int vorwahl = -1,
+                    const char *kopf = nullptr);
 int nachfilenamefragen(char *titel, char *name, int max, int flags, char *filter, char *ok, char *abbruch,
                        char *knopf1, char *knopf2);
 

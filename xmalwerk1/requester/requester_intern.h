@@ -169,6 +169,8 @@ int strncmpgross(const char *text, const char *name, int n);
 // Display width of the name part of a listing line in the list (set by
 // every listing).
 extern int darstellungsbreite;
+// The line above the list of a list requester while one runs, else null.
+extern const char *listenueberschrift;
 // The filter in effect for re-listings: the filter field's buffer while a
 // requester with a filter field runs, else null.
 extern char *g_filter;
