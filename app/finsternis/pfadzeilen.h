@@ -20,4 +20,7 @@
 // Degrees with 4 decimals, north and east positive.
 std::vector<std::string> pfadzeilen(const Elemente &e, const Schattenpfad &p);
 
+// A duration as the table gives it: "4m28.2s", tenths of seconds rounded.
+std::string dauer_text(double sekunden);
+
 #endif
