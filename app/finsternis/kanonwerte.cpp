@@ -99,9 +99,6 @@ std::string katalogdatum_text(int jahr, int monat, int tag)
     return text;
 }
 
-namespace {
-
-// Seconds of the day of jd, rounded, and the Julian day number of that day.
 long long tagessekunden(double jd, long *tagesnummer)
 {
     const long long s = std::llround((jd + 0.5) * 86400);
@@ -109,6 +106,8 @@ long long tagessekunden(double jd, long *tagesnummer)
     *tagesnummer = static_cast<long>(tag);
     return s - tag * 86400;
 }
+
+namespace {
 
 std::string uhrzeit(long long s)
 {

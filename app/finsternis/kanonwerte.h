@@ -38,6 +38,10 @@ int saros(long lunation);
 extern const char *const kanonkopf;
 std::string kanonzeile(const Elemente &e, const Kanonwerte &k);
 
+// The second of the day of the instant jd, rounded, and the Julian day
+// number of that day.
+long long tagessekunden(double jd, long *tagesnummer);
+
 // A TD date as catalogues write it, "2024-04-08", "-0584-05-28".
 std::string katalogdatum_text(int jahr, int monat, int tag);
 
