@@ -219,16 +219,16 @@ TEST_F(Ablauf, AutomatischWeiterBisZurLetztenFinsternis)
     EXPECT_EQ(ende(*umbrix), 0) << aus;
 }
 
-TEST_F(Ablauf, AutomatischWeiterEndetNach2199)
+TEST_F(Ablauf, AutomatischWeiterBisZumDateiende)
 {
     testhilfe::datei_schreiben(v_.datei("Ecad22.prn"), satz(finsternis(2199, 6, 1)) +
                                                            satz(finsternis(2199, 12, 3)) +
                                                            satz(finsternis(2200, 4, 20)));
     auto umbrix = starten({"2199"});
     ASSERT_TRUE(fenster_finden()) << umbrix->ausgabe();
-    ASSERT_TRUE(warten_auf(*umbrix, "3.12.2199 Besselelemente eingelesen.\n", 20)) << umbrix->ausgabe();
+    ASSERT_TRUE(warten_auf(*umbrix, "20.4.2200 Besselelemente eingelesen.\n", 30)) << umbrix->ausgabe();
     testhilfe::schlafen(4);
-    EXPECT_EQ(zaehlen(umbrix->ausgabe(), "Besselelemente eingelesen"), 2) << umbrix->ausgabe();
+    EXPECT_EQ(zaehlen(umbrix->ausgabe(), "Besselelemente eingelesen"), 3) << umbrix->ausgabe();
     EXPECT_NE(umbrix->ausgabe().find("'gmtkuesten.dat' nicht gefunden\n"), std::string::npos);
     EXPECT_EQ(ende(*umbrix), 0) << umbrix->ausgabe();
 }

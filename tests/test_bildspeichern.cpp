@@ -78,8 +78,8 @@ TEST(Bildspeichern, ArgumenteVonBild)
 {
     const std::pair<std::vector<std::string>, std::string> faelle[] = {
         {{}, "Kein Dateiname"}, {{"x.gif"}, "Unbekannte Endung: x.gif"},
-        {{".png"}, "Kein Dateiname vor der Endung: .png"}, {{"x.png", "2024x"}, "Kein Jahr (1 bis 9999): '2024x'"},
-        {{"x.png", "0"}, "Kein Jahr"}, {{"x.png", "2024", "13"}, "Kein Monat (1 bis 12): '13'"},
+        {{".png"}, "Kein Dateiname vor der Endung: .png"}, {{"x.png", "2024x"}, "Kein Jahr (-1999 bis 3000): '2024x'"},
+        {{"x.png", "-2000"}, "Kein Jahr"}, {{"x.png", "2024", "13"}, "Kein Monat (1 bis 12): '13'"},
         {{"x.png", "2024", "4", "24:00"}, "Keine Uhrzeit (HH:MM, Weltzeit): '24:00'"},
         {{"x.png", "2024", "4", "18:7"}, "Keine Uhrzeit"}, {{"x.png", "2024", "4", "-1:00"}, "Keine Uhrzeit"},
         {{"x.png", "2024", "4", "32"}, "Kein Tag (1 bis 31): '32'"},

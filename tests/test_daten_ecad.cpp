@@ -339,6 +339,19 @@ TEST(DatenEcad22, GleichDerAusgabeDesKonverters)
     EXPECT_TRUE(testhilfe::datei_lesen(v.datei("Ecad22.prn")) == datei);
 }
 
+// The canon's sample of five millennia, read by its own header: the
+// shipped record file is the converter's output, and a date before year 1
+// keeps its sign in zusatz5.
+TEST(DatenEcad22, StichprobeGleichDerAusgabeDesKonverters)
+{
+    const std::string csv = UMBRIX_SOURCE_DIR "/data/canon/kanon-stichprobe.csv";
+    std::string ausgabe;
+    ASSERT_EQ(testhilfe::ausfuehren({ECAD_KONVERTER, csv, "-1999", "3000"}, &ausgabe, 60), 0) << ausgabe;
+    EXPECT_TRUE(ausgabe == testhilfe::datei_lesen(UMBRIX_SOURCE_DIR "/data/canon/kanon-stichprobe.prn"));
+    EXPECT_EQ(ausgabe.rfind("-1943 12 16\n21 45073.1 0.313334\n1011726.8533206019 -4 4 -19431216\n", 0), 0u)
+        << ausgabe.substr(0, 80);
+}
+
 TEST(DatenEcad22, AlleSaetzeLesbarGeordnetUndUnveraendert)
 {
     const auto zeilen = kanon();

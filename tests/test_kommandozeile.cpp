@@ -109,6 +109,15 @@ TEST_F(Kommandozeile, NegativeZahlIstOption)
     EXPECT_EQ(argflag['1'], 1);
 }
 
+// After "--" a negative number is the year, not option letters.
+TEST_F(Kommandozeile, NachDoppelstrichNegativesJahr)
+{
+    EXPECT_EQ(auswerten({"umbrix", "--", "-584", "5"}), 0);
+    EXPECT_EQ(jahr, -584);
+    EXPECT_EQ(monat, 5);
+    EXPECT_EQ(argflag['5'], 0);
+}
+
 TEST_F(Kommandozeile, UnlesbaresJahrGiltAlsFehlend)
 {
     EXPECT_EQ(auswerten({"umbrix", "abc"}), 0);

@@ -108,7 +108,7 @@ TEST(Ortbefehl, MeldungZitiertDieZahlWieGetippt)
         {{"--ort", "1", "2", "99999999999999999999"}, "Jahr 99999999999999999999 ausserhalb der Datei ("},
         {{"--ort", "1", "2", "2000", "99999999999999999999"}, "MONAT ausserhalb 1..12: \"99999999999999999999\""},
         {{"--liste", "1", "2", "99999999999999999999", "5"}, "BIS liegt vor VON: 99999999999999999999 5"},
-        {{"--bild", "x.png", "99999999999999999999"}, "Kein Jahr (1 bis 9999): '99999999999999999999'"}};
+        {{"--bild", "x.png", "99999999999999999999"}, "Kein Jahr (-1999 bis 3000): '99999999999999999999'"}};
     for (const auto &[argumente, meldung] : faelle) {
         const Lauf l = umbrix(argumente);
         EXPECT_EQ(l.status, 2) << meldung;

@@ -36,8 +36,8 @@ TEST(Pfadbefehl, Argumente)
         {{"--pfad", "2024"}, true, 2024, 0, ""},
         {{"--pfad", "2024", "4"}, true, 2024, 4, ""},
         {{"--pfad", "+2024"}, true, 2024, 0, ""},  // as --ort and --bild read it
-        {{"--pfad", "abc"}, true, 0, 0, "JAHR ist keine ganze Zahl von 1 bis 9999: \"abc\""},
-        {{"--pfad", "0"}, true, 0, 0, "JAHR"},
+        {{"--pfad", "abc"}, true, 0, 0, "JAHR ist keine ganze Zahl von -1999 bis 3000: \"abc\""},
+        {{"--pfad", "3001"}, true, 0, 0, "JAHR"},
         {{"--pfad", "99999999999999999999"}, true, 0, 0, "JAHR"},
         {{"--pfad", "2024", "13"}, true, 0, 0, "MONAT ist keine ganze Zahl von 1 bis 12: \"13\""},
         {{"--pfad", "2024", "4.5"}, true, 0, 0, "MONAT"},

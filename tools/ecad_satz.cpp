@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace ecad {
 
@@ -75,6 +76,18 @@ std::string zahl_text(double wert)
     return std::string(puffer, ergebnis.ptr);
 }
 
+namespace {
+
+// The canon's date as a number, YYYYMMDD signed with the year
+// (-5840528 for -584 May 28).
+long katalogdatum_zahl(const KanonZeile &z)
+{
+    const long zahl = std::labs(static_cast<long>(z.jahr)) * 10000L + z.monat * 100 + z.tag;
+    return z.jahr < 0 ? -zahl : zahl;
+}
+
+}  // namespace
+
 std::string satz_text(const KanonZeile &z)
 {
     int jahr, monat, tag;
@@ -91,7 +104,7 @@ std::string satz_text(const KanonZeile &z)
     s += std::to_string(jahr) + ' ' + std::to_string(monat) + ' ' + std::to_string(tag) + '\n';
     s += std::to_string(z.t0_stunde) + ' ' + z.text[S_DELTAT] + ' ' + groesste_text(z) + '\n';
     s += zahl_text(jd_ut(z)) + ' ' + std::to_string(z.tmin) + ' ' + std::to_string(z.tmax) + ' ' +
-         std::to_string(z.jahr * 10000L + z.monat * 100 + z.tag) + '\n';
+         std::to_string(katalogdatum_zahl(z)) + '\n';
     s += spalten(S_X0, S_X3);
     s += spalten(S_Y0, S_Y3);
     s += spalten(S_D0, S_D2);

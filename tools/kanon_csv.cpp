@@ -8,6 +8,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 namespace ecad {
 
@@ -15,6 +16,11 @@ const char *const kanon_kopf =
     "year,month,day,jd_greatest_tdt,t0_tdt_hour,tmin_h,tmax_h,deltat_s,"
     "x0,x1,x2,x3,y0,y1,y2,y3,d0,d1,d2,mu0,mu1,mu2,"
     "l1_0,l1_1,l1_2,l2_0,l2_1,l2_2,tanf1,tanf2";
+
+const char *const stichprobe_kopf =
+    "year,month,day,td_greatest,ut_greatest,deltat_s,lunation,saros,type,gamma,magnitude,lat,lon,"
+    "sun_alt,sun_azi,path_width_km,central_duration_s,t0_tdt_hour,x0,x1,x2,x3,y0,y1,y2,y3,d0,d1,d2,"
+    "l1_0,l1_1,l1_2,l2_0,l2_1,l2_2,mu0,mu1,tanf1,tanf2";
 
 namespace {
 
@@ -45,9 +51,7 @@ void zeilenende_entfernen(std::string &zeile)
     if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
 }
 
-}  // namespace
-
-bool kanon_zeile_lesen(const std::string &zeile, KanonZeile &z, std::string &fehler)
+std::vector<std::string> felder_trennen(const std::string &zeile)
 {
     std::vector<std::string> felder;
     std::string::size_type anfang = 0;
@@ -57,6 +61,63 @@ bool kanon_zeile_lesen(const std::string &zeile, KanonZeile &z, std::string &feh
         if (komma == std::string::npos) break;
         anfang = komma + 1;
     }
+    return felder;
+}
+
+// The Julian date of greatest eclipse from the date and the TD time of day
+// "HH:MM:SS", as the canon table writes it; empty when they are no date and time.
+std::string jd_aus_uhrzeit(const std::string &jahr, const std::string &monat, const std::string &tag,
+                           const std::string &uhrzeit)
+{
+    double j, m, t;
+    int jj, mm, tt, h = -1, min = -1, sek = -1;
+    char rest = 0;
+    if (!zahl(jahr, j) || !zahl(monat, m) || !zahl(tag, t) || !ganz(j, jj) || !ganz(m, mm) || !ganz(t, tt) ||
+        std::sscanf(uhrzeit.c_str(), "%2d:%2d:%2d%c", &h, &min, &sek, &rest) != 3 || h < 0 || h > 23 || min < 0 ||
+        min > 59 || sek < 0 || sek > 59 || uhrzeit.size() != 8)
+        return "";
+    char text[40];
+    std::snprintf(text, sizeof text, "%.7f",
+                  static_cast<double>(tagesnummer(jj, mm, tt)) - 0.5 + (h * 3600 + min * 60 + sek) / 86400.0);
+    return text;
+}
+
+// A row of the sample rewritten as a row of the element table.
+bool stichprobe_zeile_lesen(const std::string &zeile, KanonZeile &z, std::string &fehler)
+{
+    static const std::vector<std::string> namen = felder_trennen(stichprobe_kopf);
+    const std::vector<std::string> felder = felder_trennen(zeile);
+    if (felder.size() != namen.size()) {
+        fehler = std::to_string(felder.size()) + " Felder statt " + std::to_string(namen.size());
+        return false;
+    }
+    const auto feld = [&](const char *name) {
+        for (std::size_t i = 0; i < namen.size(); ++i)
+            if (namen[i] == name) return felder[i];
+        return std::string();
+    };
+    std::string umgeschrieben;
+    for (int i = 0; i < kanon_spalten; ++i) {
+        std::string text;
+        if (i == S_JD_GROESSTE) {
+            text = jd_aus_uhrzeit(feld("year"), feld("month"), feld("day"), feld("td_greatest"));
+            if (text.empty()) {
+                fehler = "keine Uhrzeit in Spalte td_greatest: '" + feld("td_greatest") + "'";
+                return false;
+            }
+        } else {
+            text = i == S_TMIN ? "-4" : i == S_TMAX ? "4" : i == S_MU2 ? "0" : feld(spaltenname[i]);
+        }
+        umgeschrieben += (i ? "," : "") + text;
+    }
+    return kanon_zeile_lesen(umgeschrieben, z, fehler);
+}
+
+}  // namespace
+
+bool kanon_zeile_lesen(const std::string &zeile, KanonZeile &z, std::string &fehler)
+{
+    const std::vector<std::string> felder = felder_trennen(zeile);
     if (felder.size() != static_cast<std::size_t>(kanon_spalten)) {
         fehler = std::to_string(felder.size()) + " Felder statt " + std::to_string(kanon_spalten);
         return false;
@@ -111,13 +172,14 @@ bool kanon_lesen(std::istream &ein, std::vector<KanonZeile> &zeilen, std::string
 {
     std::string zeile;
     long nummer = 0;
-    bool kopf_gelesen = false;
+    bool kopf_gelesen = false, stichprobe = false;
     while (std::getline(ein, zeile)) {
         ++nummer;
         zeilenende_entfernen(zeile);
         if (zeile.empty()) continue;
         if (!kopf_gelesen) {
-            if (zeile != kanon_kopf) {
+            stichprobe = zeile == stichprobe_kopf;
+            if (zeile != kanon_kopf && !stichprobe) {
                 fehler = "Zeile " + std::to_string(nummer) + ": unerwartete Kopfzeile";
                 return false;
             }
@@ -126,7 +188,7 @@ bool kanon_lesen(std::istream &ein, std::vector<KanonZeile> &zeilen, std::string
         }
         KanonZeile z;
         std::string grund;
-        if (!kanon_zeile_lesen(zeile, z, grund)) {
+        if (!(stichprobe ? stichprobe_zeile_lesen(zeile, z, grund) : kanon_zeile_lesen(zeile, z, grund))) {
             fehler = "Zeile " + std::to_string(nummer) + ": " + grund;
             return false;
         }

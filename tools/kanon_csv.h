@@ -13,6 +13,11 @@ constexpr int kanon_spalten = 30;
 
 // The header line the table must begin with (the columns below, in order).
 extern const char *const kanon_kopf;
+// The header of the canon's sample with its published values: the same
+// elements in another order, greatest eclipse as a TD time of day instead
+// of a Julian date, no validity range (-4 to 4 hours) and no mu2 (0); the
+// published columns are not read.
+extern const char *const stichprobe_kopf;
 
 // Column numbers.
 enum Spalte {
@@ -32,7 +37,7 @@ struct KanonZeile {
 // Splits and checks one data row. On failure returns false and says why.
 bool kanon_zeile_lesen(const std::string &zeile, KanonZeile &z, std::string &fehler);
 
-// Reads the whole table: the header, then the rows (empty lines and a
+// Reads the whole table, of either header: the header, then the rows (empty lines and a
 // carriage return before each line feed are tolerated). On failure returns
 // false with "Zeile N: reason".
 bool kanon_lesen(std::istream &ein, std::vector<KanonZeile> &zeilen, std::string &fehler);

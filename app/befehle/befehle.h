@@ -32,6 +32,9 @@ int befehl_ausfuehren(const Befehlsform &form, int argc, char **argv);
 // status back.
 int befehl_fehler(const std::string &text, int status);
 
+// A whole number within von..bis.
+bool ganze_zahl(const char *text, int von, int bis, int *wert);
+
 // The version and the usage text, every form's line.
 void anwendung_zeigen(std::FILE *aus);
 // The usage text on standard output, with status 0 once it is written.
@@ -45,11 +48,20 @@ std::string anwendungszeile(const char *name);
 bool finsternisdatei_lesen(std::vector<Elemente> *alle, std::string *fehler,
                            std::vector<Besselsatz> *saetze = nullptr);
 
+// Takes --deltat SEKUNDEN out of the arguments (not after "--") and has
+// every eclipse read with that Delta T; false with the line that says what
+// is wrong with it.
+bool delta_t_abtrennen(int *argc, char **argv, std::string *fehler);
+// The arguments without the first "--" after the form's name; their count.
+int ohne_trenner(int argc, char **argv);
+
 // The forms' run functions.
 int ortbefehl(int argc, char **argv);    // --ort
 int listenbefehl(int argc, char **argv); // --liste
 int pfadbefehl(int argc, char **argv);   // --pfad
 int bildbefehl(int argc, char **argv);   // --bild
 int suchbefehl(int argc, char **argv);   // --suche
+int kanonbefehl(int argc, char **argv);  // --kanon
+int elementebefehl(int argc, char **argv);  // --elemente
 
 #endif

@@ -18,6 +18,8 @@ const Befehlsform formen[] = {
     {"--pfad", "--pfad [Jahr [Monat [Tag]]]", pfadbefehl},
     {"--bild", "--bild Datei [Jahr [Monat [Tag] [HH:MM]]]", bildbefehl},
     {"--suche", "--suche Name", suchbefehl},
+    {"--kanon", "--kanon [Von [Bis]]", kanonbefehl},
+    {"--elemente", "--elemente Jahr Monat [Tag]", elementebefehl},
 };
 
 const Befehlsform *form_namens(const char *name)
@@ -41,6 +43,7 @@ std::string falsches_argument(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
+        if (a == "--") break;  // values follow, negative years among them
         if (const Befehlsform *f = form_namens(a.c_str()))
             return a + " muss das erste Argument sein: umbrix " + f->anwendung;
         if (form_namens(("-" + a).c_str())) return "unbekannte Option " + a + "; gemeint ist -" + a;
@@ -51,7 +54,7 @@ std::string falsches_argument(int argc, char **argv)
 
 bool hilfe_verlangt(int argc, char **argv)
 {
-    for (int i = 1; i < argc; ++i)
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i)
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) return true;
     return false;
 }
@@ -76,11 +79,19 @@ const Befehlsform *befehlsform(int argc, char **argv)
 
 int befehl_ausfuehren(const Befehlsform &form, int argc, char **argv)
 {
-    const int status = form.ausfuehren(argc, argv);
+    const int status = form.ausfuehren(ohne_trenner(argc, argv), argv);
     errno = 0;
     if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
     std::fprintf(stderr, "umbrix: Ausgabe nicht geschrieben: %s\n", std::strerror(errno ? errno : EIO));
     return status ? status : 1;
+}
+
+bool ganze_zahl(const char *text, int von, int bis, int *wert)
+{
+    int w = 0;
+    if (!ganzzahl_lesen(text, &w) || w < von || w > bis) return false;
+    *wert = w;
+    return true;
 }
 
 int befehl_fehler(const std::string &text, int status)

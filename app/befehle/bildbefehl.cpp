@@ -55,8 +55,9 @@ bool bildauftrag_lesen(int argc, char **argv, Bildauftrag *a, std::string *fehle
     }
     int wert;
     if (argc > 3) {
-        if (!ganzzahl_lesen(argv[3], &wert) || wert < 1 || wert > 9999) {
-            *fehler = std::string("Kein Jahr (1 bis 9999): '") + argv[3] + "'.";
+        if (!ganzzahl_lesen(argv[3], &wert) || wert < erstes_jahr || wert > letztes_jahr) {
+            *fehler = "Kein Jahr (" + std::to_string(erstes_jahr) + " bis " + std::to_string(letztes_jahr) + "): '" +
+                      argv[3] + "'.";
             return false;
         }
         a->jahr = wert;

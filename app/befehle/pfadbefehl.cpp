@@ -9,19 +9,6 @@
 #include <cstring>
 #include <vector>
 
-namespace {
-
-// A whole number within von..bis.
-bool ganze_zahl(const char *text, int von, int bis, int *wert)
-{
-    int w = 0;
-    if (!ganzzahl_lesen(text, &w) || w < von || w > bis) return false;
-    *wert = w;
-    return true;
-}
-
-}  // namespace
-
 Pfadbefehl pfadbefehl_lesen(int argc, char **argv)
 {
     Pfadbefehl b;
@@ -29,8 +16,10 @@ Pfadbefehl pfadbefehl_lesen(int argc, char **argv)
     b.gegeben = true;
     if (argc > 5) return b.fehler = std::string("--pfad: ueberzaehlige Angabe \"") + argv[5] + "\"", b;
     if (argc > 2) {
-        if (!ganze_zahl(argv[2], 1, 9999, &b.jahr))
-            return b.fehler = std::string("--pfad: JAHR ist keine ganze Zahl von 1 bis 9999: \"") + argv[2] + "\"", b;
+        if (!ganze_zahl(argv[2], erstes_jahr, letztes_jahr, &b.jahr))
+            return b.fehler = "--pfad: JAHR ist keine ganze Zahl von " + std::to_string(erstes_jahr) + " bis " +
+                              std::to_string(letztes_jahr) + ": \"" + argv[2] + "\"",
+                   b;
         b.monat = 0;
         b.jahr_gegeben = true;
     }

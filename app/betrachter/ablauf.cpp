@@ -77,12 +77,10 @@ bool anfrage_ausfuehren(Bessel &bessel)
     return gelesen;
 }
 
-// The automatic advance: the next record of the file, unless the file ends
-// or the month after the eclipse shown lies beyond 2199.
+// The automatic advance: the next record of the file, to the file's end.
 bool weiterschalten(Bessel &bessel)
 {
-    int folgejahr = monat == 12 ? jahr + 1 : jahr;
-    if (schluss() || bessel.lesestand != Bessel::gefunden || folgejahr > 2199) return false;
+    if (schluss() || bessel.lesestand != Bessel::gefunden) return false;
     bool gelesen = bessel.satzeinlesen(bessel.satznummer + 1);
     datum_uebernehmen(bessel);
     return gelesen;

@@ -10,6 +10,19 @@
 
 char *aktuellerpfad = nullptr;
 
+namespace {
+
+bool delta_t_gegeben = false;
+double vorgegebenes_delta_t = 0;
+
+}  // namespace
+
+void delta_t_vorgeben(double sekunden)
+{
+    delta_t_gegeben = true;
+    vorgegebenes_delta_t = sekunden;
+}
+
 // Found from the program's own place, so that a staged or moved
 // installation finds its data as well as one in the configured prefix, and
 // a program in the build tree never reads an installed copy.
@@ -59,6 +72,8 @@ bool besseldatei_lesen(std::vector<Besselsatz> *saetze, std::string *fehler)
     FILE *f = fopen2(const_cast<char *>(besseldatei), const_cast<char *>("r"));
     if (!f) return false;
     *saetze = besselsaetze_lesen(f, fehler);
+    if (delta_t_gegeben)
+        for (Besselsatz &s : *saetze) delta_t_ersetzen(s, vorgegebenes_delta_t);
     fclose(f);
     return true;
 }

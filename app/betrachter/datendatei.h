@@ -25,7 +25,11 @@ int getline(FILE *f, char *buffer, int size);
 // Every whole record of the eclipse file, opened with fopen2; false when it
 // cannot be opened. *fehler (when given): the line on a broken record after
 // them, else empty.
+// With a Delta T given (delta_t_vorgeben), every record holds that one.
 bool besseldatei_lesen(std::vector<Besselsatz> *saetze, std::string *fehler);
+
+// Delta T in seconds that replaces each eclipse's own (--deltat).
+void delta_t_vorgeben(double sekunden);
 
 // The data directory of the installation (share/umbrix beside the
 // program's bin directory); fopen2 reads from it what it finds nowhere else.

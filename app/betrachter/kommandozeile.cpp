@@ -25,6 +25,7 @@ void setargflags(char *text)
 int kommandozeile_auswerten(int argc, char **argv)
 {
     int positional = 0;
+    const char *jahrtext = nullptr, *monatstext = nullptr;
     if (argc < 1 || (argc == 1 && argv[0][0] == '/')) {
         // Started by absolute path without arguments, as from a launcher:
         // the data files lie beside the program.
@@ -38,17 +39,30 @@ int kommandozeile_auswerten(int argc, char **argv)
         jahr = 1951;
         alle = 1;
     } else {
+        // After "--" every argument is a value: "umbrix -- -584 5".
+        bool werte = false;
         for (int i = 1; i < argc; ++i) {
-            if (argv[i][0] == '-' || argv[i][0] == '?') {
+            if (!werte && strcmp(argv[i], "--") == 0) {
+                werte = true;
+            } else if (!werte && (argv[i][0] == '-' || argv[i][0] == '?')) {
                 setargflags(argv[i]);
             } else {
                 ++positional;
-                if (positional == 1) sscanf(argv[i], "%d", &jahr);
-                if (positional == 2) sscanf(argv[i], "%d", &monat);
+                if (positional == 1 && sscanf(argv[i], "%d", &jahr) == 1) jahrtext = argv[i];
+                if (positional == 2 && sscanf(argv[i], "%d", &monat) == 1) monatstext = argv[i];
             }
         }
     }
     if (argflag[static_cast<unsigned char>('?')] || positional > 2) return 1;
+    // Refused before the window opens.
+    if (jahrtext && jahr != 0 && (jahr < erstes_jahr || jahr > letztes_jahr)) {
+        fprintf(stderr, "umbrix: Jahr %s ausserhalb %d..%d.\n", jahrtext, erstes_jahr, letztes_jahr);
+        return 2;
+    }
+    if (monatstext && (monat < 1 || monat > 12)) {
+        fprintf(stderr, "umbrix: Monat %s ausserhalb 1..12.\n", monatstext);
+        return 2;
+    }
     if (jahr == 0) {
         jahr = 2008;
         monat = 8;

@@ -29,7 +29,8 @@ extern Anfrage anfrage;
 void setargflags(char *text);
 
 // Reads the command line into jahr, monat, alle and aktuellerpfad (and sets
-// PWD for a start by absolute path). Returns 1 when the usage text is due.
+// PWD for a start by absolute path). Returns 1 when the usage text is due,
+// 2 after the line on standard error that refuses a year or month.
 int kommandozeile_auswerten(int argc, char **argv);
 
 #endif

@@ -17,7 +17,9 @@ bool kalenderdatum(int jahr, int monat, int tag)
 
 Tageszeit beschriftungszeit(double mjd, int jahr, int monat, int tag, double t)
 {
-    double h = (mjd - std::trunc(mjd)) * 24 + t;
+    // The day's fraction: below the integer part for the negative mjd of
+    // eclipses before 1858 November 17.
+    double h = (mjd - std::floor(mjd)) * 24 + t;
     Tageszeit z{tag, monat, jahr, 0, 0};
     int schritt = 0;
     if (h < 0) {

@@ -1,6 +1,8 @@
 // The one place that knows what the eclipse file's extra numbers mean.
 #include "elemente.h"
 
+#include "kalender.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -50,6 +52,20 @@ Elemente elemente_aus_satz(const Besselsatz &s)
     e.tanf1 = s.tanf1;
     e.tanf2 = s.tanf2;
     return e;
+}
+
+void delta_t_ersetzen(Besselsatz &s, double delta_t)
+{
+    const double mehr = delta_t - s.zusatz1;
+    s.zusatz1 = delta_t;
+    s.jd -= mehr / 86400;
+    s.mu[0] -= grad_je_sekunde * mehr;
+    ecad::kalenderdatum(s.jd, s.fjahr, s.fmonat, s.ftag);
+}
+
+double mu0_ephemeridisch(const Elemente &e)
+{
+    return e.mu[0] + grad_je_sekunde * e.delta_t;
 }
 
 std::vector<Elemente> elemente_aus_saetzen(const std::vector<Besselsatz> &saetze)

@@ -44,7 +44,19 @@ struct Elemente {
     double tanf1 = 0, tanf2 = 0;
 };
 
+// Degrees the Earth turns per second of UT: the hour angle of the shadow's
+// axis referred to Greenwich is the ephemeris one less this times Delta T.
+constexpr double grad_je_sekunde = 1.002738 * 15.0 / 3600.0;
+
 Elemente elemente_aus_satz(const Besselsatz &s);
+
+// The record with another Delta T (seconds): T0 in TD stays, so T0 in UT,
+// its date and mu0 referred to Greenwich move; the path moves east for a
+// larger Delta T.
+void delta_t_ersetzen(Besselsatz &s, double delta_t);
+
+// mu0 as the canon gives it, referred to the ephemeris meridian.
+double mu0_ephemeridisch(const Elemente &e);
 // The same for every record, in their order.
 std::vector<Elemente> elemente_aus_saetzen(const std::vector<Besselsatz> &saetze);
 

@@ -12,6 +12,7 @@
 //   ortszeilen.h        that as the lines of --ort and --liste
 //   schattenpfad.h      the path of the shadow
 //   pfadzeilen.h        that as the table of --pfad
+//   kanonwerte.h        what a canon gives of an eclipse, the lines of --kanon
 //   ortsbestimmung.h    a place from text or from a point of the globe
 //   dezimalzahl.h       numbers typed by the user
 #ifndef UMBRIX_FINSTERNIS_FINSTERNIS_H
@@ -24,6 +25,7 @@
 #include "finsterniswahl.h"
 #include "fundamentalebene.h"
 #include "kalender.h"
+#include "kanonwerte.h"
 #include "ortsbestimmung.h"
 #include "ortsumstaende.h"
 #include "ortszeilen.h"

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+// The years of the canon's five millennia, which every form takes.
+constexpr int erstes_jahr = -1999, letztes_jahr = 3000;
+
 // Whether the eclipse lies in the month jahr/monat or after it (month 0:
 // the year's first).
 bool ab_monat(const Elemente &e, int jahr, int monat);

@@ -43,25 +43,25 @@ std::string ort(const Pfadort &p)
     return p.gibt_es ? ort(p.ort) : "--";
 }
 
-std::string dauer(double sekunden)
-{
-    const long zehntel = std::lround(std::fmax(0.0, sekunden) * 10);
-    char text[32];
-    std::snprintf(text, sizeof text, "%ldm%02ld.%lds", zehntel / 600, zehntel % 600 / 10, zehntel % 10);
-    return text;
-}
-
 std::string hoehepunkt(const Elemente &b, const char *name, const Hoehepunkt &h, bool zentral)
 {
     char text[48];
     if (zentral)
-        std::snprintf(text, sizeof text, "Dauer %s", dauer(h.dauer).c_str());
+        std::snprintf(text, sizeof text, "Dauer %s", dauer_text(h.dauer).c_str());
     else
         std::snprintf(text, sizeof text, "Groesse %.4f", h.groesse);
     return std::string(name) + ": " + sekunde(b, h.t) + "  " + ort(h.ort) + "  " + text;
 }
 
 }  // namespace
+
+std::string dauer_text(double sekunden)
+{
+    const long zehntel = std::lround(std::fmax(0.0, sekunden) * 10);
+    char text[32];
+    std::snprintf(text, sizeof text, "%ldm%02ld.%lds", zehntel / 600, zehntel % 600 / 10, zehntel % 10);
+    return text;
+}
 
 std::vector<std::string> pfadzeilen(const Elemente &b, const Schattenpfad &p)
 {
@@ -76,7 +76,7 @@ std::vector<std::string> pfadzeilen(const Elemente &b, const Schattenpfad &p)
                 std::snprintf(breite, sizeof breite, "%.0f", z.breite_km);
             char rest[96];
             std::snprintf(rest, sizeof rest, "  Sonnenhoehe %.1f  Breite %s km  Dauer %s", z.sonnenhoehe, breite,
-                          dauer(z.dauer).c_str());
+                          dauer_text(z.dauer).c_str());
             zeilen.push_back(minute(b, z.t) + "  Nord " + ort(z.nord) + "  Zentral " + ort(z.zentral) + "  Sued " +
                              ort(z.sued) + rest);
         }

@@ -25,4 +25,7 @@ std::vector<std::string> pfadzeilen(const Elemente &e, const Schattenpfad &p);
 // (total on part of the central line, annular on the rest) or partiell.
 std::string pfadkopf(const Elemente &e, const Schattenpfad &p);
 
+// A duration as the table gives it: "4m28.2s", tenths of seconds rounded.
+std::string dauer_text(double sekunden);
+
 #endif

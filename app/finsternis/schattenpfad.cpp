@@ -206,7 +206,7 @@ bool zentralpunkt(const Elemente &b, double t, Grenzstand *nord, Grenzstand *sue
 }
 
 // Greatest eclipse: x x' + y y' = 0, by Newton's method from T0.
-double groesste_zeit(const Elemente &b)
+double achse_am_naechsten(const Elemente &b)
 {
     double t = 0;
     for (int i = 0; i < 20; ++i) {
@@ -280,7 +280,7 @@ Hoehepunkt laengste_dauer(const Elemente &b, const std::vector<Zentralpunkt> &pu
 
 // Where the axis misses the Earth: the point of the limb nearest to it,
 // and the magnitude there.
-Hoehepunkt am_rand(const Elementwerte &e)
+Hoehepunkt randpunkt(const Elementwerte &e)
 {
     Hoehepunkt h;
     h.t = e.t;
@@ -315,6 +315,28 @@ double richtung_grad(const Ort &a, const Ort &b)
 
 }  // namespace
 
+double groesste_zeit(const Elemente &e)
+{
+    return achse_am_naechsten(e);
+}
+
+bool zentralpunkt_bei(const Elemente &e, double t, Zentralpunkt *z)
+{
+    Grenzstand nord, sued;
+    *z = Zentralpunkt();
+    return zentralpunkt(e, t, &nord, &sued, z);
+}
+
+void zentrallinie_zeitraum(const Elemente &b, double tg, double *anfang, double *ende)
+{
+    zeitraum(tg, [&](double t) { return achse_innen(elemente_bei(b, t)) >= 0; }, anfang, ende);
+}
+
+Hoehepunkt am_rand(const Elemente &e, double t)
+{
+    return randpunkt(elemente_bei(e, t));
+}
+
 Schattenpfad schattenpfad(const Elemente &b)
 {
     Schattenpfad p;
@@ -325,7 +347,7 @@ Schattenpfad schattenpfad(const Elemente &b)
 
     if (p.zentral) {
         double anfang, ende;
-        zeitraum(tg, [&](double t) { return achse_innen(elemente_bei(b, t)) >= 0; }, &anfang, &ende);
+        zentrallinie_zeitraum(b, tg, &anfang, &ende);
         Grenzstand nord, sued;
         Zentralpunkt z;
         std::vector<double> zeiten = minuten(b, anfang, ende);
@@ -344,7 +366,7 @@ Schattenpfad schattenpfad(const Elemente &b)
         }
         if (!p.punkte.empty()) p.laengste = laengste_dauer(b, p.punkte);
     } else {
-        p.groesste = am_rand(eg);
+        p.groesste = randpunkt(eg);
     }
 
     double anfang, ende;

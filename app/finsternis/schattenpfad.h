@@ -69,4 +69,19 @@ struct Pfadnaehe {
 
 Pfadnaehe pfadnaehe(const Elemente &e, const Ort &ort, double t);
 
+// Pieces of the path for single moments, for what catalogues give of an
+// eclipse without its whole path.
+//
+// Greatest eclipse: the axis closest to the Earth's centre, hours from T0.
+double groesste_zeit(const Elemente &e);
+// The central point at moment t with its limits, width and duration; false
+// where the axis misses the Earth.
+bool zentralpunkt_bei(const Elemente &e, double t, Zentralpunkt *z);
+// First and last moment of the axis on the Earth around tg, where it meets
+// the Earth.
+void zentrallinie_zeitraum(const Elemente &e, double tg, double *anfang, double *ende);
+// Where the axis misses the Earth: the point of the limb nearest to it at
+// moment t, and the magnitude there.
+Hoehepunkt am_rand(const Elemente &e, double t);
+
 #endif
