@@ -168,6 +168,7 @@ TEST(Ansicht, SchattierungUndLegendeSchaltenUndBleiben)
 {
     Umbrixlauf u;
     u.daten_kopieren();
+    u.datei("gmtland.dat", datei_lesen(std::string(UMBRIX_SOURCE_DIR) + "/data/gmtland.dat"));
     Umgebung env("ENV", u.verzeichnis().pfad().c_str());
     const testhilfe::Elemente &e = finsternis(2024, 4);
     const unsigned long land = static_cast<unsigned long>(schattenfarbe(true, 0));

@@ -421,7 +421,10 @@ void schattenbild_zeichnen(const Elementwerte *e, double drehung, double neigung
     const double ax = e ? e->x : 1e9, ay = e ? e->y : 1e9;
     const double l2 = e ? e->l2 : 0, tanf2 = e ? e->tanf2 : 0;
     const double grenze2 = tafel.abstand_max * tafel.abstand_max;
-    const bool direkt = g.bild->bits_per_pixel == 32;
+    // Pixels written as words of this machine where the image has them so.
+    const uint32_t eins = 1;
+    const int eigene_ordnung = *reinterpret_cast<const unsigned char *>(&eins) ? LSBFirst : MSBFirst;
+    const bool direkt = g.bild->bits_per_pixel == 32 && g.bild->byte_order == eigene_ordnung;
     const unsigned char *zellen = maske.zellen.data();
     const int *zeilentafel = zeile_fuer_sinus.data();
 

@@ -158,7 +158,7 @@ Umbrixlauf::~Umbrixlauf()
 
 void Umbrixlauf::daten_kopieren()
 {
-    for (const char *name : {"Ecad22.prn", "gmtkuesten.dat", "gmtland.dat"})
+    for (const char *name : {"Ecad22.prn", "gmtkuesten.dat"})
         datei_schreiben(v_.datei(name), datei_lesen(std::string(UMBRIX_SOURCE_DIR) + "/data/" + name));
 }
 
