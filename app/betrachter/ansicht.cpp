@@ -179,7 +179,7 @@ void legende_zeichnen(const Bessel &bessel, const Bildart &art)
     y0 += 8;
     const int muster_breite = 24, skala_breite = 128;
     int b = textbreite("Kern- oder Ringschatten") + muster_breite + 3 * abstand;
-    const int h = static_cast<int>(eintraege.size()) * zeilenhoehe + (skala ? 3 * zeilenhoehe + 4 : 0) + abstand;
+    const int h = static_cast<int>(eintraege.size()) * zeilenhoehe + (skala ? 4 * zeilenhoehe - 4 : 0) + abstand;
     b = std::max(b, skala_breite + 2 * abstand);
     platte(x0, y0, x0 + b, y0 + h);
     const bool ring = e && bessel.werte.l2[0] > 0;
@@ -196,7 +196,7 @@ void legende_zeichnen(const Bessel &bessel, const Bildart &art)
         ischrift(x0 + abstand, y, "Bedeckung der Sonne", 0);
         y += 4;
         schattenskala_zeichnen(x0 + abstand, y, skala_breite, zeilenhoehe - 2);
-        y += zeilenhoehe + 4;
+        y += 2 * zeilenhoehe - 4;
         color(1);
         ischrift(x0 + abstand, y, "0 %", 0);
         ischrift(x0 + abstand + skala_breite - textbreite("100 %"), y, "100 %", 0);
