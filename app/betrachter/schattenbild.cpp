@@ -270,7 +270,7 @@ void geometrie_pruefen()
 inline double schnell_atan2(double y, double x)
 {
     const double ax = std::fabs(x), ay = std::fabs(y);
-    const double gross = std::fmax(ax, ay), klein = std::fmin(ax, ay);
+    const double gross = ax > ay ? ax : ay, klein = ax > ay ? ay : ax;
     if (gross == 0) return 0;
     const double a = klein / gross, s = a * a;
     double w = ((-0.0464964749 * s + 0.15931422) * s - 0.327622764) * s * a + a;
@@ -300,6 +300,7 @@ void sinustafel_pruefen()
 const int hoehenzeilen = 16;
 const int abstandsschritte = 1024;
 struct Bedeckungstafel {
+    double l1 = -1, l2 = 0, tanf1 = 0, tanf2 = 0;  // the cones it was made for
     double abstand_max = 0, je_schritt = 0;  // distance of the last entry; entries per Earth radius
     float stufe[hoehenzeilen][abstandsschritte + 2];
 };
@@ -308,6 +309,12 @@ std::vector<unsigned char> landzeile;
 
 void tafel_fuellen(const Elementwerte &e)
 {
+    // The stopped viewer draws the same moment again and again.
+    if (e.l1 == tafel.l1 && e.l2 == tafel.l2 && e.tanf1 == tafel.tanf1 && e.tanf2 == tafel.tanf2) return;
+    tafel.l1 = e.l1;
+    tafel.l2 = e.l2;
+    tafel.tanf1 = e.tanf1;
+    tafel.tanf2 = e.tanf2;
     tafel.abstand_max = std::fmax(e.l1, 1e-9);
     tafel.je_schritt = abstandsschritte / tafel.abstand_max;
     for (int i = 0; i < hoehenzeilen; ++i) {
