@@ -1,5 +1,5 @@
 // Speed of the eclipse viewer: one animation frame at 1280 x 1024 with the
-// shipped coastlines (and its parts), loading the coastline file, and
+// shipped coastlines (and its parts), outlined and shaded, loading the coastline file, and
 // reading the last eclipse of the shipped eclipse file. Runs on a private
 // Xvfb of its own; the data files are those beside the program.
 #include <benchmark/benchmark.h>
@@ -7,6 +7,7 @@
 #include "bench_programmfenster.h"
 #include "betrachter/bessel.h"
 #include "betrachter/erdkarte.h"
+#include "betrachter/schattenbild.h"
 #include "betrachter/zustand.h"
 #include "xmalwerk1/xmalwerk1.h"
 
@@ -60,6 +61,20 @@ void BM_Bild(benchmark::State &state)
     }
 }
 BENCHMARK(BM_Bild)->UseRealTime()->Repetitions(9)->DisplayAggregatesOnly(true);
+
+// The same frame shaded: land, sea and the shadow as one image of the
+// globe, the outlines on top.
+void BM_Bild_schattiert(benchmark::State &state)
+{
+    double t = -3.0;
+    for (auto _ : state) {
+        changebuffer(0, 1);
+        screenclear(-1);
+        bessel.zeichnen(t, true);
+        t = naechstes_t(t);
+    }
+}
+BENCHMARK(BM_Bild_schattiert)->UseRealTime()->Repetitions(9)->DisplayAggregatesOnly(true);
 
 // The parts: the two copies (with the wait for the server) ...
 void BM_Bild_nurKopien(benchmark::State &state)
@@ -138,6 +153,7 @@ int main(int argc, char **argv)
     {
         OhneAusgabe still;
         karte_laden(const_cast<char *>("gmtkuesten.dat"));
+        landmaske_laden("gmtland.dat");
         bessel.dateneinlesen(2008, 8);
         bessel.zeichnen(0);  // the kind of the eclipse is told once
     }

@@ -57,7 +57,8 @@ double kueste_getroffen(const Umbrixlauf &u, const Bild &b, double mu, double d)
 }
 
 // Colours of globe and background, sampled on a grid away from the lines
-// that are expected there (penumbra, umbra mark, place marker, caption).
+// that are expected there (penumbra, umbra mark, place marker, caption, key,
+// time scale).
 void farben_pruefen(const Umbrixlauf &u, const Bild &b, const Elemente &e, double t)
 {
     double zx, zy;
@@ -71,6 +72,7 @@ void farben_pruefen(const Umbrixlauf &u, const Bild &b, const Elemente &e, doubl
             if (std::hypot(x - e.X(t), y - e.Y(t)) < 0.03) continue;
             if (std::hypot(x - zx, y - zy) < 0.02) continue;
             if (x > 0.98 && x < 1.8 && y > 0.9 && y < 1.1) continue;
+            if ((x < -1.2 && y > 1.1) || y < -1.35) continue;  // the key, the time scale
             unsigned long p = b.pixel(px, py);
             if (rho < 0.985) {
                 ++scheibe;

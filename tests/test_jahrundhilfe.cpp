@@ -116,7 +116,7 @@ TEST_F(Menubefehl, HilfeZeigtDenTextMitEinemOkKnopf)
 {
     int zeilen = 0;
     int laengste = strlen_zeile(hilfetext, &zeilen);
-    ASSERT_EQ(zeilen, 7);
+    ASSERT_EQ(zeilen, 9);
     Meldungsanordnung m = meldung_anordnen(reqpixprobuchst_x, reqpixprobuchst_y, zeilen, laengste, 2, false);
     {
         Fernsteuerung s(x_.name(), [&](Fernbedienung &f) {

@@ -2,6 +2,7 @@
 // to the next or the mouse choosing the moment, until Exit.
 #include "betrachter.h"
 
+#include "ansicht.h"
 #include "bessel.h"
 #include "bildspeichern.h"
 #include "globusfenster.h"
@@ -25,14 +26,17 @@ bool schluss()
 }
 
 // Menu bar "File", "Hilfe", "Ort", "Ansicht"; a pull-down ends at its
-// first empty cell, so "Pfad" and the items of "Ort" fill rows from the top.
+// first empty cell, so the items of "Ort" and "Ansicht" fill rows from the
+// top.
 void menus_anlegen()
 {
     setmenu(4, "File", "Hilfe", "Ort", "Ansicht");
     setmenu(4, "%ANNext", "Hilfe...", menutext_koordinaten, menutext_pfad(), m_next, m_hilfe, m_ort_koordinaten,
             m_pfad);
-    setmenu(3, "%AVVorige", kein_menutext, menutext_zeigen, m_vorige, keine_menufunktion, m_ort_zeigen);
-    setmenu(3, "Jahr...", kein_menutext, menutext_finsternisse, m_set, keine_menufunktion, m_ort_finsternisse);
+    setmenu(4, "%AVVorige", kein_menutext, menutext_zeigen, menutext_schattierung(), m_vorige, keine_menufunktion,
+            m_ort_zeigen, m_schattierung);
+    setmenu(4, "Jahr...", kein_menutext, menutext_finsternisse, menutext_legende(), m_set, keine_menufunktion,
+            m_ort_finsternisse, m_legende);
     setmenu(3, "%ABBild speichern...", kein_menutext, menutext_suchen, m_bild, keine_menufunktion, m_ort_suchen);
     setmenu(1, "%AXExit", menu_exit);
 }
@@ -106,8 +110,8 @@ Animation animieren(Bessel &bessel)
     return anfrage_ausfuehren(bessel) ? Animation::gewechselt : Animation::durchgelaufen;
 }
 
-// The pointer's column chooses the moment shown, until a command chooses
-// another eclipse or the program ends.
+// The pointer's column chooses the moment shown, which the time scale
+// marks, until a command chooses another eclipse or the program ends.
 void betrachten(Bessel &bessel, double xmax)
 {
     double x = 0, y = 0;
@@ -115,7 +119,9 @@ void betrachten(Bessel &bessel, double xmax)
         mausposition(&x, &y);
         double t = 3.0 / xmax * x;
         waitTOF();
-        bild_zeichnen(bessel, t);
+        Bildart art = ansicht;
+        art.zeitleiste = true;
+        bild_zeichnen(bessel, t, art);
     }
 }
 

@@ -2,11 +2,13 @@
 // shadow on the turned globe.
 #include "bessel.h"
 
+#include "ansicht.h"
 #include "datendatei.h"
 #include "erdkarte.h"
 #include "globusdrehung.h"
 #include "ortsmarke.h"
 #include "pfadbild.h"
+#include "schattenbild.h"
 #include "xmalwerk1/xmalwerk1.h"
 
 #include <cmath>
@@ -163,20 +165,32 @@ Kernschatten Bessel::kernschatten(double t)
     return k;
 }
 
-void Bessel::zeichnen(double t)
+void Bessel::zeichnen(double t, bool schattiert)
 {
+    double m = muvont(mu, t) * grad_in_rad;
+    double n = dvont(d, t) * grad_in_rad;
+    if (schattiert) {
+        // A plot file gets the globe as a disc: the shading is pixels.
+        if (malwerk_fpbild) {
+            color(4);
+            fillcircle(0, 0, 1, 1);
+        }
+        const Elementwerte e = elemente ? elemente_bei(werte, t) : Elementwerte{};
+        schattenbild_zeichnen(elemente ? &e : nullptr, m, n);
+    }
     if (elemente) {
         char text[80];
         beschriftung(t, text, sizeof text);
+        if (schattiert) platte_zeichnen(1.0, 1.0, text);
         color(1);
         schrift(1.0, 1.0, text, 0);
     }
-    color(4);
-    fillcircle(0, 0, 1, 1);
+    if (!schattiert) {
+        color(4);
+        fillcircle(0, 0, 1, 1);
+    }
 
     color(1);
-    double m = muvont(mu, t) * grad_in_rad;
-    double n = dvont(d, t) * grad_in_rad;
     double ox, oy;
     erdkoordinatendrehen(ortlaenge, ortbreite, m, n, &ox, &oy, nullptr);
     drawcircle(ox, oy, 0.004, 0.004);
@@ -192,8 +206,11 @@ void Bessel::zeichnen(double t)
     pfadbild.zeichnen(m, n);
 
     Kernschatten k = kernschatten(t);
-    color(1);
+    color(schattiert ? halbschattenfarbe() : 1);
     drawcircle(k.x, k.y, k.l1, k.l1);
-    if (k.farbe != 1) color(k.farbe);
+    if (schattiert)
+        color(kernschattenfarbe(k.farbe == 3));
+    else if (k.farbe != 1)
+        color(k.farbe);
     drawcircle(k.x, k.y, k.r, k.r);
 }

@@ -54,7 +54,9 @@ public:
     // Takes a record read from the file as the eclipse shown (the record of
     // index nummer), with the progress line.
     void uebernehmen(const Besselsatz &satz, int nummer);
-    void zeichnen(double t);
+    // The picture for moment t: the outline picture, or the shaded globe
+    // (schattenbild.h) with the shadow's outlines in colours of their own.
+    void zeichnen(double t, bool schattiert = false);
     // The elements read, or none.
     const Elemente *gelesene_elemente() const { return elemente ? &werte : nullptr; }
 

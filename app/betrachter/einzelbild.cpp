@@ -16,7 +16,10 @@ bool bild_aus_satz_speichern(const Besselsatz &satz, int nummer, double t, const
     Bessel bessel;
     bessel.uebernehmen(satz, nummer);
     pfadbild.setzen(bessel.gelesene_elemente());
-    bild_zeichnen(bessel, t);
+    // A moment chosen, as the stopped viewer shows one: with the time scale.
+    Bildart art = ansicht;
+    art.zeitleiste = true;
+    bild_zeichnen(bessel, t, art);
     bild_zeigen();  // what is saved is the picture shown
     const bool gespeichert = bild_speichern(datei, fehler);
     fflush(stdout);

@@ -7,6 +7,7 @@
 #include "erdkarte.h"
 #include "ortmenu.h"
 #include "pfadbild.h"
+#include "schattenbild.h"
 
 #include "xmalwerk1/xmalwerk1.h"
 
@@ -22,15 +23,24 @@ double rechter_rand(int breite, int hoehe)
 // The frame in the back buffer: the next changebuffer shows it.
 Bessel *gezeichnete_finsternis = nullptr;
 double gezeichneter_moment = 0;
+Bildart gezeichnete_art, gezeigte_art;
 
-// Into the emptied back buffer, without showing it; also how a picture
-// saved draws the frame shown again.
-void in_puffer_zeichnen(Bessel &bessel, double t)
+// Into the emptied back buffer, without showing it.
+void in_puffer_zeichnen(Bessel &bessel, double t, const Bildart &art)
 {
     screenclear(-1);
-    bessel.zeichnen(t);
+    bessel.zeichnen(t, art.schattiert);
+    if (art.legende) legende_zeichnen(bessel, art);
+    if (art.zeitleiste) zeitleiste_zeichnen(bessel, t);
     gezeichnete_finsternis = &bessel;
     gezeichneter_moment = t;
+    gezeichnete_art = art;
+}
+
+// How a picture saved draws the frame shown again.
+void gezeigtes_nochmals_zeichnen(Bessel &bessel, double t)
+{
+    in_puffer_zeichnen(bessel, t, gezeigte_art);
 }
 
 }  // namespace
@@ -44,6 +54,7 @@ double globusfenster_oeffnen(void (*menus_anlegen)())
     setsize(w, h, d);
     // The menu item "Pfad" shows the setting from the start.
     pfadeinstellung_lesen();
+    ansicht_lesen();
     if (menus_anlegen) menus_anlegen();
 
     qinital(1, -xmax, -ymax, xmax, ymax);
@@ -56,6 +67,7 @@ double globusfenster_oeffnen(void (*menus_anlegen)())
     setcolor(4, 100, 150, 255);
 
     karte_laden(const_cast<char *>("gmtkuesten.dat"));
+    schattenbild_vergessen();
     ort_laden();
     return xmax;
 }
@@ -63,11 +75,18 @@ double globusfenster_oeffnen(void (*menus_anlegen)())
 void bild_zeigen()
 {
     changebuffer(0, 1);
-    if (gezeichnete_finsternis) bild_gezeigt(*gezeichnete_finsternis, gezeichneter_moment, in_puffer_zeichnen);
+    gezeigte_art = gezeichnete_art;
+    if (gezeichnete_finsternis)
+        bild_gezeigt(*gezeichnete_finsternis, gezeichneter_moment, gezeigtes_nochmals_zeichnen);
 }
 
 void bild_zeichnen(Bessel &bessel, double t)
 {
+    bild_zeichnen(bessel, t, ansicht);
+}
+
+void bild_zeichnen(Bessel &bessel, double t, const Bildart &art)
+{
     bild_zeigen();
-    in_puffer_zeichnen(bessel, t);
+    in_puffer_zeichnen(bessel, t, art);
 }

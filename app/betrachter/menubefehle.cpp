@@ -18,7 +18,9 @@ const char *const hilfetext =
     "dargestellt. Sonst alle folgenden, eine nach der anderen, bis zum Jahr 2200.\n"
     "\n"
     "Die aktuelle Finsternis kann mit einem Mausklick gestoppt werden, um dann\n"
-    "durch Fahren mit der Maus verschiedene Zeitpunkte genauer zu betrachten.";
+    "durch Fahren mit der Maus verschiedene Zeitpunkte genauer zu betrachten.\n"
+    "Die Zeitleiste am unteren Rand zeigt dann die sechs Stunden: der weisse\n"
+    "Strich den gezeigten Zeitpunkt, der orange die groesste Finsternis.";
 
 namespace {
 

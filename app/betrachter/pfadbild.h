@@ -15,6 +15,8 @@ public:
     // Computes the path of the eclipse just read (none without elements).
     void setzen(const Elemente *e);
     void setzen(const Schattenpfad &p);
+    // Whether zeichnen draws a path: switched on, and the eclipse has one.
+    bool gezeichnet() const { return an && !zentral.sb.empty(); }
     // Draws it for the globe's turning angles, as the coastlines.
     void zeichnen(double drehung, double neigung) const;
 

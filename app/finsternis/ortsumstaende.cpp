@@ -167,6 +167,15 @@ double bedeckter_anteil(double mondradius, double abstand)
     return std::fmin(1.0, std::fmax(0.0, flaeche / M_PI));
 }
 
+double bedeckung_im_abstand(double abstand, double L1, double L2)
+{
+    // Sun of radius 1; the Moon's radius and the distance of the centres
+    // in the same measure.
+    const double summe = L1 + L2;
+    if (!(summe > 0)) return 0;
+    return bedeckter_anteil((L1 - L2) / summe, 2 * abstand / summe);
+}
+
 Ortsumstaende ortsumstaende(const Elemente &b, const Ort &ort)
 {
     Ortsumstaende u;
@@ -190,10 +199,7 @@ Ortsumstaende ortsumstaende(const Elemente &b, const Ort &ort)
         if (kontakt_suchen(b, g, tm, true, +1, &t)) u.c3 = kontakt_bei(b, g, t);
         if (u.c2.gibt_es && u.c3.gibt_es) u.dauer = (u.c3.t - u.c2.t) * 3600;
     }
-    // Sun of radius 1, Moon of radius ratio; their centres are 1 + ratio -
-    // 2 magnitude apart.
-    const double k = u.durchmesserverhaeltnis;
-    u.bedeckung = u.art == Sichtart::total ? 1.0 : bedeckter_anteil(k, 1 + k - 2 * u.groesse);
+    u.bedeckung = bedeckung_im_abstand(m, l.L1, l.L2);
     u.hoechste_sonne = hoechste_sonne(b, g, u);
     return u;
 }

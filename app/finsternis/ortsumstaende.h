@@ -35,6 +35,11 @@ Ortsumstaende ortsumstaende(const Elemente &e, const Ort &ort);
 // mondradius covers with its centre abstand away.
 double bedeckter_anteil(double mondradius, double abstand);
 
+// The fraction of the Sun's disc covered, seen from a point abstand away
+// from the shadow axis where the cone radii at its height are L1 and L2
+// (as l1 - zeta tan f1 and l2 - zeta tan f2).
+double bedeckung_im_abstand(double abstand, double L1, double L2);
+
 // Seen from the place: magnitude above 0 with the Sun above the horizon at
 // some moment of the eclipse.
 bool sichtbar(const Ortsumstaende &u);
