@@ -50,5 +50,6 @@ int ortbefehl(int argc, char **argv);    // --ort
 int listenbefehl(int argc, char **argv); // --liste
 int pfadbefehl(int argc, char **argv);   // --pfad
 int bildbefehl(int argc, char **argv);   // --bild
+int filmbefehl(int argc, char **argv);   // --film
 
 #endif

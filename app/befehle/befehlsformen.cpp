@@ -17,6 +17,7 @@ const Befehlsform formen[] = {
     {"--liste", "--liste Breite Laenge [Von [Bis]] [--hoehe Meter]", listenbefehl},
     {"--pfad", "--pfad [Jahr [Monat [Tag]]]", pfadbefehl},
     {"--bild", "--bild Datei [Jahr [Monat [Tag] [HH:MM]]]", bildbefehl},
+    {"--film", "--film Datei.gif [Jahr [Monat]] [--groesse BxH]", filmbefehl},
 };
 
 const Befehlsform *form_namens(const char *name)

@@ -4,6 +4,7 @@
 
 #include "bessel.h"
 #include "bildspeichern.h"
+#include "filmspeichern.h"
 #include "globusfenster.h"
 #include "menubefehle.h"
 #include "ortmenu.h"
@@ -34,6 +35,7 @@ void menus_anlegen()
     setmenu(3, "%AVVorige", kein_menutext, menutext_zeigen, m_vorige, keine_menufunktion, m_ort_zeigen);
     setmenu(3, "Jahr...", kein_menutext, menutext_finsternisse, m_set, keine_menufunktion, m_ort_finsternisse);
     setmenu(1, "%ABBild speichern...", m_bild);
+    setmenu(1, "%AFFilm speichern...", m_film);
     setmenu(1, "%AXExit", menu_exit);
 }
 
@@ -94,9 +96,8 @@ enum class Animation { durchgelaufen, angehalten, gewechselt };
 // eclipse ends it at the next frame.
 Animation animieren(Bessel &bessel)
 {
-    const double schritt = 0.05;
     double x = 0, y = 0;
-    for (double t = -3.0; !schluss() && t <= 3.0; t += schritt) {
+    for (double t = animation_von; !schluss() && t <= animation_bis; t += animation_schritt) {
         waitBOF();
         if (anfrage_ausfuehren(bessel)) return Animation::gewechselt;
         // The pacing call serves input too: a press it took counts even

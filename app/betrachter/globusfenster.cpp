@@ -35,11 +35,12 @@ void in_puffer_zeichnen(Bessel &bessel, double t)
 
 }  // namespace
 
-double globusfenster_oeffnen(void (*menus_anlegen)())
+namespace {
+
+// The window of that size; the user box follows the drawing area.
+double oeffnen(int w, int h, int d, void (*menus_anlegen)())
 {
-    int w, h, d, klasse;
-    getmaxsize(&w, &h, &d, &klasse);
-    fenstergroesse_berechnen(&w, &h, &d);
+    int klasse;
     double xmax = rechter_rand(w, h), ymax = 1.5;
     setsize(w, h, d);
     // The menu item "Pfad" shows the setting from the start.
@@ -57,6 +58,24 @@ double globusfenster_oeffnen(void (*menus_anlegen)())
 
     karte_laden(const_cast<char *>("gmtkuesten.dat"));
     ort_laden();
+    return xmax;
+}
+
+}  // namespace
+
+double globusfenster_oeffnen(void (*menus_anlegen)())
+{
+    int w, h, d, klasse;
+    getmaxsize(&w, &h, &d, &klasse);
+    fenstergroesse_berechnen(&w, &h, &d);
+    return oeffnen(w, h, d, menus_anlegen);
+}
+
+double unsichtbares_globusfenster_oeffnen(int breite, int hoehe)
+{
+    unsichtbar_modus(1);
+    const double xmax = oeffnen(breite, hoehe, 8, nullptr);
+    unsichtbar_modus(0);
     return xmax;
 }
 
