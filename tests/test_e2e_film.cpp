@@ -27,9 +27,15 @@ struct Film {
     {
         int fehler;
         gif = DGifOpenFileName(name.c_str(), &fehler);
-        if (gif && DGifSlurp(gif) != GIF_OK) DGifCloseFile(gif, &fehler), gif = nullptr;
+        if (gif && DGifSlurp(gif) != GIF_OK) {
+            DGifCloseFile(gif, &fehler);
+            gif = nullptr;
+        }
     }
-    ~Film() { if (gif) DGifCloseFile(gif, nullptr); }
+    ~Film()
+    {
+        if (gif) DGifCloseFile(gif, nullptr);
+    }
     std::vector<unsigned char> bis_bild(int k) const
     {
         std::vector<unsigned char> rgb(static_cast<size_t>(gif->SWidth) * gif->SHeight * 3);
@@ -43,7 +49,9 @@ struct Film {
                     const int f = s.RasterBits[y * s.ImageDesc.Width + x];
                     if (f == gcb.TransparentColor) continue;
                     unsigned char *p = &rgb[((s.ImageDesc.Top + y) * gif->SWidth + s.ImageDesc.Left + x) * 3];
-                    p[0] = m->Colors[f].Red, p[1] = m->Colors[f].Green, p[2] = m->Colors[f].Blue;
+                    p[0] = m->Colors[f].Red;
+                    p[1] = m->Colors[f].Green;
+                    p[2] = m->Colors[f].Blue;
                 }
         }
         return rgb;
@@ -163,7 +171,7 @@ TEST(E2eFilm, EscapeFSpeichertDenFilmDerGezeigtenFinsternis)
     for (int i = 0; i < 2; ++i) f.taste(XK_Tab, XK_Shift_L);
     f.taste(XK_Return);
     const std::string name = u.verzeichnis().datei("umbrix-2024-04-08.gif");
-    ASSERT_TRUE(u.warten_auf("Film gespeichert: " + name + "\n", 30)) << u.ausgabe();
+    ASSERT_TRUE(u.warten_auf("Film gespeichert: " + name + "\n", 90)) << u.ausgabe();
     Film film(name);
     ASSERT_TRUE(film.gif);
     EXPECT_EQ(film.gif->SWidth * 10000 + film.gif->SHeight, Umbrixlauf::breite * 10000 + Umbrixlauf::hoehe);

@@ -33,6 +33,20 @@ bool bilder_aufnehmen(Bessel &bessel, std::unique_ptr<Gifdatei> *film)
     return true;
 }
 
+// For as long as it lives, the frames show what the film asks for; then
+// again what the viewer's menus say. Every view the film switches on is
+// switched here.
+class Filmansicht_an {
+public:
+    explicit Filmansicht_an(const Filmansicht &ansicht) : pfad_(pfadbild.an) { pfadbild.an = ansicht.pfad; }
+    ~Filmansicht_an() { pfadbild.an = pfad_; }
+    Filmansicht_an(const Filmansicht_an &) = delete;
+    Filmansicht_an &operator=(const Filmansicht_an &) = delete;
+
+private:
+    const bool pfad_;
+};
+
 }  // namespace
 
 std::string filmname_vorschlag(const Elemente &e)
@@ -50,14 +64,12 @@ bool film_speichern(Bessel &bessel, const std::string &name, std::string *fehler
         return false;
     }
     const GezeigtesBild gezeigt = gezeigtes_bild;
-    const bool pfad = pfadbild.an;
-    pfadbild.an = ansicht.pfad;
-    auto schreiben = [&bessel](const std::string &hilf) {
+    auto schreiben = [&bessel, &ansicht](const std::string &hilf) {
+        Filmansicht_an an(ansicht);
         std::unique_ptr<Gifdatei> film;
         return bilder_aufnehmen(bessel, &film) && film->schreiben(hilf);
     };
     const bool gespeichert = datei_ersetzen(name, "Film", schreiben, fehler, fragen);
-    pfadbild.an = pfad;
     // The picture shown before, drawn and shown again.
     if (gezeigt.zeichnen) {
         gezeigt.zeichnen(*gezeigt.bessel, gezeigt.t);

@@ -14,8 +14,8 @@ class Bessel;
 extern const char *const filmendung_meldung;  // "Filme werden als .gif gespeichert."
 
 // What the film's frames show beyond the viewer's picture as the menus set
-// it. Switched on for the film here, and only here; afterwards the viewer
-// shows what its menus say again.
+// it: switched on for the film's frames only (Filmansicht_an in
+// filmspeichern.cpp), whatever the menus say.
 struct Filmansicht {
     bool pfad = true;  // the path of the shadow
 };
