@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
 # Makes the picture of the README, docs/umbrix.png: the eclipse of 8 April
-# 2024 at greatest eclipse, drawn by "umbrix --bild" on a private Xvfb that
-# this script starts and ends itself (your own display is never touched).
+# 2024 at greatest eclipse, drawn by "umbrix --bild", and the film below it,
+# docs/umbrix.gif: the same eclipse's six hours made by "umbrix --film" at
+# 640 x 512; both on a private Xvfb that this script starts and ends itself
+# (your own display is never touched).
 #
-#   scripts/bildschirmfoto.sh [AUSGABE]
+#   scripts/bildschirmfoto.sh [AUSGABE [FILM]]
 #
-# AUSGABE: the PNG file to write (default docs/umbrix.png). The program is
+# AUSGABE: the PNG file to write (default docs/umbrix.png); FILM the GIF
+# file (default AUSGABE with the ending .gif instead of .png). The program is
 # $UMBRIX, else build/umbrix; it must be built already, and its data files
 # lie beside it (as the build puts them).
 set -euo pipefail
 wurzel="$(cd "$(dirname "$0")/.." && pwd)"
 ausgabe="${1:-$wurzel/docs/umbrix.png}"
+film="${2:-${ausgabe%.png}.gif}"
 programm="${UMBRIX:-$wurzel/build/umbrix}"
 
 if [ ! -x "$programm" ]; then
@@ -21,7 +25,11 @@ case "$ausgabe" in
     /*) ;;
     *) ausgabe="$PWD/$ausgabe" ;;
 esac
-mkdir -p "$(dirname "$ausgabe")"
+case "$film" in
+    /*) ;;
+    *) film="$PWD/$film" ;;
+esac
+mkdir -p "$(dirname "$ausgabe")" "$(dirname "$film")"
 
 arbeit="$(mktemp -d)"
 xvfb_pid=""
@@ -64,3 +72,4 @@ fi
 # The data files beside the program; the greatest eclipse is its default.
 cd "$(dirname "$programm")"
 DISPLAY="$anzeige" "$programm" --bild "$ausgabe" 2024 4
+DISPLAY="$anzeige" "$programm" --film "$film" 2024 4

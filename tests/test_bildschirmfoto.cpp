@@ -1,5 +1,5 @@
 // The script that makes the README's picture still makes a PNG of the
-// window's size with the built program.
+// window's size with the built program, and the film beside it.
 #include <gtest/gtest.h>
 
 #include "hilfe/dateien.h"
@@ -17,6 +17,7 @@ TEST(Bildschirmfoto, SkriptMachtEinPngDerFenstergroesse)
                                        {"UMBRIX=" UMBRIX_BINARY});
     ASSERT_EQ(status, 0) << aus;
     EXPECT_NE(aus.find("Bild gespeichert: " + bild), std::string::npos) << aus;
+    EXPECT_NE(aus.find("Film gespeichert: " + a.datei("umbrix.gif")), std::string::npos) << aus;
     testhilfe::RgbBild b = testhilfe::png_lesen(bild);
     EXPECT_EQ(b.breite, 1280);
     EXPECT_EQ(b.hoehe, 1024);

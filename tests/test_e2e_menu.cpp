@@ -22,7 +22,7 @@ namespace {
 // " File  Hilfe  Ort  Ansicht " in cells of 9 px.
 const int file = 12, hilfe = 85;
 // Rows of the File menu.
-const int next = 1, jahr = 3, exit_ = 5;
+const int next = 1, jahr = 3, exit_ = 6;
 
 int datum(const Elemente &e)
 {

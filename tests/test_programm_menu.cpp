@@ -47,10 +47,10 @@ TEST(ProgrammMenu, FileExitBeendetMitNull)
     ASSERT_NE(p.fenster, 0u) << p.umbrix.ausgabe();
     ASSERT_GT(p.Z, 0);
     Fernbedienung fb(p.x.name(), p.fenster);
-    // "File" is the first title; "Exit" its fifth item.
+    // "File" is the first title; "Exit" its sixth item.
     fb.bewegen(12, p.Z / 2);
     fb.druecken();
-    fb.bewegen(20, p.Z + 1 + 4 * p.Z + p.Z / 2);
+    fb.bewegen(20, p.Z + 1 + 5 * p.Z + p.Z / 2);
     fb.loslassen();
     EXPECT_EQ(p.umbrix.warten(10), 0) << p.umbrix.ausgabe();
 }
@@ -61,7 +61,7 @@ TEST(ProgrammMenu, TastaturmenueWaehltExit)
     ASSERT_NE(p.fenster, 0u) << p.umbrix.ausgabe();
     Fernbedienung fb(p.x.name(), p.fenster);
     fb.bewegen(300, 300);
-    for (unsigned long k : {XK_Alt_L, XK_Down, XK_Down, XK_Down, XK_Down, XK_Down, XK_Return}) fb.taste(k);
+    for (unsigned long k : {XK_Alt_L, XK_Down, XK_Down, XK_Down, XK_Down, XK_Down, XK_Down, XK_Return}) fb.taste(k);
     EXPECT_EQ(p.umbrix.warten(10), 0) << p.umbrix.ausgabe();
 }
 

@@ -63,5 +63,6 @@ int bildbefehl(int argc, char **argv);   // --bild
 int suchbefehl(int argc, char **argv);   // --suche
 int kanonbefehl(int argc, char **argv);  // --kanon
 int elementebefehl(int argc, char **argv);  // --elemente
+int filmbefehl(int argc, char **argv);   // --film
 
 #endif

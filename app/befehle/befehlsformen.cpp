@@ -20,6 +20,7 @@ const Befehlsform formen[] = {
     {"--suche", "--suche Name", suchbefehl},
     {"--kanon", "--kanon [Von [Bis]]", kanonbefehl},
     {"--elemente", "--elemente Jahr Monat [Tag]", elementebefehl},
+    {"--film", "--film Datei.gif [Jahr [Monat]] [--groesse BxH]", filmbefehl},
 };
 
 const Befehlsform *form_namens(const char *name)

@@ -31,6 +31,26 @@ bool uhrzeit_lesen(const char *text, int *stunde, int *minute)
 
 }  // namespace
 
+bool zahl_im_bereich(const char *text, int von, int bis, const char *was, int *wert, std::string *fehler)
+{
+    if (ganzzahl_lesen(text, wert) && *wert >= von && *wert <= bis) return true;
+    *fehler = std::string("Kein ") + was + " (" + std::to_string(von) + " bis " + std::to_string(bis) + "): '" +
+              text + "'.";
+    return false;
+}
+
+bool endung_passt(const std::string &datei, bool (*passt)(const std::string &), const char *meldung,
+                  std::string *fehler)
+{
+    if (passt(datei)) return true;
+    // A name that is nothing but an ending lacks the name, not the ending.
+    if (passt("datei" + datei))
+        *fehler = "Kein Dateiname vor der Endung: " + datei;
+    else
+        *fehler = "Unbekannte Endung: " + datei + "; " + meldung;
+    return false;
+}
+
 bool bildauftrag_lesen(int argc, char **argv, Bildauftrag *a, std::string *fehler)
 {
     if (argc < 3 || !argv[2][0]) {
@@ -44,39 +64,14 @@ bool bildauftrag_lesen(int argc, char **argv, Bildauftrag *a, std::string *fehle
         return false;
     }
     a->datei = argv[2];
-    // A name that is nothing but an ending lacks the name, not the ending.
-    if (bildformat("bild" + a->datei) != Bildformat::unbekannt && bildformat(a->datei) == Bildformat::unbekannt) {
-        *fehler = "Kein Dateiname vor der Endung: " + a->datei;
-        return false;
-    }
-    if (bildformat(a->datei) == Bildformat::unbekannt) {
-        *fehler = "Unbekannte Endung: " + a->datei + "; " + bildendungen_meldung;
-        return false;
-    }
-    int wert;
+    auto ist_bild = [](const std::string &n) { return bildformat(n) != Bildformat::unbekannt; };
+    if (!endung_passt(a->datei, ist_bild, bildendungen_meldung, fehler)) return false;
     if (argc > 3) {
-        if (!ganzzahl_lesen(argv[3], &wert) || wert < erstes_jahr || wert > letztes_jahr) {
-            *fehler = "Kein Jahr (" + std::to_string(erstes_jahr) + " bis " + std::to_string(letztes_jahr) + "): '" +
-                      argv[3] + "'.";
-            return false;
-        }
-        a->jahr = wert;
+        if (!zahl_im_bereich(argv[3], erstes_jahr, letztes_jahr, "Jahr", &a->jahr, fehler)) return false;
         a->monat = 0;  // the year alone: its first eclipse
     }
-    if (argc > 4) {
-        if (!ganzzahl_lesen(argv[4], &wert) || wert < 1 || wert > 12) {
-            *fehler = std::string("Kein Monat (1 bis 12): '") + argv[4] + "'.";
-            return false;
-        }
-        a->monat = wert;
-    }
-    if (mit_tag) {
-        if (!ganzzahl_lesen(argv[5], &wert) || wert < 1 || wert > 31) {
-            *fehler = std::string("Kein Tag (1 bis 31): '") + argv[5] + "'.";
-            return false;
-        }
-        a->tag = wert;
-    }
+    if (argc > 4 && !zahl_im_bereich(argv[4], 1, 12, "Monat", &a->monat, fehler)) return false;
+    if (mit_tag && !zahl_im_bereich(argv[5], 1, 31, "Tag", &a->tag, fehler)) return false;
     const int zeit = mit_tag ? 6 : 5;
     if (argc > zeit) {
         if (!uhrzeit_lesen(argv[zeit], &a->stunde, &a->minute)) {
@@ -105,6 +100,23 @@ bool zeitpunkt_fuer(const Elemente &e, int stunde, int minute, double *t)
     return false;
 }
 
+int gewaehlte_finsternis(const std::vector<Elemente> &alle, const char *form, int jahr, int monat, int tag,
+                         std::string *fehler)
+{
+    const std::string ausserhalb = jahr_ausserhalb(alle, jahr);
+    if (!ausserhalb.empty()) {
+        *fehler = std::string(form) + ": " + ausserhalb;
+        return -1;
+    }
+    const int i = tag ? finsternis_am(alle, jahr, monat, tag) : finsternis_waehlen(alle, jahr, monat);
+    if (i < 0 && tag) *fehler = keine_finsternis_am(alle, jahr, monat, tag, besseldatei);
+    if (i < 0 && !tag) {
+        const std::string ab = monat ? std::to_string(monat) + "." + std::to_string(jahr) : std::to_string(jahr);
+        *fehler = std::string(form) + ": keine Finsternis ab " + ab + " in " + besseldatei + ".";
+    }
+    return i;
+}
+
 int bildbefehl(int argc, char **argv)
 {
     Bildauftrag a;
@@ -116,15 +128,8 @@ int bildbefehl(int argc, char **argv)
     std::vector<Elemente> alle;
     std::vector<Besselsatz> saetze;
     if (!finsternisdatei_lesen(&alle, &fehler, &saetze)) return befehl_fehler(fehler, 1);
-    const std::string ausserhalb = jahr_ausserhalb(alle, a.jahr);
-    if (!ausserhalb.empty()) return befehl_fehler("--bild: " + ausserhalb, 2);
-    const int i = a.tag ? finsternis_am(alle, a.jahr, a.monat, a.tag) : finsternis_waehlen(alle, a.jahr, a.monat);
-    if (i < 0 && a.tag) return befehl_fehler(keine_finsternis_am(alle, a.jahr, a.monat, a.tag, besseldatei), 2);
-    if (i < 0) {
-        const std::string ab =
-            a.monat ? std::to_string(a.monat) + "." + std::to_string(a.jahr) : std::to_string(a.jahr);
-        return befehl_fehler("--bild: keine Finsternis ab " + ab + " in " + besseldatei + ".", 2);
-    }
+    const int i = gewaehlte_finsternis(alle, "--bild", a.jahr, a.monat, a.tag, &fehler);
+    if (i < 0) return befehl_fehler(fehler, 2);
     const Elemente &e = alle[static_cast<size_t>(i)];
     double t = e.groesste;
     if (a.mit_zeit && !zeitpunkt_fuer(e, a.stunde, a.minute, &t)) {

@@ -5,6 +5,7 @@
 #include "ansicht.h"
 #include "bessel.h"
 #include "bildspeichern.h"
+#include "filmspeichern.h"
 #include "globusfenster.h"
 #include "menubefehle.h"
 #include "ortmenu.h"
@@ -38,6 +39,7 @@ void menus_anlegen()
     setmenu(4, "Jahr...", kein_menutext, menutext_finsternisse, menutext_legende(), m_set, keine_menufunktion,
             m_ort_finsternisse, m_legende);
     setmenu(3, "%ABBild speichern...", kein_menutext, menutext_suchen, m_bild, keine_menufunktion, m_ort_suchen);
+    setmenu(1, "%AFFilm speichern...", m_film);
     setmenu(1, "%AXExit", menu_exit);
 }
 
@@ -96,9 +98,8 @@ enum class Animation { durchgelaufen, angehalten, gewechselt };
 // eclipse ends it at the next frame.
 Animation animieren(Bessel &bessel)
 {
-    const double schritt = 0.05;
     double x = 0, y = 0;
-    for (double t = -3.0; !schluss() && t <= 3.0; t += schritt) {
+    for (double t = animation_von; !schluss() && t <= animation_bis; t += animation_schritt) {
         waitBOF();
         if (anfrage_ausfuehren(bessel)) return Animation::gewechselt;
         // The pacing call serves input too: a press it took counts even

@@ -21,4 +21,9 @@ int betrachter_starten();
 bool bild_aus_satz_speichern(const Besselsatz &satz, int nummer, double t, const std::string &datei,
                              std::string *fehler);
 
+// The same for the eclipse's animation, saved as an animated GIF (datei
+// ends in .gif) of breite x hoehe pixels, drawn without showing a window.
+bool film_aus_satz_speichern(const Besselsatz &satz, int nummer, int breite, int hoehe, const std::string &datei,
+                             std::string *fehler);
+
 #endif

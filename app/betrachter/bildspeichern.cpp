@@ -20,8 +20,6 @@ GezeigtesBild gezeigtes_bild;
 
 const char *const bildendungen_meldung = "Bilder werden als .png, .svg oder .eps gespeichert.";
 
-namespace {
-
 bool endet_mit(const std::string &name, const char *endung)
 {
     size_t n = strlen(endung);
@@ -30,6 +28,8 @@ bool endet_mit(const std::string &name, const char *endung)
         if (tolower(static_cast<unsigned char>(name[name.size() - n + i])) != endung[i]) return false;
     return true;
 }
+
+namespace {
 
 std::string verzeichnis_von(const std::string &name)
 {
@@ -43,13 +43,6 @@ std::string verzeichnis_von(const std::string &name)
 bool schreibgeschuetzt(const std::string &ziel, const struct stat &st)
 {
     return access(ziel.c_str(), W_OK) != 0 || (geteuid() == 0 && !(st.st_mode & S_IWUSR));
-}
-
-bool ueberschreiben_fragen(const std::string &name)
-{
-    size_t s = name.rfind('/');
-    std::string text = "Datei " + name.substr(s == std::string::npos ? 0 : s + 1) + " gibt es schon. Ueberschreiben?";
-    return janeinrequester(&text[0], const_cast<char *>("Ja"), const_cast<char *>("Nein")) == 1;
 }
 
 bool schreiben(Bildformat format, const std::string &datei)
@@ -88,6 +81,56 @@ std::string bildname_vorschlag(const Elemente &e, double t)
     return text;
 }
 
+bool datei_ersetzen(const std::string &name, const char *was, const Dateischreiber &schreiben, std::string *fehler,
+                    Ueberschreibfrage fragen)
+{
+    const std::string nicht = std::string(was) + " nicht gespeichert: ";
+    // A link stays one: the file at its end is replaced, and keeps its mode.
+    const std::string ziel = linkziel(name);
+    if (ziel.empty()) {
+        *fehler = nicht + name + " (" + strerror(ELOOP) + ").";
+        return false;
+    }
+    // Only a regular file is replaced; a device or a FIFO is no picture.
+    if (!ersetzbar(ziel)) {
+        *fehler = nicht + name + " ist keine gewoehnliche Datei.";
+        return false;
+    }
+    struct stat st;
+    if (stat(ziel.c_str(), &st) == 0) {
+        if (schreibgeschuetzt(ziel, st)) {
+            *fehler = nicht + name + " ist schreibgeschuetzt.";
+            return false;
+        }
+        if (fragen && !fragen(name)) {
+            fehler->clear();
+            return false;
+        }
+    }
+    int fd;
+    const std::string hilf = hilfsdatei_anlegen(ziel, &fd);
+    if (hilf.empty()) {
+        *fehler = nicht + "in " + verzeichnis_von(ziel) + " kann keine Datei angelegt werden (" + strerror(errno) +
+                  ").";
+        return false;
+    }
+    close(fd);  // the writers open the file by its name
+    if (!schreiben(hilf)) {
+        unlink(hilf.c_str());
+        *fehler = nicht + name + " konnte nicht geschrieben werden.";
+        return false;
+    }
+    if (rename(hilf.c_str(), ziel.c_str()) != 0) {
+        int e = errno;
+        unlink(hilf.c_str());
+        *fehler = nicht + name + " (" + strerror(e) + ").";
+        return false;
+    }
+    printf("%s gespeichert: %s\n", was, name.c_str());
+    fflush(stdout);
+    return true;
+}
+
 bool bild_speichern(const std::string &name, std::string *fehler, Ueberschreibfrage fragen)
 {
     Bildformat format = bildformat(name);
@@ -99,69 +142,47 @@ bool bild_speichern(const std::string &name, std::string *fehler, Ueberschreibfr
         *fehler = "Bild nicht gespeichert: es wird noch kein Bild gezeigt.";
         return false;
     }
-    // A link stays one: the file at its end is replaced, and keeps its mode.
-    const std::string ziel = linkziel(name);
-    if (ziel.empty()) {
-        *fehler = "Bild nicht gespeichert: " + name + " (" + strerror(ELOOP) + ").";
-        return false;
-    }
-    // Only a regular file is replaced; a device or a FIFO is no picture.
-    if (!ersetzbar(ziel)) {
-        *fehler = "Bild nicht gespeichert: " + name + " ist keine gewoehnliche Datei.";
-        return false;
-    }
-    struct stat st;
-    if (stat(ziel.c_str(), &st) == 0) {
-        if (schreibgeschuetzt(ziel, st)) {
-            *fehler = "Bild nicht gespeichert: " + name + " ist schreibgeschuetzt.";
-            return false;
-        }
-        if (fragen && !fragen(name)) {
-            fehler->clear();
-            return false;
-        }
-    }
-    int fd;
-    const std::string hilf = hilfsdatei_anlegen(ziel, &fd);
-    if (hilf.empty()) {
-        *fehler = "Bild nicht gespeichert: in " + verzeichnis_von(ziel) + " kann keine Datei angelegt werden (" +
-                  strerror(errno) + ").";
-        return false;
-    }
-    close(fd);  // the writers open the file by its name
-    if (!schreiben(format, hilf)) {
-        unlink(hilf.c_str());
-        *fehler = "Bild nicht gespeichert: " + name + " konnte nicht geschrieben werden.";
-        return false;
-    }
-    if (rename(hilf.c_str(), ziel.c_str()) != 0) {
-        int e = errno;
-        unlink(hilf.c_str());
-        *fehler = "Bild nicht gespeichert: " + name + " (" + strerror(e) + ").";
-        return false;
-    }
-    printf("Bild gespeichert: %s\n", name.c_str());
+    return datei_ersetzen(
+        name, "Bild", [format](const std::string &hilf) { return schreiben(format, hilf); }, fehler, fragen);
+}
+
+bool ueberschreiben_fragen(const std::string &name)
+{
+    size_t s = name.rfind('/');
+    std::string text = "Datei " + name.substr(s == std::string::npos ? 0 : s + 1) + " gibt es schon. Ueberschreiben?";
+    return janeinrequester(&text[0], const_cast<char *>("Ja"), const_cast<char *>("Nein")) == 1;
+}
+
+void speicherfehler_zeigen(const std::string &fehler)
+{
+    if (fehler.empty()) return;
+    printf("%s\n", fehler.c_str());
     fflush(stdout);
+    janeinrequester(const_cast<char *>(fehler.c_str()), nullptr, nullptr);
+}
+
+bool speichername_erfragen(const char *titel, const std::string &vorschlag, std::string *gewaehlt)
+{
+    char name[400] = "";
+    char *hier = getcwd(nullptr, 0);
+    std::string pfad = vorschlag;
+    if (hier) pfad = std::string(hier) + (strcmp(hier, "/") ? "/" : "") + vorschlag;
+    free(hier);
+    strcpymax(name, pfad.c_str(), sizeof name);
+    // A title beginning with "Speichern" gives the requester its SAVE button.
+    if (!nachfilenamefragen(const_cast<char *>(titel), name, sizeof name, 1, nullptr, nullptr, nullptr, nullptr,
+                            nullptr))
+        return false;
+    *gewaehlt = name;
     return true;
 }
 
 void m_bild(long)
 {
     if (!gezeigtes_bild.bessel) return;
-    char name[400] = "";
-    char *hier = getcwd(nullptr, 0);
-    std::string vorschlag = bildname_vorschlag(gezeigtes_bild.bessel->werte, gezeigtes_bild.t);
-    if (hier) vorschlag = std::string(hier) + (strcmp(hier, "/") ? "/" : "") + vorschlag;
-    free(hier);
-    strcpymax(name, vorschlag.c_str(), sizeof name);
-    // A title beginning with "Speichern" gives the requester its SAVE button.
-    if (!nachfilenamefragen(const_cast<char *>("Speichern: Bild als .png, .svg oder .eps"), name, sizeof name, 1,
-                            nullptr, nullptr, nullptr, nullptr, nullptr))
-        return;
-    std::string fehler;
-    if (!bild_speichern(name, &fehler, ueberschreiben_fragen) && !fehler.empty()) {
-        printf("%s\n", fehler.c_str());
-        fflush(stdout);
-        janeinrequester(const_cast<char *>(fehler.c_str()), nullptr, nullptr);
-    }
+    std::string name, fehler;
+    if (speichername_erfragen("Speichern: Bild als .png, .svg oder .eps",
+                              bildname_vorschlag(gezeigtes_bild.bessel->werte, gezeigtes_bild.t), &name) &&
+        !bild_speichern(name, &fehler, ueberschreiben_fragen))
+        speicherfehler_zeigen(fehler);
 }

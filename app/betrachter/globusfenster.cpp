@@ -45,11 +45,12 @@ void gezeigtes_nochmals_zeichnen(Bessel &bessel, double t)
 
 }  // namespace
 
-double globusfenster_oeffnen(void (*menus_anlegen)())
+namespace {
+
+// The window of that size; the user box follows the drawing area.
+double oeffnen(int w, int h, int d, void (*menus_anlegen)())
 {
-    int w, h, d, klasse;
-    getmaxsize(&w, &h, &d, &klasse);
-    fenstergroesse_berechnen(&w, &h, &d);
+    int klasse;
     double xmax = rechter_rand(w, h), ymax = 1.5;
     setsize(w, h, d);
     // The menu item "Pfad" shows the setting from the start.
@@ -69,6 +70,24 @@ double globusfenster_oeffnen(void (*menus_anlegen)())
     karte_laden(const_cast<char *>("gmtkuesten.dat"));
     schattenbild_vergessen();
     ort_laden();
+    return xmax;
+}
+
+}  // namespace
+
+double globusfenster_oeffnen(void (*menus_anlegen)())
+{
+    int w, h, d, klasse;
+    getmaxsize(&w, &h, &d, &klasse);
+    fenstergroesse_berechnen(&w, &h, &d);
+    return oeffnen(w, h, d, menus_anlegen);
+}
+
+double unsichtbares_globusfenster_oeffnen(int breite, int hoehe)
+{
+    unsichtbar_modus(1);
+    const double xmax = oeffnen(breite, hoehe, 8, nullptr);
+    unsichtbar_modus(0);
     return xmax;
 }
 

@@ -17,6 +17,16 @@ void fenstergroesse_berechnen(int *breite, int *hoehe, int *tiefe);
 // the box's right edge (its top is 1.5).
 double globusfenster_oeffnen(void (*menus_anlegen)());
 
+// A window of breite x hoehe drawing pixels that is never shown, for
+// pictures drawn only to be saved (a display is still needed); otherwise
+// as globusfenster_oeffnen without menus.
+double unsichtbares_globusfenster_oeffnen(int breite, int hoehe);
+
+// The animation of an eclipse: the moments -3 h to +3 h around T0, three
+// minutes apart (from animation_von, animation_schritt added while the sum
+// is at most animation_bis: 121 frames).
+const double animation_von = -3.0, animation_bis = 3.0, animation_schritt = 0.05;
+
 // The frame drawn last is shown, and kept as the picture shown.
 void bild_zeigen();
 // One frame: the frame drawn last is shown (bild_zeigen), the eclipse at

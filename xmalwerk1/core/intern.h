@@ -22,6 +22,7 @@ extern int winbreite, winhoehe;
 extern int hintergrundflag;
 extern int hintergrundistschwarz;
 extern int fullscreenmodus;
+extern int unsichtbarmodus;
 extern int scxrand, scyrand;
 extern char fenstername2[52];
 extern int modus;

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
 // ---------------------------------------------------------------------------
 // Public plotting state
@@ -46,6 +47,10 @@ extern const char *malwerk_bildname_default;
 void setsize(int width, int height, int depth);
 void getsize(int *width, int *height, int *depth, int *visualclass);
 void fullscreen_modus(int on);
+// on: the next window is made at the size setsize asked for, whatever room
+// the screen has, and never mapped; the pictures, drawn into the back
+// buffer, are for files only.
+void unsichtbar_modus(int on);
 void qinital(int modus, double xmin, double ymin, double xmax, double ymax);
 void inital(float *xmin, float *ymin, float *xmax, float *ymax);
 int inital_new(double xmin, double ymin, double xmax, double ymax);
@@ -221,6 +226,9 @@ std::string hilfsdatei_anlegen(const std::string &ziel, int *fd);
 // menu bar, those that user coordinates reach. 1 on success; 0 and a
 // message when the picture cannot be read or the file cannot be written.
 int png_speichern(const char *name);
+// The same pixels as 8-bit RGB rows into rgb, *b x *h of them. False and a
+// message when the picture cannot be read.
+bool bild_lesen(std::vector<unsigned char> *rgb, int *b, int *h);
 
 // ---------------------------------------------------------------------------
 // Boxes, circles and polygons

@@ -78,21 +78,30 @@ bool png_schreiben(FILE *f, const unsigned char *rgb, int b, int h)
 
 }  // namespace
 
-int png_speichern(const char *name)
+bool bild_lesen(std::vector<unsigned char> *rgb, int *b, int *h)
 {
-    if (!name || !anzeige_offen("png_speichern")) return 0;
+    if (!anzeige_offen("bild_lesen")) return false;
     PLOT_FLUSH();
     // The pixels that user coordinates reach; the window's one more row
     // and column are only ever cleared.
-    int b = breite, h = hoehe;
-    XImage *bild = XGetImage(dpy, aktuelles_ziel(), 0, menubalkenhoehe, static_cast<unsigned>(b),
-                             static_cast<unsigned>(h), AllPlanes, ZPixmap);
+    *b = breite;
+    *h = hoehe;
+    XImage *bild = XGetImage(dpy, aktuelles_ziel(), 0, menubalkenhoehe, static_cast<unsigned>(*b),
+                             static_cast<unsigned>(*h), AllPlanes, ZPixmap);
     if (!bild) {
-        printf("Fehler in png_speichern(): das Bild ist nicht lesbar\n");
-        return 0;
+        printf("Fehler in bild_lesen(): das Bild ist nicht lesbar\n");
+        return false;
     }
-    std::vector<unsigned char> rgb = rgb_zeilen(bild, b, h);
+    *rgb = rgb_zeilen(bild, *b, *h);
     XDestroyImage(bild);
+    return true;
+}
+
+int png_speichern(const char *name)
+{
+    std::vector<unsigned char> rgb;
+    int b, h;
+    if (!name || !bild_lesen(&rgb, &b, &h)) return 0;
     FILE *f = fopen(name, "wb");
     if (!f) {
         printf("Fehler beim Oeffnen von '%s'\n", name);

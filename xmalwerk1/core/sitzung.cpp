@@ -113,6 +113,11 @@ void fullscreen_modus(int on)
     }
 }
 
+void unsichtbar_modus(int on)
+{
+    unsichtbarmodus = on;
+}
+
 namespace {
 
 void massstab_setzen(double xmin, double ymin, double xmax, double ymax)
@@ -221,7 +226,7 @@ void opengrafik()
     }
     XSetForeground(dpy, gc, malwerk_vordergrundfarbe);
     XSetBackground(dpy, gc, malwerk_hintergrundfarbe);
-    XMapWindow(dpy, win10);
+    if (!unsichtbarmodus) XMapWindow(dpy, win10);
     XSync(dpy, False);
     malwerk_win = win10;
     if (!fullscreenmodus) menu_setzen();
@@ -231,6 +236,11 @@ void doCreateWindow()
 {
     int maxhoehe = HeightOfScreen(screen) - scyrand;
     int maxbreite = WidthOfScreen(screen) - scxrand;
+    // A window never shown needs no room on the screen.
+    if (unsichtbarmodus && winbreite > 0 && winhoehe > 0) {
+        if (winbreite > maxbreite) maxbreite = winbreite;
+        if (winhoehe > maxhoehe) maxhoehe = winhoehe;
+    }
     if (debug > 0)
         printf("winbreite=%d maxbreite=%d\nwinhoehe=%d  maxhoehe=%d\n", winbreite, maxbreite, winhoehe,
                maxhoehe);

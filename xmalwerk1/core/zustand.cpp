@@ -36,6 +36,7 @@ int hintergrundflag = 0;
 unsigned long malwerk_vordergrundfarbe = 0, malwerk_hintergrundfarbe = 0;
 int hintergrundistschwarz = 1;
 int fullscreenmodus = 0;
+int unsichtbarmodus = 0;
 int scxrand = 6, scyrand = 26;
 int malwerk_xborder = 0, malwerk_yborder = 0, malwerk_borderflag = 0;
 const char *malwerk_fenstername = FENSTERNAME;
@@ -85,6 +86,7 @@ void zustand_grundzustand()
     malwerk_vordergrundfarbe = malwerk_hintergrundfarbe = 0;
     hintergrundistschwarz = 1;
     fullscreenmodus = 0;
+    unsichtbarmodus = 0;
     scxrand = 6;
     scyrand = 26;
     malwerk_xborder = malwerk_yborder = malwerk_borderflag = 0;
