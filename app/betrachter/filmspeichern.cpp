@@ -19,12 +19,12 @@ const char *const filmendung_meldung = "Filme werden als .gif gespeichert.";
 namespace {
 
 // The frames into the film; false when one cannot be read or added.
-bool bilder_aufnehmen(Bessel &bessel, std::unique_ptr<Gifdatei> *film)
+bool bilder_aufnehmen(Bessel &bessel, const Bildart &art, std::unique_ptr<Gifdatei> *film)
 {
     std::vector<unsigned char> rgb;
     int b = 0, h = 0;
     for (double t = animation_von; t <= animation_bis; t += animation_schritt) {
-        bild_zeichnen(bessel, t);
+        bild_zeichnen(bessel, t, art);
         if (!bild_lesen(&rgb, &b, &h)) return false;
         if (!*film) *film = std::make_unique<Gifdatei>(b, h);
         const bool letztes = t + animation_schritt > animation_bis;
@@ -67,7 +67,7 @@ bool film_speichern(Bessel &bessel, const std::string &name, std::string *fehler
     auto schreiben = [&bessel, &ansicht](const std::string &hilf) {
         Filmansicht_an an(ansicht);
         std::unique_ptr<Gifdatei> film;
-        return bilder_aufnehmen(bessel, &film) && film->schreiben(hilf);
+        return bilder_aufnehmen(bessel, ansicht.bild, &film) && film->schreiben(hilf);
     };
     const bool gespeichert = datei_ersetzen(name, "Film", schreiben, fehler, fragen);
     // The picture shown before, drawn and shown again.

@@ -7,6 +7,8 @@
 
 #include "finsternis/finsternis.h"
 
+#include "ansicht.h"
+
 #include <string>
 
 class Bessel;
@@ -18,6 +20,7 @@ extern const char *const filmendung_meldung;  // "Filme werden als .gif gespeich
 // filmspeichern.cpp), whatever the menus say.
 struct Filmansicht {
     bool pfad = true;  // the path of the shadow
+    Bildart bild = {true, true, false};  // shaded, with the key; no time scale while it runs
 };
 
 // Shown for each frame, in hundredths of a second; the last frame stays
