@@ -3,11 +3,12 @@
 # only what is missing. Uses sudo when not run as root.
 set -euo pipefail
 
-pakete=(build-essential cmake pkg-config libx11-dev libxtst-dev libgtest-dev libbenchmark-dev
-        libpng-dev xvfb xauth xfonts-base xfonts-75dpi xfonts-100dpi ghostscript
-        librsvg2-bin clang libclang-rt-dev)
+pakete=(build-essential cmake pkg-config libx11-dev libxext-dev libxtst-dev libgtest-dev libbenchmark-dev
+        libpng-dev libgif-dev libgeonames-dev tzdata xvfb xauth xfonts-base xfonts-75dpi xfonts-100dpi
+        ghostscript librsvg2-bin clang libclang-rt-dev)
 if [ "${1:-}" = "--nur-laufzeit" ]; then
-    pakete=(build-essential cmake libx11-dev libpng-dev xfonts-base xfonts-75dpi xfonts-100dpi)
+    pakete=(build-essential cmake pkg-config libx11-dev libxext-dev libpng-dev libgif-dev libgeonames-dev tzdata
+            xfonts-base xfonts-75dpi xfonts-100dpi)
 fi
 
 fehlend=()
