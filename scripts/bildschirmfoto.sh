@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes the picture of the README, docs/umbrix.png: the eclipse of 8 April
-# 2024 at greatest eclipse, drawn by "umbrix --bild", and the film below it,
+# 2024 at greatest eclipse, shaded, drawn by "umbrix --bild", and the film below it,
 # docs/umbrix.gif: the same eclipse's six hours made by "umbrix --film" at
 # 640 x 512; both on a private Xvfb that this script starts and ends itself
 # (your own display is never touched).
@@ -70,6 +70,9 @@ if [ -z "$anzeige" ]; then
 fi
 
 # The data files beside the program; the greatest eclipse is its default.
+# The shaded picture with its key, whatever the user's own settings say: an
+# empty settings directory, and the view as environment variables.
 cd "$(dirname "$programm")"
-DISPLAY="$anzeige" "$programm" --bild "$ausgabe" 2024 4
+mkdir "$arbeit/einstellungen"
+ENV="$arbeit/einstellungen" UMBRIXSCHATTEN=1 UMBRIXLEGENDE=1 DISPLAY="$anzeige" "$programm" --bild "$ausgabe" 2024 4
 DISPLAY="$anzeige" "$programm" --film "$film" 2024 4
