@@ -40,10 +40,14 @@ double achse_innen(const Elementwerte &e)
     return 1 - e.x * e.x - y1 * y1;
 }
 
+}  // namespace
+
 double achsenabstand(const Elementwerte &e)
 {
     return std::sqrt(std::fmax(0.0, 1 - achse_innen(e)));
 }
+
+namespace {
 
 // Where a limit's iteration starts: the shadow's motion over the ground
 // (a, b) and the height zeta of the place found last.
@@ -203,6 +207,8 @@ bool zentralpunkt(const Elemente &b, double t, Grenzstand *nord, Grenzstand *sue
     return true;
 }
 
+}  // namespace
+
 // Greatest eclipse: x x' + y y' = 0, by Newton's method from T0.
 double groesste_zeit(const Elemente &b)
 {
@@ -220,6 +226,8 @@ double groesste_zeit(const Elemente &b)
     }
     return t;
 }
+
+namespace {
 
 // First and last moment around tg for which drinnen holds, found in steps
 // of a minute (at most half a day each way).

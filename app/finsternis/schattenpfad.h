@@ -56,4 +56,12 @@ struct Schattenpfad {
 
 Schattenpfad schattenpfad(const Elemente &e);
 
+// Greatest eclipse: the moment the shadow axis passes closest to the
+// Earth's centre, hours from T0.
+double groesste_zeit(const Elemente &e);
+
+// The axis's distance from the Earth's centre in the fundamental plane,
+// with y stretched to the unit sphere (1 where it grazes the ellipsoid).
+double achsenabstand(const Elementwerte &e);
+
 #endif
