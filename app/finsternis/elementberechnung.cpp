@@ -57,20 +57,21 @@ struct Achse {
 // Moon's motion per day (for its light time).
 Achse achse(double jd, const Orte &o, const Ekliptikal &mond_je_tag)
 {
-    // Precession (IAU 2006) and nutation (IAU 2000B).
-    double dpsi, deps, eps, rb[3][3], rp[3][3], rbp[3][3], rn[3][3], rbpn[3][3], pn[3][3];
-    eraNut00b(jd, 0, &dpsi, &deps);
-    eraPn06(jd, 0, dpsi, deps, &eps, rb, rp, rbp, rn, rbpn);
+    // To the true equator and equinox of date with the models of the
+    // Explanatory Supplement: precession IAU 1976, nutation IAU 1980.
+    double rp[3][3], rn[3][3], pn[3][3];
+    eraPmat76(jd, 0, rp);
+    eraNutm80(jd, 0, rn);
     eraRxr(rn, rp, pn);
 
-    // The Sun: aberration (20.4898" at 1 au) and nutation.
+    // The Sun: aberration (20.4898" at 1 au).
     const double rs = o.sonne.abstand * ae_km / erdradius_km;
-    const Vektor s = aequatorial(o.sonne.laenge + dpsi - 20.4898 * bogensekunde / o.sonne.abstand, o.sonne.breite,
+    const Vektor s = aequatorial(o.sonne.laenge - 20.4898 * bogensekunde / o.sonne.abstand, o.sonne.breite,
                                  rs, pn);
-    // The Moon: where it was when the light left it, and nutation.
+    // The Moon: where it was when the light left it.
     const double tau = o.mond.abstand / licht_km_je_tag;
     const double rm = (o.mond.abstand - tau * mond_je_tag.abstand) / erdradius_km;
-    const Vektor m = aequatorial(o.mond.laenge - tau * mond_je_tag.laenge + dpsi,
+    const Vektor m = aequatorial(o.mond.laenge - tau * mond_je_tag.laenge,
                                  o.mond.breite - tau * mond_je_tag.breite, rm, pn);
 
     // The axis points from the Moon to the Sun.
@@ -91,7 +92,7 @@ Achse achse(double jd, const Orte &o, const Ekliptikal &mond_je_tag)
     e.l2 = z * e.tanf2 - mondradius_kernschatten / std::cos(f2);
     e.d = d / grad_in_rad;
     // Hour angle on the ephemeris meridian: sidereal time with TD for UT.
-    const double gast = eraGmst06(jd, 0, jd, 0) + dpsi * std::cos(eps);
+    const double gast = eraGmst82(jd, 0) + eraEqeq94(jd, 0);
     e.mu = std::remainder(gast - a, 2 * pi) / grad_in_rad;
     return e;
 }
