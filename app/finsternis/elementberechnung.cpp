@@ -27,8 +27,8 @@ struct Vektor {
     double x, y, z;
 };
 
-// Obliquity of the ecliptic at J2000 (IAU 2006).
-constexpr double schiefe_j2000 = 84381.406 * bogensekunde;
+// Obliquity of the ecliptic at J2000 (IAU 1976).
+constexpr double schiefe_j2000 = 84381.448 * bogensekunde;
 
 // From the ecliptic of J2000 to the true equator and equinox of date: the
 // rotation by the obliquity, then precession and nutation (matrix pn).
@@ -91,7 +91,8 @@ Achse achse(double jd, const Orte &o, const Ekliptikal &mond_je_tag)
     e.l1 = z * e.tanf1 + mondradius_halbschatten / std::cos(f1);
     e.l2 = z * e.tanf2 - mondradius_kernschatten / std::cos(f2);
     e.d = d / grad_in_rad;
-    // Hour angle on the ephemeris meridian: sidereal time with TD for UT.
+    // Hour angle on the ephemeris meridian: apparent sidereal time (IAU 1982
+    // and the equation of the equinoxes) with TD for UT.
     const double gast = eraGmst82(jd, 0) + eraEqeq94(jd, 0);
     e.mu = std::remainder(gast - a, 2 * pi) / grad_in_rad;
     return e;
