@@ -28,7 +28,8 @@ void mittlerer_neumond(long k, double *jd, double *f)
 }
 
 // The conjunction in ecliptic longitude near jd, and the Moon's latitude
-// there.
+// there, counted from the Sun's (both in the ecliptic of J2000, which leans
+// by up to half a degree against the one of date over these millennia).
 double konjunktion(double jd, double *breite)
 {
     // The Moon gains some 12.19 degrees a day on the Sun; its true rate
@@ -37,7 +38,7 @@ double konjunktion(double jd, double *breite)
     for (int i = 0; i < 5; ++i) {
         const Ekliptikal m = mond_ekliptikal(jd), s = sonne_ekliptikal(jd);
         const double abstand = std::remainder(m.laenge - s.laenge, 2 * pi);
-        *breite = m.breite;
+        *breite = m.breite - s.breite;
         jd -= abstand / rate;
         if (std::fabs(abstand) < 1e-5) break;
     }
@@ -69,7 +70,7 @@ std::vector<Elemente> finsternisse_suchen(int von, int bis, const std::function<
         jd = konjunktion(jd, &breite);
         // No eclipse with the Moon more than some 1.6 degrees off the
         // ecliptic at conjunction.
-        if (std::fabs(breite) > 1.7 * pi / 180) continue;
+        if (std::fabs(breite) > 1.8 * pi / 180) continue;
         int jahr, monat, tag;
         ecad::kalenderdatum(jd, jahr, monat, tag);
         // Delta T to a tenth of a second, as the record holds it, so that
