@@ -8,7 +8,6 @@
 #include "ephemeride.h"
 #include "fundamentalebene.h"
 #include "kalender.h"
-#include "schattenpfad.h"
 
 #include <charconv>
 #include <cmath>
@@ -45,12 +44,34 @@ double konjunktion(double jd, double *breite)
     return jd;
 }
 
+// Distance of the point (x, y) of the fundamental plane from the Earth's
+// outline there, an ellipse of semi-axes 1 and b (negative inside). The
+// nearest point of the outline is found by Newton's method on its
+// eccentric anomaly.
+double randabstand(double x, double y, double b)
+{
+    x = std::fabs(x);
+    y = std::fabs(y);
+    double t = std::atan2(y, b * x);
+    for (int i = 0; i < 20; ++i) {
+        const double s = std::sin(t), c = std::cos(t);
+        const double g = (1 - b * b) * s * c - x * s + y * b * c;
+        const double dg = (1 - b * b) * (c * c - s * s) - x * c - y * b * s;
+        const double schritt = g / dg;
+        t -= schritt;
+        if (std::fabs(schritt) < 1e-12) break;
+    }
+    const double d = std::hypot(x - std::cos(t), y - b * std::sin(t));
+    return x * x + y * y / (b * b) < 1 ? -d : d;
+}
+
 // Whether the penumbra touches the Earth: at greatest eclipse the axis
-// passes within the penumbral radius of the ellipsoid's limb.
+// passes within the penumbral radius of the Earth's outline.
 bool beruehrt(const Elemente &e)
 {
     const Elementwerte w = elemente_bei(e, e.groesste);
-    return achsenabstand(w) < 1 + w.l1;
+    const double cd = std::cos(w.d);
+    return randabstand(w.x, w.y, std::sqrt(1 - erdellipsoid::e2 * cd * cd)) < w.l1;
 }
 
 }  // namespace

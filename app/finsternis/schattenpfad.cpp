@@ -40,14 +40,10 @@ double achse_innen(const Elementwerte &e)
     return 1 - e.x * e.x - y1 * y1;
 }
 
-}  // namespace
-
 double achsenabstand(const Elementwerte &e)
 {
     return std::sqrt(std::fmax(0.0, 1 - achse_innen(e)));
 }
-
-namespace {
 
 // Where a limit's iteration starts: the shadow's motion over the ground
 // (a, b) and the height zeta of the place found last.

@@ -60,8 +60,4 @@ Schattenpfad schattenpfad(const Elemente &e);
 // Earth's centre, hours from T0.
 double groesste_zeit(const Elemente &e);
 
-// The axis's distance from the Earth's centre in the fundamental plane,
-// with y stretched to the unit sphere (1 where it grazes the ellipsoid).
-double achsenabstand(const Elementwerte &e);
-
 #endif
