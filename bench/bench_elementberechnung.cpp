@@ -9,25 +9,17 @@
 
 namespace {
 
-void BM_Mond(benchmark::State &state)
+// One evaluation of a theory, at a moment moved on each time.
+void BM_Ephemeride(benchmark::State &state, Ekliptikal (*ort)(double))
 {
     double jd = 2460409.25;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(mond_ekliptikal(jd));
+        benchmark::DoNotOptimize(ort(jd));
         jd += 1e-3;
     }
 }
-BENCHMARK(BM_Mond)->Unit(benchmark::kMillisecond);
-
-void BM_Sonne(benchmark::State &state)
-{
-    double jd = 2460409.25;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(sonne_ekliptikal(jd));
-        jd += 1e-3;
-    }
-}
-BENCHMARK(BM_Sonne)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Ephemeride, mond, mond_ekliptikal)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Ephemeride, sonne, sonne_ekliptikal)->Unit(benchmark::kMillisecond);
 
 // Arguments: greatest eclipse (Julian date, TD, rounded) and Delta T.
 void BM_FinsternisBerechnen(benchmark::State &state)
