@@ -1,12 +1,15 @@
 // The eclipse library: solar eclipses from their Besselian elements, free
-// of X, of printing and of globals. Values in, values out; a fault comes
-// back as a text. Include this header and link the library finsternis.
+// of X, of printing and of globals; it links ERFA alone. Values in, values
+// out; a fault comes back as a text. Include this header and link the library finsternis.
 //
 //   elemente.h          the record of the eclipse file and the elements made from it
 //   besseldatei.h       reading the eclipse file
 //   finsterniswahl.h    the eclipse that a year and month choose
 //   kalender.h          dates (Julian before 1582, Gregorian after), Julian days and the caption's time of day
 //   deltat.h            Delta T, TD - UT, over five millennia
+//   ephemeride.h        the Sun and the Moon from VSOP87 and ELP 2000-82B
+//   elementberechnung.h the elements of an eclipse computed from them
+//   finsternissuche.h   every eclipse of a span of years, found from them
 //   fundamentalebene.h  the elements at a moment; places in the fundamental plane
 //   ortsumstaende.h     what an eclipse looks like from a place
 //   ortszeilen.h        that as the lines of --ort and --liste
@@ -21,7 +24,10 @@
 #include "besseldatei.h"
 #include "deltat.h"
 #include "dezimalzahl.h"
+#include "elementberechnung.h"
 #include "elemente.h"
+#include "ephemeride.h"
+#include "finsternissuche.h"
 #include "finsterniswahl.h"
 #include "fundamentalebene.h"
 #include "kalender.h"

@@ -205,6 +205,8 @@ bool zentralpunkt(const Elemente &b, double t, Grenzstand *nord, Grenzstand *sue
     return true;
 }
 
+}  // namespace
+
 // Greatest eclipse: x x' + y y' = 0, by Newton's method from T0.
 double achse_am_naechsten(const Elemente &b)
 {
@@ -222,6 +224,8 @@ double achse_am_naechsten(const Elemente &b)
     }
     return t;
 }
+
+namespace {
 
 // First and last moment around tg for which drinnen holds, found in steps
 // of a minute (at most half a day each way).
