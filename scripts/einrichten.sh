@@ -4,10 +4,10 @@
 set -euo pipefail
 
 pakete=(build-essential cmake pkg-config libx11-dev libxext-dev libxtst-dev libgtest-dev libbenchmark-dev
-        libpng-dev libgif-dev libgeonames-dev tzdata xvfb xauth xfonts-base xfonts-75dpi xfonts-100dpi
+        libpng-dev libgif-dev libgeonames-dev liberfa-dev tzdata xvfb xauth xfonts-base xfonts-75dpi xfonts-100dpi
         ghostscript librsvg2-bin clang libclang-rt-dev)
 if [ "${1:-}" = "--nur-laufzeit" ]; then
-    pakete=(build-essential cmake pkg-config libx11-dev libxext-dev libpng-dev libgif-dev libgeonames-dev tzdata
+    pakete=(build-essential cmake pkg-config libx11-dev libxext-dev libpng-dev libgif-dev libgeonames-dev liberfa-dev tzdata
             xfonts-base xfonts-75dpi xfonts-100dpi)
 fi
 

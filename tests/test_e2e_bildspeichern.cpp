@@ -171,7 +171,7 @@ TEST(E2eBildspeichern, BildBefehl)
         int status;
         const char *meldung;
     } fehler[] = {{{"y.png", "2024", "4", "23:00"}, 2, "23:00 UT liegt nicht in den sechs Stunden"},
-                  {{"y.png", "1800"}, 2, "ausserhalb der Datei"},
+                  {{"y.png", "3001"}, 2, "Kein Jahr (-1999 bis 3000)"},
                   {{"/proc/y.png", "2024", "4"}, 1,
                    "Bild nicht gespeichert: in /proc kann keine Datei angelegt werden"}};
     for (const auto &f : fehler) {

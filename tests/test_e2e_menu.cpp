@@ -158,7 +158,7 @@ TEST(E2eMenu, JahrAusserhalbDerDatenBehaeltDieFinsternis)
                               std::to_string(testhilfe::ecad22().back().jahr) + ")\n";
     Umbrixlauf u;
     ASSERT_TRUE(wartend_auf_april_2024(u)) << u.ausgabe();
-    for (const char *eingabe : {"1850", "2400"}) {
+    for (const char *eingabe : {"3001", "-2500"}) {
         u.menu_waehlen(file, jahr);
         formular_ausfuellen(u, eingabe, "1", true);
         ASSERT_TRUE(u.warten_auf("Jahr " + std::string(eingabe) + " ausserhalb der Daten" + jahre, 5)) << u.ausgabe();
@@ -269,7 +269,7 @@ TEST(E2eMenu, VorigeBeiDerErstenFinsternis)
     const Elemente &e = testhilfe::ecad22().front();
     Umbrixlauf u;
     u.daten_kopieren();
-    ASSERT_TRUE(u.starten({"1900", "1"})) << u.ausgabe();
+    ASSERT_TRUE(u.starten({"--", std::to_string(e.jahr), "1"})) << u.ausgabe();
     ASSERT_TRUE(testhilfe::anhalten(u, e)) << u.ausgabe();
     kuerzel(u, XK_v);
     ASSERT_TRUE(u.warten_auf("Keine fruehere Finsternis in Ecad22.prn.\n", 5)) << u.ausgabe();

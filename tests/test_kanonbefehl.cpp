@@ -48,10 +48,14 @@ TEST(Kanonbefehl, StichprobeFuenfJahrtausende)
 }
 
 // NASA's example: T0 = 18:00 TDT, Delta T = 74.0 s, x0 = -0.3182440,
-// y0 = 0.2197640, l2_0 = -0.0102720, mu0 = 89.5912170.
+// y0 = 0.2197640, l2_0 = -0.0102720, mu0 = 89.5912170, from NASA's
+// elements as the eclipse file.
 TEST(Kanonbefehl, ElementeVon2024)
 {
-    const std::vector<std::string> z = umbrix({"--elemente", "2024", "4", "8"}, 0);
+    testhilfe::Arbeitsverzeichnis v;
+    testhilfe::datei_schreiben(v.datei("Ecad22.prn"),
+                               testhilfe::datei_lesen(UMBRIX_SOURCE_DIR "/data/canon/nasa-1901-2300.prn"));
+    const std::vector<std::string> z = umbrix({"--elemente", "2024", "4", "8"}, 0, v.pfad());
     const char *anfang[] = {"Finsternis: 2024-04-08", "t0: 18.000 TD", "Delta T: 74.0 s", "x: -0.3182440 ",
                             "y: 0.2197640 ", "d: ", "l1: ", "l2: -0.0102720 ", "mu: 89.5912170 ", "tan f1: ",
                             "tan f2: "};
@@ -88,7 +92,7 @@ TEST(Kanonbefehl, Ablehnungen)
         {{"--kanon", "2000", "1999"}, "--kanon: BIS liegt vor VON: 2000 1999"},
         {{"--pfad", "--", "-2000"}, "--pfad: JAHR ist keine ganze Zahl von -1999 bis 3000: \"-2000\""},
         {{"--bild", "x.png", "--", "-2000"}, "Kein Jahr (-1999 bis 3000): '-2000'."},
-        {{"--ort", "0", "0", "3001"}, "Jahr 3001 ausserhalb der Datei (1901 bis 2300)."},
+        {{"--ort", "0", "0", "3001"}, "Jahr 3001 ausserhalb der Datei (-1999 bis 3000)."},
         {{"--elemente", "2024"}, "Anwendung: umbrix --elemente Jahr Monat [Tag]"},
         {{"--elemente", "2024", "0"}, "--elemente: MONAT ist keine ganze Zahl von 1 bis 12: \"0\""},
         {{"--elemente", "2024", "4", "9"}, "Keine Finsternis am 9.4.2024 in Ecad22.prn, aber am 8.4.2024."},

@@ -122,7 +122,7 @@ TEST(Pfadbefehl, ArtDerFinsternis)
 TEST(Pfadbefehl, TagWaehltDieFinsternis)
 {
     for (const char *tag : {"30", "1"}) {
-        const auto &alle = testhilfe::besselsaetze();
+        const auto &alle = testhilfe::ausgelieferte_saetze();
         const auto e = std::find_if(alle.begin(), alle.end(), [&](const Elemente &e) {
             return e.datum.jahr == 2282 && e.datum.monat == 11 && e.datum.tag == std::stoi(tag);
         });
@@ -140,8 +140,8 @@ TEST(Pfadbefehl, Ablehnungen)
 {
     const std::pair<std::vector<std::string>, std::string> faelle[] = {
         {{"2024", "13"}, "--pfad: MONAT ist keine ganze Zahl von 1 bis 12: \"13\"\n"},
-        {{"1800"}, "--pfad: Jahr 1800 ausserhalb der Datei ("},
-        {{"2400"}, "--pfad: Jahr 2400 ausserhalb der Datei ("},
+        {{"3001"}, "--pfad: JAHR ist keine ganze Zahl von -1999 bis 3000: \"3001\""},
+        {{"--", "-2000"}, "--pfad: JAHR ist keine ganze Zahl von -1999 bis 3000: \"-2000\""},
         {{"2000", "7", "30"}, "Keine Finsternis am 30.7.2000 "},
     };
     for (const auto &[argumente, meldung] : faelle) {

@@ -116,7 +116,7 @@ TEST(Kanondatei, StimmtMitDerRechnung)
     // The shipped file of five millennia reads as the viewer reads it, holds
     // the eclipses of the canon's sample, and 16 records spread over it come
     // out of the computation again (to the 1e-7 they are written with).
-    std::FILE *f = std::fopen(UMBRIX_SOURCE_DIR "/data/kanon-5000.prn", "r");
+    std::FILE *f = std::fopen(UMBRIX_SOURCE_DIR "/data/Ecad22.prn", "r");
     ASSERT_NE(f, nullptr);
     std::string fehler;
     const std::vector<Besselsatz> saetze = besselsaetze_lesen(f, &fehler);

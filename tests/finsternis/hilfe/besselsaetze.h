@@ -1,5 +1,5 @@
-// The eclipses of the shipped eclipse file as the program reads them, for
-// the tests and benchmarks of the computation.
+// NASA's eclipses of 1901-2300 as the program reads them (the reference
+// file in data/canon/), for the tests and benchmarks of the computation.
 #ifndef TESTHILFE_BESSELSAETZE_H
 #define TESTHILFE_BESSELSAETZE_H
 
@@ -9,8 +9,11 @@
 
 namespace testhilfe {
 
-// Every eclipse of the file beside the program, read once.
+// Every eclipse of the reference file, read once.
 const std::vector<Elemente> &besselsaetze();
+// The shipped eclipse file's, as the program reads them where a test
+// compares with what it prints.
+const std::vector<Elemente> &ausgelieferte_saetze();
 // The eclipse of that year and month (the first one when there is none).
 const Elemente &besselsatz(int jahr, int monat);
 
