@@ -51,7 +51,7 @@ int pfadbefehl(int argc, char **argv)
     }
     const Elemente &e = alle[static_cast<size_t>(i)];
     const Schattenpfad pfad = schattenpfad(e);
-    std::printf("%s\n", pfadkopf(e, pfad).c_str());
+    std::printf("%s\n", pfadkopf(e).c_str());
     for (const std::string &zeile : pfadzeilen(e, pfad)) std::printf("%s\n", zeile.c_str());
     return 0;
 }

@@ -1,6 +1,8 @@
 // The path of the shadow as the table of eclipse bulletins.
 #include "pfadzeilen.h"
 
+#include "kanonwerte.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -93,18 +95,11 @@ std::vector<std::string> pfadzeilen(const Elemente &b, const Schattenpfad &p)
     return zeilen;
 }
 
-std::string pfadkopf(const Elemente &e, const Schattenpfad &p)
+std::string pfadkopf(const Elemente &e)
 {
-    const char *art = "partiell";
-    if (p.zentral) {
-        bool total = false, ring = false;
-        for (const Zentralpunkt &z : p.punkte)
-            if (z.zentral.gibt_es) (z.total ? total : ring) = true;
-        art = total && ring ? "hybrid" : total ? "total" : "ringfoermig";
-    } else if (p.kernschatten) {
-        // The umbra or antumbra touches the Earth beside the axis.
-        art = lvont(e.l2, p.groesste.t) < 0 ? "total" : "ringfoermig";
-    }
+    // The kind as the catalogue line gives it, so that --pfad and --kanon agree.
+    const char typ = kanonwerte(e).typ;
+    const char *art = typ == 'T' ? "total" : typ == 'A' ? "ringfoermig" : typ == 'H' ? "hybrid" : "partiell";
     char text[96];
     std::snprintf(text, sizeof text, "Finsternis: %d.%d.%d %s", e.katalogdatum.tag, e.katalogdatum.monat,
                   e.katalogdatum.jahr, art);

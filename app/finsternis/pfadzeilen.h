@@ -23,7 +23,7 @@ std::vector<std::string> pfadzeilen(const Elemente &e, const Schattenpfad &p);
 // The line above the table: "Finsternis: 2.8.2027 total", the date of
 // greatest eclipse and the kind on the Earth: total, ringfoermig, hybrid
 // (total on part of the central line, annular on the rest) or partiell.
-std::string pfadkopf(const Elemente &e, const Schattenpfad &p);
+std::string pfadkopf(const Elemente &e);
 
 // A duration as the table gives it: "4m28.2s", tenths of seconds rounded.
 std::string dauer_text(double sekunden);
