@@ -106,6 +106,8 @@ void anwendung_zeigen(std::FILE *aus)
     std::fprintf(aus, "umbrix  Version %s\n", UMBRIX_VERSION);
     std::fprintf(aus, "Anwendung: umbrix Jahr Monat\n");
     for (const Befehlsform &f : formen) std::fprintf(aus, "           umbrix %s\n", f.anwendung);
+    std::fprintf(aus, "Jede Form nimmt auch --deltat Sekunden; ein negatives Jahr steht nach -- "
+                      "(umbrix -- -584 5).\n");
 }
 
 std::string anwendungszeile(const char *name)
