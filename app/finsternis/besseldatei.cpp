@@ -10,30 +10,47 @@ const char *const besseldatei = "Ecad22.prn";
 
 namespace {
 
-// The next number's text, the blanks before it skipped; empty at the end of
-// the file. A text no number can be (a zero byte, more characters than any
-// number of the file has) comes back as one that no reader takes.
-std::string wort_lesen(std::FILE *f)
+// The next number's text in wort, the blanks before it skipped; empty at
+// the end of the file. A text no number can be (a zero byte, more
+// characters than any number of the file has) comes back as one that no
+// reader takes. Character by character without the stream's lock: the
+// file holds some 370000 numbers.
+struct Wort {
+    char text[48];
+};
+
+bool leer(int c)
+{
+    return c == ' ' || c == '\n' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+const char *wort_lesen(std::FILE *f, Wort &wort)
 {
     int c;
-    while ((c = std::getc(f)) != EOF && std::isspace(c)) {
+    while ((c = getc_unlocked(f)) != EOF && leer(c)) {
     }
-    std::string w;
-    for (; c != EOF && !std::isspace(c); c = std::getc(f)) {
-        if (c == '\0' || w.size() > 40) return "?";
-        w += static_cast<char>(c);
+    size_t n = 0;
+    for (; c != EOF && !leer(c); c = getc_unlocked(f)) {
+        if (c == '\0' || n > 40) {
+            while (c != EOF && !leer(c)) c = getc_unlocked(f);
+            return "?";
+        }
+        wort.text[n++] = static_cast<char>(c);
     }
-    return w;
+    wort.text[n] = '\0';
+    return wort.text;
 }
 
 bool lesen(std::FILE *f, int &wert)
 {
-    return ganzzahl_lesen(wort_lesen(f).c_str(), &wert);
+    Wort w;
+    return ganzzahl_lesen(wort_lesen(f, w), &wert);
 }
 
 bool lesen(std::FILE *f, double &wert)
 {
-    return dezimalzahl_lesen(wort_lesen(f).c_str(), &wert);
+    Wort w;
+    return dezimalzahl_lesen(wort_lesen(f, w), &wert);
 }
 
 template <size_t N>
@@ -86,9 +103,10 @@ bool glaubhaft(const Besselsatz &s)
 
 Satzende besselsatz_lesen(std::FILE *f, Besselsatz &s)
 {
-    const std::string erstes = wort_lesen(f);
-    if (erstes.empty()) return Satzende::dateiende;
-    bool voll = ganzzahl_lesen(erstes.c_str(), &s.fjahr) && lesen(f, s.fmonat) && lesen(f, s.ftag) &&
+    Wort w;
+    const char *erstes = wort_lesen(f, w);
+    if (!*erstes) return Satzende::dateiende;
+    bool voll = ganzzahl_lesen(erstes, &s.fjahr) && lesen(f, s.fmonat) && lesen(f, s.ftag) &&
                 lesen(f, s.zusatz0) && lesen(f, s.zusatz1) && lesen(f, s.zusatz2) && lesen(f, s.jd) &&
                 lesen(f, s.zusatz3) && lesen(f, s.zusatz4) && lesen(f, s.zusatz5) && lesen(f, s.x) &&
                 lesen(f, s.y) && lesen(f, s.d) && lesen(f, s.mu) && lesen(f, s.l1) && lesen(f, s.l2) &&

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <memory>
 
 namespace {
 
@@ -66,17 +67,23 @@ private:
     std::string alt_;
 };
 
-// The conversion itself, for a zone known to exist.
-bool umrechnen(const std::string &zone, long long ut_sekunden, Uhrzone *z)
+// The conversion in the zone TZ names now.
+bool im_gesetzten(long long ut_sekunden, Uhrzone *z)
 {
     const std::time_t t = static_cast<std::time_t>(ut_sekunden);
     std::tm ortszeit{};
     // The abbreviation is the C library's: copied while its zone is set.
-    Zonenwahl wahl(zone);
     if (!localtime_r(&t, &ortszeit) || !ortszeit.tm_zone || std::strcmp(ortszeit.tm_zone, "LMT") == 0) return false;
     z->versatz = ortszeit.tm_gmtoff;
     z->kuerzel = ortszeit.tm_zone;
     return true;
+}
+
+// The conversion itself, for a zone known to exist.
+bool umrechnen(const std::string &zone, long long ut_sekunden, Uhrzone *z)
+{
+    Zonenwahl wahl(zone);
+    return im_gesetzten(ut_sekunden, z);
 }
 
 }  // namespace
@@ -101,7 +108,19 @@ bool zonenzeit(const std::string &zone, long long ut_sekunden, Uhrzone *z)
 Ortsuhr ortsuhr(const std::string &zone)
 {
     if (!zeitzone_gibt_es(zone)) return Ortsuhr();
-    return [zone](long long s, Uhrzone *z) { return umrechnen(zone, s, z); };
+    // The zone stays set while the clock is in use, so that a list of
+    // thousands of eclipses reads its file once, not twice an eclipse; the
+    // program's own TZ comes back with the last copy of the clock.
+    auto gesetzt = std::make_shared<std::unique_ptr<Zonenwahl>>();
+    const std::string tz = ":" + zone;
+    return [zone, tz, gesetzt](long long s, Uhrzone *z) {
+        const char *jetzt = std::getenv("TZ");
+        if (!*gesetzt || !jetzt || tz != jetzt) {
+            gesetzt->reset();
+            *gesetzt = std::make_unique<Zonenwahl>(zone);
+        }
+        return im_gesetzten(s, z);
+    };
 }
 
 std::vector<std::string> ortszeilen(const Elemente &e, const Ort &ort, const Ortsumstaende &u,
